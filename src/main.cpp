@@ -1,1 +1,26 @@
-int main() { return 0; }
+#include "platform/Clock.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Tarnwell"));
+    // Closing secondary windows must not end the program; only the exit
+    // question does.
+    application.setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    TarnwellApp app(QCoreApplication::applicationDirPath(), clock);
+    frmMain &window = app.mainWindow();
+    QObject::connect(&window, &frmMain::exitConfirmed, &application, &QCoreApplication::quit);
+    window.Form_Load();
+    window.show();
+    window.activateWindow();
+    window.raise();
+    window.txtSend->setFocus();
+    return application.exec();
+}

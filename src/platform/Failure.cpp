@@ -11,8 +11,11 @@ Failure::Failure(int number, QString description)
 
 CurrentError CurrentError::fromCurrentException()
 {
+    const std::exception_ptr current = std::current_exception();
+    if (!current)
+        return {};
     try {
-        throw;
+        std::rethrow_exception(current);
     } catch (const Failure &failure) {
         return {failure.number(), failure.description()};
     } catch (const std::bad_alloc &) {

@@ -34,10 +34,10 @@ private:
     std::string m_what;
 };
 
-// Number and description of whatever exception is being handled; only valid
-// inside a catch block.
+// Number and description of the exception being handled (number 0 and an
+// empty description when none is).
 struct CurrentError {
-    int number;
+    int number = 0;
     QString description;
     static CurrentError fromCurrentException();
 };

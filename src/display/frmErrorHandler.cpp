@@ -1,0 +1,42 @@
+#include "display/frmErrorHandler.h"
+
+#include "display/modOutput.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+frmErrorHandler::frmErrorHandler(QWidget *parent)
+    : QWidget(parent, Qt::Window), m_rtbErrors(new QTextEdit(this)), m_cmdClear(new QPushButton(tr("&Clear"), this))
+{
+    setObjectName(QStringLiteral("frmErrorHandler"));
+    setWindowTitle(QStringLiteral("Error Handler"));
+    // The user is typing in the main window; a report must not steal the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(480, 260);
+
+    m_rtbErrors->setObjectName(QStringLiteral("rtbErrors"));
+    m_rtbErrors->setReadOnly(true);
+    m_rtbErrors->document()->setUndoRedoEnabled(false);
+    QPalette palette = m_rtbErrors->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    m_rtbErrors->setPalette(palette);
+    m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_rtbErrors);
+    layout->addWidget(m_cmdClear, 0, Qt::AlignRight);
+    connect(m_cmdClear, &QPushButton::clicked, m_rtbErrors, &QTextEdit::clear);
+}
+
+void frmErrorHandler::report(const CurrentError &error, const QString &procedure, const QString &module,
+                             const QDateTime &now)
+{
+    if (!isVisible())
+        show();
+    raise();
+    AddText(*m_rtbErrors, {{Rgb(0xFF0000), QString::number(error.number) + QStringLiteral(" - ") + error.description}},
+            now);
+    AddText(*m_rtbErrors,
+            {{Rgb(0xFFFFFF), QStringLiteral("Error in: ") + procedure + QStringLiteral(" of ") + module}}, now);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Failure.h"
+
+#include <QDateTime>
+#include <QWidget>
+
+class QPushButton;
+class QTextEdit;
+
+// The error log window: every run-time failure the program catches is
+// reported here in two lines, and kept until the user clears the log.
+class frmErrorHandler : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmErrorHandler(QWidget *parent = nullptr);
+
+    // Brings the window into view without taking the focus, then appends the
+    // error's number and description in red and "Error in: <procedure> of
+    // <module>" in white.
+    void report(const CurrentError &error, const QString &procedure, const QString &module,
+                const QDateTime &now);
+
+    QTextEdit *rtbErrors() const { return m_rtbErrors; }
+    QPushButton *cmdClear() const { return m_cmdClear; }
+
+private:
+    QTextEdit *m_rtbErrors;
+    QPushButton *m_cmdClear;
+};

@@ -1,0 +1,12 @@
+#include "display/modTransparency.h"
+
+#include <QWidget>
+
+int SetTransparency(QWidget &window, int level)
+{
+    const auto unsignedLevel = static_cast<quint16>(level);
+    if (unsignedLevel > 255)
+        return 1;
+    window.setWindowOpacity(unsignedLevel / 255.0);
+    return 0;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Gives a top-level window a uniform opacity of level/255. Returns 0 when
+// applied, 1 when the level (taken as unsigned 16-bit) is above 255 and
+// nothing changed, 2 when the window system refused.
+int SetTransparency(QWidget &window, int level);

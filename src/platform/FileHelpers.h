@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Plain file and folder operations. They have no error handling of their own:
+// CreateFolder and CreateTextFile throw Failure to their caller.
+bool FileExists(const QString &path);
+bool FolderExists(const QString &path);
+// Creates one folder (one level only).
+void CreateFolder(const QString &path);
+// Creates an empty file; fails when the file already exists or its folder is gone.
+void CreateTextFile(const QString &path);

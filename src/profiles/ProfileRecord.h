@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Settings and live state of one profile slot, field by field.
+struct ProfileRecord {
+    QString Name;              // profile name = folder name
+    bool Active = false;       // the slot holds a live profile
+    bool ReconnectPending = false;
+    qint16 Index = 0;          // slot whose control set the profile uses
+    QString Username;          // account name for logon, then the unique name in chat
+    QString AccountName;       // account name the server reports on entering chat
+    QString Password;
+    QString NewPassword;
+    QString Home;
+    QString Server;
+    QString Product;
+    QString Email;
+    QString NewEmail;
+    QString Spoof;
+    QString UDPPlug;
+    QString Mode;
+    QString Verbyte;
+    QString CustomPing;
+    qint16 OwnPing = 0;
+    quint32 EnterChatTick = 0; // 0 = not in chat
+    QString Statstring;
+    QString CurrentChannel;
+    QString Scheme;
+    quint32 ConnectTick = 0;
+    QString IdleMessage;
+    qint16 IdleInterval = 0;
+    bool IdleEnabled = false;
+    quint32 LastIdleTick = 0;
+    bool MilitaryTime = false;
+    bool LockScreen = false;
+    bool JoinLeave = false;
+    bool VoidView = false;
+};

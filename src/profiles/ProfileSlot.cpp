@@ -1,0 +1,9 @@
+#include "profiles/ProfileSlot.h"
+
+#include "channel/clsBNCS.h"
+#include "channel/clsUsers.h"
+#include "filters/clsFilters.h"
+#include "session/clsConnection.h"
+
+ProfileSlot::ProfileSlot() = default;
+ProfileSlot::~ProfileSlot() = default;

@@ -1,0 +1,79 @@
+#include "profiles/Settings.h"
+
+#include "platform/Failure.h"
+#include "platform/FileHelpers.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+
+namespace {
+
+enum class Privacy { Shared, OwnerOnly };
+
+// Creates the file empty when it is missing; an existing file is never touched.
+const QString &ensureFile(const QString &path, Privacy privacy)
+{
+    if (!FileExists(path)) {
+        CreateTextFile(path);
+        if (privacy == Privacy::OwnerOnly)
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return path;
+}
+
+} // namespace
+
+Settings::Settings(QString programFolder) : m_programFolder(std::move(programFolder))
+{
+}
+
+QString Settings::profilesFolder() const
+{
+    return m_programFolder + QStringLiteral("/Profiles");
+}
+
+QString Settings::schemesFolder() const
+{
+    return m_programFolder + QStringLiteral("/Schemes");
+}
+
+QString Settings::profileFolder(const QString &profileName) const
+{
+    // Without a name the path would point at the Profiles folder itself and
+    // leave a stray settings file there.
+    if (profileName.isEmpty())
+        throw Failure(Failure::PathNotFound, QStringLiteral("Path not found: no profile name"));
+    return profilesFolder() + QLatin1Char('/') + profileName;
+}
+
+QString Settings::profileConfigPath(const QString &profileName) const
+{
+    return profileFolder(profileName) + QStringLiteral("/Config.ini");
+}
+
+QString Settings::schemePath(const QString &schemeName) const
+{
+    return schemesFolder() + QLatin1Char('/') + schemeName + QStringLiteral(".ini");
+}
+
+QString Settings::ReadProfileSetting(const QString &profileName, const QString &section, const QString &key) const
+{
+    return IniFile::read(ensureFile(profileConfigPath(profileName), Privacy::OwnerOnly), section, key);
+}
+
+void Settings::WriteProfileSetting(const QString &profileName, const QString &section, const QString &key,
+                                   const QString &value) const
+{
+    IniFile::write(ensureFile(profileConfigPath(profileName), Privacy::OwnerOnly), section, key, value);
+}
+
+QString Settings::ReadSchemeSetting(const QString &schemeName, const QString &section, const QString &key) const
+{
+    return IniFile::read(ensureFile(schemePath(schemeName), Privacy::Shared), section, key);
+}
+
+void Settings::WriteSchemeSetting(const QString &schemeName, const QString &section, const QString &key,
+                                  const QString &value) const
+{
+    IniFile::write(ensureFile(schemePath(schemeName), Privacy::Shared), section, key, value);
+}

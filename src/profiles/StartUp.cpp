@@ -1,0 +1,56 @@
+#include "profiles/StartUp.h"
+
+#include "display/modOutput.h"
+#include "platform/FileHelpers.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QSystemTrayIcon>
+
+void StartUp(TarnwellApp &app)
+{
+    app.growSlots(1);
+    app.ProfilesLoading = true;
+
+    const Settings &settings = app.settings();
+    for (const QString &folder : {settings.profilesFolder(), settings.schemesFolder()}) {
+        if (!FolderExists(folder))
+            CreateFolder(folder);
+    }
+
+    frmMain &window = app.mainWindow();
+    const QStringList names = QDir(settings.profilesFolder())
+                                  .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (int i = 0; i < names.size(); ++i) {
+        const QString &name = names[i];
+        LoadInfo(app, name, i, false);
+        LoadControl(app, i, name, false);
+        auto *entry = new QListWidgetItem(name, window.lstProfiles);
+        entry->setForeground(Rgb(0xBD3D3D).toQColor());
+    }
+    if (window.lstProfiles->count() > 0)
+        LoadOptions(app, window.lstProfiles->item(0)->text());
+
+    app.AddChat(0, {Rgb(0x77B1BB), QStringLiteral("Welcome to "), Rgb(0xFFFFFF), BoldOn, QStringLiteral("Tarnwell "),
+                    Rgb(0x77B1BB), BoldOff, GetVersion()});
+    window.setWindowTitle(QStringLiteral("Tarnwell ") + GetVersion());
+    app.ProfilesLoading = false;
+
+    const bool haveProfile = !app.record(0).Name.isEmpty();
+    window.lblProfiles->setText(app.record(0).Name);
+    // Without a stored profile there are no settings to dress the window from.
+    if (haveProfile)
+        ApplyProfileFonts(app, 0);
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        window.trayIcon->show();
+    if (haveProfile) {
+        const QString scheme = settings.ReadProfileSetting(app.record(0).Name, QStringLiteral("Scheme"),
+                                                           QStringLiteral("Default"));
+        if (!scheme.isEmpty())
+            ApplyScheme(app, scheme);
+    }
+}

@@ -1,0 +1,161 @@
+#include "profiles/TarnwellApp.h"
+
+#include "channel/clsBNCS.h"
+#include "channel/clsUsers.h"
+#include "display/frmErrorHandler.h"
+#include "display/modOutput.h"
+#include "filters/clsFilters.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "session/clsConnection.h"
+
+#include <QTcpSocket>
+#include <QTextDocument>
+
+namespace {
+
+template <typename T>
+T &createdOnFirstUse(std::unique_ptr<T> &object, TarnwellApp &app, int index)
+{
+    if (!object)
+        object = std::make_unique<T>(app, static_cast<qint16>(index));
+    return *object;
+}
+
+} // namespace
+
+TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
+    : m_settings(programFolder), m_clock(clock)
+{
+    // Slot 0's socket and chat pane belong to the window's design: they exist
+    // before any profile is loaded, so the welcome line has somewhere to go.
+    growSlots(1);
+    createControlSet(0);
+    m_popupMenu = std::make_unique<frmPopupMenu>(*this);
+    m_mainWindow = std::make_unique<frmMain>(*this);
+}
+
+TarnwellApp::~TarnwellApp()
+{
+    // Windows first: they refer to the slots' panes.
+    m_mainWindow.reset();
+    m_errorLog.reset();
+}
+
+void TarnwellApp::growSlots(int count)
+{
+    if (count > std::numeric_limits<qint16>::max() + 1)
+        throw Failure(Failure::Overflow, QStringLiteral("Overflow"));
+    while (slotCount() < count)
+        m_slots.push_back(std::make_unique<ProfileSlot>());
+}
+
+ProfileSlot &TarnwellApp::slot(int index) const
+{
+    if (index < 0 || index >= slotCount())
+        throw Failure(Failure::OutOfRange, QStringLiteral("Subscript out of range"));
+    return *m_slots[static_cast<std::size_t>(index)];
+}
+
+clsConnection &TarnwellApp::connection(int index)
+{
+    return createdOnFirstUse(slot(index).connection, *this, index);
+}
+
+clsBNCS &TarnwellApp::bncs(int index)
+{
+    return createdOnFirstUse(slot(index).bncs, *this, index);
+}
+
+clsUsers &TarnwellApp::users(int index)
+{
+    return createdOnFirstUse(slot(index).users, *this, index);
+}
+
+clsFilters &TarnwellApp::filters(int index)
+{
+    return createdOnFirstUse(slot(index).filters, *this, index);
+}
+
+QTcpSocket &TarnwellApp::socket(int index) const
+{
+    QTcpSocket *socket = slot(index).socket;
+    if (!socket)
+        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
+    return *socket;
+}
+
+QTextDocument &TarnwellApp::pane(int index) const
+{
+    QTextDocument *pane = slot(index).pane;
+    if (!pane)
+        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
+    return *pane;
+}
+
+void TarnwellApp::createControlSet(int index)
+{
+    ProfileSlot &target = slot(index);
+    if (!target.socket)
+        target.socket = new QTcpSocket(this);
+    if (!target.pane) {
+        target.pane = new QTextDocument(this);
+        // A chat pane only grows at its end; undo history would keep every
+        // line twice.
+        target.pane->setUndoRedoEnabled(false);
+        if (m_mainWindow)
+            target.pane->setDefaultFont(m_mainWindow->font());
+    }
+    target.paneShown = true;
+}
+
+bool TarnwellApp::isConnected(int index) const
+{
+    return index >= 0 && index < slotCount() && slot(index).socket &&
+           slot(index).socket->state() == QAbstractSocket::ConnectedState;
+}
+
+void TarnwellApp::AddChat(int profileIndex, const ChatItems &items)
+{
+    try {
+        writeChatLine(profileIndex, items);
+    } catch (...) {
+        LogError(QStringLiteral("AddChat()"), QStringLiteral("modFunctions"));
+    }
+}
+
+void TarnwellApp::writeChatLine(int profileIndex, const ChatItems &items)
+{
+    const ProfileRecord &profile = record(profileIndex);
+    if (profile.LockScreen)
+        return;
+    QTextDocument &chat = pane(profileIndex);
+    if (PaneTextLength(chat) > kAutoClearLimit) {
+        chat.clear();
+        const QDateTime now = m_clock.now();
+        writeChatLine(profileIndex, {Rgb(0xAAAAAA), QStringLiteral("Chat has been auto-cleared on "),
+                                     Rgb(0xFFFFFF), now.date(), Rgb(0xAAAAAA), QStringLiteral(" at"),
+                                     Rgb(0xFFFFFF), QStringLiteral(" "), now.time(), Rgb(0xAAAAAA),
+                                     QStringLiteral(".")});
+    }
+    WriteChatLine(chat, items, profile.MilitaryTime, m_clock.now());
+}
+
+void TarnwellApp::LogError(const QString &procedure, const QString &module)
+{
+    const CurrentError error = CurrentError::fromCurrentException();
+    if (!m_errorLog)
+        m_errorLog = std::make_unique<frmErrorHandler>();
+    m_errorLog->report(error, procedure, module, m_clock.now());
+}
+
+void TarnwellApp::guard(const char *procedure, const char *module, const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        LogError(QString::fromLatin1(procedure), QString::fromLatin1(module));
+    }
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "display/ChatItem.h"
+#include "profiles/ProfileSlot.h"
+#include "profiles/Settings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class Clock;
+class frmMain;
+class frmPopupMenu;
+class frmErrorHandler;
+
+// The program-wide state: the profile slots and everything found by profile
+// index, the current profile, the settings below the program folder, the
+// clocks, and the windows. Tests build as many as they like, each on its own
+// folder.
+class TarnwellApp : public QObject {
+    Q_OBJECT
+public:
+    TarnwellApp(const QString &programFolder, Clock &clock);
+    ~TarnwellApp() override;
+
+    const Settings &settings() const { return m_settings; }
+    Clock &clock() const { return m_clock; }
+
+    // The profile on screen.
+    qint16 CurrentProfile = 0;
+    // Set only while start-up loads the stored profiles.
+    bool ProfilesLoading = false;
+
+    // Slots are dense from 0; every accessor throws Failure for an index
+    // outside them.
+    int slotCount() const { return static_cast<int>(m_slots.size()); }
+    void growSlots(int count);
+    ProfileSlot &slot(int index) const;
+    ProfileRecord &record(int index) const { return slot(index).record; }
+    LogonState &logon(int index) const { return slot(index).logon; }
+
+    // The per-profile objects, created on first use.
+    clsConnection &connection(int index);
+    clsBNCS &bncs(int index);
+    clsUsers &users(int index);
+    clsFilters &filters(int index);
+    bool hasConnection(int index) const { return index < slotCount() && slot(index).connection != nullptr; }
+
+    // The control set of a slot; throws Failure when the slot has none.
+    QTcpSocket &socket(int index) const;
+    QTextDocument &pane(int index) const;
+    void createControlSet(int index);
+    // The socket is open and connected.
+    bool isConnected(int index) const;
+
+    // Writes one time-stamped line to the profile's chat pane (nothing while
+    // its screen is locked). Failures go to the error log.
+    void AddChat(int profileIndex, const ChatItems &items);
+
+    // Reports the exception being handled to the error log.
+    void LogError(const QString &procedure, const QString &module);
+    // Runs a handler; a failure in it is reported under the handler's names
+    // and goes no further.
+    void guard(const char *procedure, const char *module, const std::function<void()> &handler);
+
+    frmMain &mainWindow() const { return *m_mainWindow; }
+    frmPopupMenu &popupMenu() const { return *m_popupMenu; }
+    // Null until the first error report.
+    frmErrorHandler *errorLog() const { return m_errorLog.get(); }
+
+private:
+    void writeChatLine(int profileIndex, const ChatItems &items);
+
+    Settings m_settings;
+    Clock &m_clock;
+    std::vector<std::unique_ptr<ProfileSlot>> m_slots;
+    std::unique_ptr<frmPopupMenu> m_popupMenu;
+    std::unique_ptr<frmMain> m_mainWindow;
+    std::unique_ptr<frmErrorHandler> m_errorLog;
+};

@@ -1,0 +1,373 @@
+#include "profiles/frmMain.h"
+
+#include "display/modOutput.h"
+#include "profiles/StartUp.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/WindowArt.h"
+#include "profiles/frmPopupMenu.h"
+#include "profiles/modProfiles.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTextEdit>
+#include <QWindow>
+
+namespace {
+
+struct Geometry {
+    int left, top, width, height;
+};
+
+// Client area and control positions, in twips.
+constexpr int kClientWidth = 12990;
+constexpr int kClientHeight = 6870;
+constexpr Geometry kProfilesLabel{120, 240, 2295, 375};
+constexpr Geometry kProfileList{135, 730, 2265, 5505};
+constexpr Geometry kFileLabel{2760, 240, 375, 255};
+constexpr Geometry kConnectionLabel{3840, 240, 1095, 255};
+constexpr Geometry kOptionsLabel{5760, 240, 735, 255};
+constexpr Geometry kWindowLabel{7320, 240, 855, 255};
+constexpr Geometry kAboutLabel{8760, 240, 615, 255};
+constexpr Geometry kChatPane{2530, 730, 6945, 5505};
+constexpr Geometry kChannelLabel{9600, 360, 3255, 255};
+constexpr Geometry kUserList{9615, 735, 3225, 5505};
+constexpr Geometry kInputBox{240, 6400, 12495, 300};
+constexpr Geometry kMini{12030, -15, 360, 240};
+constexpr Geometry kMiniHover{12040, -10, 345, 240};
+constexpr Geometry kClose{12390, 0, 600, 225};
+constexpr Geometry kCloseHover{12390, -15, 600, 240};
+constexpr int kMenuLine1X = 2520;
+constexpr int kMenuLine2X = 9480;
+constexpr int kMenuLineTop = 120;
+constexpr int kMenuLineBottom = 620;
+
+const Colour kMenuTextColour = Rgb(0xC0FFFF);
+
+void paintBlack(QWidget &widget, Colour text)
+{
+    QPalette palette = widget.palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window})
+        palette.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, text.toQColor());
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_app(app)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(WindowArt::windowIcon());
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPointSizeF(9.75);
+    setFont(windowFont);
+    setAutoFillBackground(false);
+    setMouseTracking(true);
+    buildControls();
+    placeControls();
+    showPane(0);
+}
+
+frmMain::~frmMain() = default;
+
+int frmMain::twips(int value) const
+{
+    return qRound(value * logicalDpiX() / 1440.0);
+}
+
+void frmMain::buildControls()
+{
+    auto label = [this](const char *name, const QString &caption) {
+        auto *control = new QLabel(caption, this);
+        control->setObjectName(QString::fromLatin1(name));
+        control->setMouseTracking(true);
+        control->installEventFilter(this);
+        return control;
+    };
+    lblProfiles = label("lblProfiles", {});
+    lblProfiles->setAlignment(Qt::AlignCenter);
+    QFont profileFont(QStringLiteral("Tahoma"));
+    profileFont.setPointSizeF(11.25);
+    profileFont.setBold(true);
+    lblProfiles->setFont(profileFont);
+    setTextColour(*lblProfiles, Rgb(0x00FFFF));
+
+    lblFile = label("lblFile", QStringLiteral("&File"));
+    lblConnection = label("lblConnection", QStringLiteral("&Connection"));
+    lblOptions = label("lblOptions", QStringLiteral("&Options"));
+    lblWindow = label("lblWindow", QStringLiteral("&Window"));
+    lblAbout = label("lblAbout", QStringLiteral("&About"));
+    txtSend = new QLineEdit(this);
+    txtSend->setObjectName(QStringLiteral("txtSend"));
+    paintBlack(*txtSend, Rgb(0xFFFFFF));
+    for (QLabel *menuLabel : menuLabels()) {
+        menuLabel->setTextFormat(Qt::PlainText);
+        menuLabel->setAttribute(Qt::WA_TranslucentBackground);
+        // A buddy makes the label underline its access letter instead of
+        // showing the ampersand.
+        menuLabel->setBuddy(txtSend);
+        setTextColour(*menuLabel, kMenuTextColour);
+    }
+
+    lblChlInfo = label("lblChlInfo", QStringLiteral("Disconnected [0]"));
+    lblChlInfo->setAlignment(Qt::AlignCenter);
+    setTextColour(*lblChlInfo, Rgb(0xFFFFFF));
+
+    lstProfiles = new QListWidget(this);
+    lstProfiles->setObjectName(QStringLiteral("lstProfiles"));
+    lstProfiles->setIconSize(QSize(16, 16));
+    paintBlack(*lstProfiles, Rgb(0xFFFFFF));
+    connect(lstProfiles, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { lstProfiles_Click(m_app, item->text()); });
+
+    lstChannelUsers = new QListWidget(this);
+    lstChannelUsers->setObjectName(QStringLiteral("lstChannelUsers"));
+    lstChannelUsers->setIconSize(QSize(16, 16));
+    paintBlack(*lstChannelUsers, Rgb(0x77B1BB));
+
+    rtbChat = new QTextEdit(this);
+    rtbChat->setObjectName(QStringLiteral("rtbChat"));
+    rtbChat->setReadOnly(true);
+    rtbChat->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rtbChat->setFocusPolicy(Qt::ClickFocus);
+    paintBlack(*rtbChat, Rgb(0xFFFFFF));
+    rtbChat->viewport()->setMouseTracking(true);
+    rtbChat->viewport()->installEventFilter(this);
+
+    auto picture = [&label](const char *name, const QPixmap &pixmap) {
+        QLabel *control = label(name, {});
+        control->setPixmap(pixmap);
+        control->setCursor(Qt::PointingHandCursor);
+        return control;
+    };
+    const QSize miniSize(twips(kMini.width), twips(kMini.height));
+    const QSize closeSize(twips(kClose.width), twips(kClose.height));
+    imgMini = picture("imgMini", WindowArt::minimiseButton(miniSize, false));
+    imgMini2 = picture("imgMini2", WindowArt::minimiseButton(QSize(twips(kMiniHover.width), twips(kMiniHover.height)), true));
+    imgClose = picture("imgClose", WindowArt::closeButton(closeSize, false));
+    imgClose2 = picture("imgClose2", WindowArt::closeButton(QSize(twips(kCloseHover.width), twips(kCloseHover.height)), true));
+    imgMini2->hide();
+    imgClose2->hide();
+
+    trayIcon = new QSystemTrayIcon(windowIcon(), this);
+    trayIcon->setToolTip(QStringLiteral("Tarnwell ") + GetVersion());
+    connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        onTrayActivated(reason);
+    });
+}
+
+void frmMain::placeControls()
+{
+    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    const auto place = [this](QWidget *control, const Geometry &at) {
+        control->setGeometry(twips(at.left), twips(at.top), twips(at.width), twips(at.height));
+    };
+    place(lblProfiles, kProfilesLabel);
+    place(lstProfiles, kProfileList);
+    place(lblFile, kFileLabel);
+    place(lblConnection, kConnectionLabel);
+    place(lblOptions, kOptionsLabel);
+    place(lblWindow, kWindowLabel);
+    place(lblAbout, kAboutLabel);
+    // The menu labels keep their places but never cut their captions short,
+    // whatever font stands in for Tahoma, bold on hover included.
+    for (QLabel *menuLabel : menuLabels()) {
+        QFont bold = menuLabel->font();
+        bold.setBold(true);
+        const int needed = QFontMetrics(bold).horizontalAdvance(menuLabel->text().remove(QLatin1Char('&'))) + 2;
+        if (menuLabel->width() < needed)
+            menuLabel->resize(needed, menuLabel->height());
+    }
+    place(rtbChat, kChatPane);
+    place(lblChlInfo, kChannelLabel);
+    place(lstChannelUsers, kUserList);
+    place(txtSend, kInputBox);
+    place(imgMini, kMini);
+    place(imgMini2, kMiniHover);
+    place(imgClose, kClose);
+    place(imgClose2, kCloseHover);
+}
+
+QList<QLabel *> frmMain::menuLabels() const
+{
+    return {lblFile, lblConnection, lblOptions, lblWindow, lblAbout};
+}
+
+void frmMain::setTextColour(QWidget &widget, Colour colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour.toQColor());
+    palette.setColor(QPalette::Text, colour.toQColor());
+    widget.setPalette(palette);
+}
+
+void frmMain::setBackgroundPicture(const QPixmap &picture)
+{
+    m_background = picture;
+    update();
+}
+
+void frmMain::showPane(int index)
+{
+    QTextDocument &pane = m_app.pane(index);
+    if (rtbChat->document() != &pane) {
+        rtbChat->setDocument(&pane);
+        rtbChat->moveCursor(QTextCursor::End);
+        rtbChat->ensureCursorVisible();
+    }
+}
+
+void frmMain::Form_Load()
+{
+    m_app.guard("Form_Load()", "frmMain", [this] { StartUp(m_app); });
+}
+
+void frmMain::minimiseToTray()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        hide();
+    } else {
+        // Without a tray the task bar is the only way back.
+        showMinimized();
+    }
+}
+
+void frmMain::confirmExit()
+{
+    QMessageBox question(QMessageBox::Information, QStringLiteral("Exit Tarnwell"),
+                         QStringLiteral("Are you sure you wish to exit Tarnwell?"),
+                         QMessageBox::Ok | QMessageBox::Cancel, this);
+    if (question.exec() != QMessageBox::Ok)
+        return;
+    trayIcon->hide();
+    Q_EMIT exitConfirmed();
+}
+
+void frmMain::onTrayActivated(int reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick || !(windowState() & Qt::WindowMinimized))
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    activateWindow();
+}
+
+void frmMain::setLabelBold(QLabel *label, bool bold)
+{
+    QFont font = label->font();
+    if (font.bold() == bold)
+        return;
+    font.setBold(bold);
+    label->setFont(font);
+}
+
+void frmMain::showHoverPicture(QLabel *normal, QLabel *hover, bool showHover)
+{
+    normal->setVisible(!showHover);
+    hover->setVisible(showHover);
+}
+
+void frmMain::hoverReset()
+{
+    for (QLabel *menuLabel : menuLabels())
+        setLabelBold(menuLabel, false);
+    showHoverPicture(imgClose, imgClose2, false);
+    showHoverPicture(imgMini, imgMini2, false);
+}
+
+void frmMain::onMenuLabelClicked(QLabel *label)
+{
+    frmPopupMenu &menus = m_app.popupMenu();
+    QMenu *menu = label == lblFile         ? menus.mnuFile
+                  : label == lblConnection ? menus.mnuConnection
+                  : label == lblOptions    ? menus.mnuOptions
+                  : label == lblWindow     ? menus.mnuWindow
+                                           : nullptr;
+    if (menu)
+        menu->popup(QCursor::pos());
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == imgClose) {
+            showHoverPicture(imgClose, imgClose2, true);
+            showHoverPicture(imgMini, imgMini2, false);
+        } else if (watched == imgMini) {
+            showHoverPicture(imgMini, imgMini2, true);
+            showHoverPicture(imgClose, imgClose2, false);
+        } else if (watched == rtbChat->viewport()) {
+            for (QLabel *menuLabel : menuLabels())
+                setLabelBold(menuLabel, false);
+            showHoverPicture(imgClose, imgClose2, false);
+        } else if (menuLabels().contains(watched)) {
+            setLabelBold(static_cast<QLabel *>(watched), true);
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == imgMini2)
+            minimiseToTray();
+        else if (watched == imgClose2)
+            confirmExit();
+        else if (menuLabels().contains(watched))
+            onMenuLabelClicked(static_cast<QLabel *>(watched));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The window system moves the window where it can; elsewhere we follow
+    // the mouse ourselves.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    hoverReset();
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+}
+
+void frmMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (!m_background.isNull())
+        painter.drawPixmap(0, 0, m_background);
+
+    const auto frame = [&painter](const QWidget *control, Colour colour) {
+        painter.setPen(colour.toQColor());
+        painter.drawRect(control->geometry().adjusted(-1, -1, 0, 0));
+    };
+    frame(lstProfiles, lineColours.profiles);
+    frame(rtbChat, lineColours.rtb);
+    frame(lstChannelUsers, lineColours.users);
+    frame(txtSend, lineColours.text);
+    painter.setPen(lineColours.menu.toQColor());
+    for (const int x : {kMenuLine1X, kMenuLine2X})
+        painter.drawLine(twips(x), twips(kMenuLineTop), twips(x), twips(kMenuLineBottom));
+}

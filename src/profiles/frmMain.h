@@ -1,0 +1,95 @@
+#pragma once
+
+#include "display/Colour.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QSystemTrayIcon;
+class QTextEdit;
+class TarnwellApp;
+
+// The main window: borderless and black, with its own menu labels and
+// minimise/close pictures, the profile list, the chat pane of the current
+// profile, its channel label and user list, and the input box. It is moved by
+// dragging its background and hides to the tray when minimised.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(TarnwellApp &app);
+    ~frmMain() override;
+
+    // Pixels for a length in twips at the screen's logical resolution.
+    int twips(int value) const;
+
+    // Shows the chat pane of a profile slot in front.
+    void showPane(int index);
+    // The start-up sequence: folders, stored profiles, welcome line, tray.
+    void Form_Load();
+
+    // Minimises to the tray (or the task bar where there is no tray).
+    void minimiseToTray();
+    // Asks the exit question; on OK removes the tray icon and asks the
+    // program to end.
+    void confirmExit();
+
+    // Colours of the scheme-controlled lines and pictures.
+    struct LineColours {
+        Colour menu = Rgb(0x7EA1D4);
+        Colour rtb = Rgb(0x7EA1D4);
+        Colour users = Rgb(0x7EA1D4);
+        Colour text = Rgb(0x7EA1D4);
+        Colour profiles = Rgb(0x7EA1D4);
+    };
+    LineColours lineColours;
+    void setBackgroundPicture(const QPixmap &picture);
+    const QPixmap &backgroundPicture() const { return m_background; }
+    QList<QLabel *> menuLabels() const;
+    void setTextColour(QWidget &widget, Colour colour);
+
+    QLabel *lblProfiles;
+    QListWidget *lstProfiles;
+    QLabel *lblFile;
+    QLabel *lblConnection;
+    QLabel *lblOptions;
+    QLabel *lblWindow;
+    QLabel *lblAbout;
+    QTextEdit *rtbChat;
+    QLabel *lblChlInfo;
+    QListWidget *lstChannelUsers;
+    QLineEdit *txtSend;
+    QLabel *imgMini;
+    QLabel *imgMini2;
+    QLabel *imgClose;
+    QLabel *imgClose2;
+    QSystemTrayIcon *trayIcon;
+
+Q_SIGNALS:
+    // The user confirmed the exit question.
+    void exitConfirmed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildControls();
+    void placeControls();
+    void hoverReset();
+    void setLabelBold(QLabel *label, bool bold);
+    void showHoverPicture(QLabel *normal, QLabel *hover, bool showHover);
+    void onMenuLabelClicked(QLabel *label);
+    void onTrayActivated(int reason);
+
+    TarnwellApp &m_app;
+    QPixmap m_background;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};

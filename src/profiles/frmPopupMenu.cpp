@@ -1,0 +1,82 @@
+#include "profiles/frmPopupMenu.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+QMenu *newMenu(const char *name, const QString &caption, QMenu *parent = nullptr)
+{
+    auto *menu = parent ? parent->addMenu(caption) : new QMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+// An entry whose shortcut is shown after a tab, as menus show accelerators,
+// without making the menu itself react to the key.
+QAction *newEntry(QMenu *menu, const char *name, const QString &caption, const QString &shortcut = {},
+                  bool checkable = false)
+{
+    QAction *action = menu->addAction(shortcut.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcut);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(checkable);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
+{
+    mnuFile = newMenu("mnuFile", QStringLiteral("&File"));
+    mnuCreateProfile = newEntry(mnuFile, "mnuCreateProfile", QStringLiteral("Create a Profile"), QStringLiteral("Ctrl+P"));
+    mnuFile->addSeparator();
+    mnuConfig = newEntry(mnuFile, "mnuConfig", QStringLiteral("Configuration"), QStringLiteral("Ctrl+G"));
+    mnuColorSchemes = newEntry(mnuFile, "mnuColorSchemes", QStringLiteral("Color Schemes"), QStringLiteral("Ctrl+S"));
+    mnuFont = newEntry(mnuFile, "mnuFont", QStringLiteral("Font Customization"), QStringLiteral("Ctrl+N"));
+    mnuFilters = newEntry(mnuFile, "mnuFilters", QStringLiteral("Filters"), QStringLiteral("Ctrl+F"));
+    mnuIdle = newEntry(mnuFile, "mnuIdle", QStringLiteral("Idle Settings"), QStringLiteral("Ctrl+I"));
+
+    mnuConnection = newMenu("mnuConnection", QStringLiteral("&Connection"));
+    mnuConnectall = newEntry(mnuConnection, "mnuConnectall", QStringLiteral("Connect All"), QStringLiteral("F1"));
+    mnuConnection->addSeparator();
+    mnuConnect = newEntry(mnuConnection, "mnuConnect", QStringLiteral("Connect"), QStringLiteral("F2"));
+    mnuDisconnect = newEntry(mnuConnection, "mnuDisconnect", QStringLiteral("Disconnect"), QStringLiteral("F3"));
+
+    mnuOptions = newMenu("mnuOptions", QStringLiteral("&Options"));
+    mnuJoinLeave = newEntry(mnuOptions, "mnuJoinLeave", QStringLiteral("Enable join/leave notifications"),
+                            QStringLiteral("F4"), true);
+    mnuVoidView = newEntry(mnuOptions, "mnuVoidView", QStringLiteral("Enable Void View"), {}, true);
+    mnuMilitary = newEntry(mnuOptions, "mnuMilitary", QStringLiteral("Use Military Time"), {}, true);
+
+    mnuWindow = newMenu("mnuWindow", QStringLiteral("Window"));
+    mnuScreen = newMenu("mnuScreen", QStringLiteral("Screen"), mnuWindow);
+    mnuClear = newEntry(mnuScreen, "mnuClear", QStringLiteral("Clear"), QStringLiteral("F5"));
+    mnuLock = newEntry(mnuScreen, "mnuLock", QStringLiteral("Lock"), QStringLiteral("F6"), true);
+    mnuTransparency = newEntry(mnuWindow, "mnuTransparency", QStringLiteral("Transparency"), QStringLiteral("F7"));
+    mnuShowProfiles = newEntry(mnuWindow, "mnuShowProfiles", QStringLiteral("Hide Profiles"), QStringLiteral("F8"));
+
+    mnuUserOptions = newMenu("mnuUserOptions", QStringLiteral("UserOptions"));
+    mnuUser = newMenu("mnuUser", QStringLiteral("&User"), mnuUserOptions);
+    mnuDesignate = newEntry(mnuUser, "mnuDesignate", QStringLiteral("Designate"));
+    mnuResign = newEntry(mnuUser, "mnuResign", QStringLiteral("Resign"));
+    mnuUser->addSeparator();
+    mnuBan = newEntry(mnuUser, "mnuBan", QStringLiteral("Ban"));
+    mnuUnban = newEntry(mnuUser, "mnuUnban", QStringLiteral("Unban"));
+    mnuUser->addSeparator();
+    mnuIgnore = newEntry(mnuUser, "mnuIgnore", QStringLiteral("Ignore"));
+    mnuUnignore = newEntry(mnuUser, "mnuUnignore", QStringLiteral("Unignore"));
+    mnuProfile = newEntry(mnuUserOptions, "mnuProfile", QStringLiteral("&Profile"));
+}
+
+frmPopupMenu::~frmPopupMenu()
+{
+    // The top-level menus have no parent; their sub-menus and entries go with them.
+    for (QMenu *menu : {mnuFile, mnuConnection, mnuOptions, mnuWindow, mnuUserOptions})
+        delete menu;
+}
+
+void frmPopupMenu::setTransparencyCaption(const QString &level)
+{
+    mnuTransparency->setText(QStringLiteral("Transparency [") + level + QStringLiteral("]\tF7"));
+}

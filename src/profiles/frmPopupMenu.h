@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class TarnwellApp;
+
+// The menus that the main window's menu labels and the user list open. The
+// shortcut shown beside an entry is only its label: the keys themselves are
+// handled by the main window's shortcut handling. Entries whose actions are
+// not available yet stay disabled.
+class frmPopupMenu : public QObject {
+    Q_OBJECT
+public:
+    explicit frmPopupMenu(TarnwellApp &app);
+    ~frmPopupMenu() override;
+
+    QMenu *mnuFile;
+    QAction *mnuCreateProfile;
+    QAction *mnuConfig;
+    QAction *mnuColorSchemes;
+    QAction *mnuFont;
+    QAction *mnuFilters;
+    QAction *mnuIdle;
+
+    QMenu *mnuConnection;
+    QAction *mnuConnectall;
+    QAction *mnuConnect;
+    QAction *mnuDisconnect;
+
+    QMenu *mnuOptions;
+    QAction *mnuJoinLeave;
+    QAction *mnuVoidView;
+    QAction *mnuMilitary;
+
+    QMenu *mnuWindow;
+    QMenu *mnuScreen;
+    QAction *mnuClear;
+    QAction *mnuLock;
+    QAction *mnuTransparency;
+    QAction *mnuShowProfiles;
+
+    QMenu *mnuUserOptions;
+    QMenu *mnuUser;
+    QAction *mnuDesignate;
+    QAction *mnuResign;
+    QAction *mnuBan;
+    QAction *mnuUnban;
+    QAction *mnuIgnore;
+    QAction *mnuUnignore;
+    QAction *mnuProfile;
+
+    // Captions the transparency entry as "Transparency [level]".
+    void setTransparencyCaption(const QString &level);
+
+private:
+    TarnwellApp &m_app;
+};

@@ -1,0 +1,284 @@
+#include "profiles/modProfiles.h"
+
+#include "channel/clsBNCS.h"
+#include "channel/clsUsers.h"
+#include "display/modTransparency.h"
+#include "filters/clsFilters.h"
+#include "platform/Convert.h"
+#include "platform/Failure.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "session/clsConnection.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTcpSocket>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <functional>
+
+namespace {
+
+const QString kLogin = QStringLiteral("Login");
+
+void giveObjectsToSlot(TarnwellApp &app, int slot)
+{
+    const auto index = static_cast<qint16>(slot);
+    app.connection(slot).setProfileIndex(index);
+    app.bncs(slot).setProfileIndex(index);
+    app.filters(slot).setProfileIndex(index);
+}
+
+void writeDefaultFonts(TarnwellApp &app, const QString &name)
+{
+    const Settings &settings = app.settings();
+    for (const char *key : {"Listview", "RichTextBox", "Textbox", "Channel", "Profile"})
+        settings.WriteProfileSetting(name, QStringLiteral("Font"), QString::fromLatin1(key), QStringLiteral("Tahoma"));
+    for (const char *key : {"Listview Size", "RichTextBox Size", "Textbox Size", "Channel Size"})
+        settings.WriteProfileSetting(name, QStringLiteral("Size"), QString::fromLatin1(key), QStringLiteral("10"));
+    settings.WriteProfileSetting(name, QStringLiteral("Size"), QStringLiteral("Profile Size"), QStringLiteral("11"));
+}
+
+Colour schemeColour(TarnwellApp &app, const QString &scheme, const char *key)
+{
+    const QString value = app.settings().ReadSchemeSetting(scheme, QStringLiteral("Skin"), QString::fromLatin1(key));
+    return Colour{static_cast<quint32>(ToInt32(value))};
+}
+
+void setFont(QWidget &widget, const QString &family, double pointSize)
+{
+    QFont font = widget.font();
+    font.setFamily(family);
+    font.setPointSizeF(pointSize);
+    widget.setFont(font);
+}
+
+} // namespace
+
+void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
+{
+    app.guard("LoadInfo", "modProfiles", [&] {
+        if (!keepSize)
+            app.growSlots(index + 1);
+        ProfileRecord &profile = app.record(index);
+        profile.Name = name;
+        profile.Active = true;
+        profile.Index = static_cast<qint16>(index);
+        const Settings &settings = app.settings();
+        const auto read = [&](const char *section, const char *key) {
+            return settings.ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
+        };
+        profile.Username = read("Login", "Username");
+        profile.Password = read("Login", "Password");
+        profile.NewPassword = read("Login", "New Password");
+        profile.Product = read("Login", "Product");
+        profile.Home = read("Login", "Home");
+        profile.Server = read("Login", "Server");
+        profile.Spoof = read("Ping", "Spoof");
+        profile.CustomPing = read("Ping", "Custom Ping");
+        profile.UDPPlug = read("Ping", "UDP Plug");
+        profile.Verbyte = read("Login", "Verbyte");
+        profile.Mode = read("Registration", "Mode");
+        profile.Email = read("Registration", "Email");
+        profile.NewEmail = read("Registration", "New Email");
+        profile.Scheme = read("Scheme", "Default");
+    });
+}
+
+void LoadOptions(TarnwellApp &app, const QString &name)
+{
+    app.guard("LoadOptions", "modProfiles", [&] {
+        ProfileRecord &profile = app.record(app.CurrentProfile);
+        frmPopupMenu &menus = app.popupMenu();
+        const auto option = [&](const char *key, QAction *menu, bool &flag) {
+            flag = app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QString::fromLatin1(key)) ==
+                   QLatin1String("1");
+            menu->setChecked(flag);
+        };
+        option("Join/Leave", menus.mnuJoinLeave, profile.JoinLeave);
+        option("Military Time", menus.mnuMilitary, profile.MilitaryTime);
+        option("Lock Screen", menus.mnuLock, profile.LockScreen);
+        option("Void View", menus.mnuVoidView, profile.VoidView);
+
+        const QString transparency =
+            app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QStringLiteral("Transparency"));
+        const qint16 level = transparency.isEmpty() ? qint16(255) : ToInt16(transparency);
+        SetTransparency(app.mainWindow(), level);
+        menus.setTransparencyCaption(QString::number(level));
+    });
+}
+
+int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
+{
+    int slotUsed = -1;
+    app.guard("LoadControl", "modProfiles", [&] {
+        if (direct || app.ProfilesLoading) {
+            app.growSlots(index + 1);
+            if (index != 0) {
+                app.createControlSet(index);
+                app.pane(index).clear();
+            }
+            giveObjectsToSlot(app, index);
+            app.record(index).Index = static_cast<qint16>(index);
+            app.slot(index).paneShown = true;
+            slotUsed = index;
+            return;
+        }
+        int freed = -1;
+        for (int k = 0; k < app.slotCount() && freed < 0; ++k) {
+            if (app.slot(k).pane && !app.slot(k).paneShown)
+                freed = k;
+        }
+        const int k = freed >= 0 ? freed : index;
+        if (freed < 0) {
+            app.growSlots(k + 1);
+            app.createControlSet(k);
+            writeDefaultFonts(app, name);
+        }
+        app.slot(k).paneShown = true;
+        giveObjectsToSlot(app, k);
+        slotUsed = k;
+        LoadInfo(app, name, k, true);
+    });
+    return slotUsed;
+}
+
+void UnloadControl(TarnwellApp &app, int index)
+{
+    app.guard("UnloadControl", "modProfiles", [&] {
+        app.socket(index).abort();
+        app.pane(index).clear();
+        app.slot(index).paneShown = false;
+        app.record(index).Active = false;
+    });
+}
+
+void ProfileColor(TarnwellApp &app, qint16 &index, bool position, bool activity)
+{
+    app.guard("ProfileColor", "modProfiles", [&] {
+        if (position)
+            --index;
+        QString name;
+        for (int i = 0; i < app.slotCount(); ++i) {
+            if (app.connection(i).ProfileIndex() == index)
+                name = app.record(i).Name;
+        }
+        const QList<QListWidgetItem *> entries = app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
+        if (entries.isEmpty())
+            throw Failure(Failure::InvalidCall, QStringLiteral("No profile list entry named \"") + name + "\"");
+        const Colour colour = activity               ? Rgb(0x7EA1D4)
+                              : app.isConnected(index) ? Rgb(0x65D346)
+                                                       : Rgb(0xBD3D3D);
+        entries.first()->setForeground(colour.toQColor());
+    });
+}
+
+void ApplyScheme(TarnwellApp &app, const QString &schemeName)
+{
+    const QString current = app.record(app.CurrentProfile).Name;
+    if (app.settings().ReadProfileSetting(current, QStringLiteral("Scheme"), QStringLiteral("Default")).isEmpty())
+        return;
+    frmMain &window = app.mainWindow();
+    // Each step stands alone: a colour that is not a number or a missing
+    // picture leaves just that part as it was.
+    const std::function<void()> steps[] = {
+        [&] { window.setTextColour(*window.txtSend, schemeColour(app, schemeName, "Textbox Forecolor")); },
+        [&] {
+            const QString picture =
+                app.settings().ReadSchemeSetting(schemeName, QStringLiteral("Skin"), QStringLiteral("BG Picture"));
+            QPixmap background;
+            if (!picture.isEmpty() && !background.load(app.settings().schemesFolder() + QLatin1Char('/') + picture))
+                throw Failure(Failure::FileNotFound, QStringLiteral("File not found: ") + picture);
+            window.setBackgroundPicture(background);
+        },
+        [&] { window.lineColours.menu = schemeColour(app, schemeName, "Menu Lines"); },
+        [&] { window.setTextColour(*window.lblChlInfo, schemeColour(app, schemeName, "Channel name")); },
+        [&] { window.setTextColour(*window.lblProfiles, schemeColour(app, schemeName, "Profile")); },
+        [&] {
+            const Colour menu = schemeColour(app, schemeName, "Menu");
+            for (QLabel *label : window.menuLabels())
+                window.setTextColour(*label, menu);
+        },
+        [&] { window.lineColours.rtb = schemeColour(app, schemeName, "RTB lines"); },
+        [&] { window.lineColours.users = schemeColour(app, schemeName, "Listview lines"); },
+        [&] { window.lineColours.text = schemeColour(app, schemeName, "Textbox lines"); },
+        [&] { window.lineColours.profiles = schemeColour(app, schemeName, "Profiles lines"); },
+    };
+    for (const auto &step : steps) {
+        try {
+            step();
+        } catch (const Failure &) {
+        }
+    }
+    window.update();
+}
+
+void ApplyProfileFonts(TarnwellApp &app, int index)
+{
+    const QString name = app.record(index).Name;
+    const auto font = [&](const char *key) {
+        return app.settings().ReadProfileSetting(name, QStringLiteral("Font"), QString::fromLatin1(key));
+    };
+    const auto size = [&](const char *key) {
+        return ToDouble(app.settings().ReadProfileSetting(name, QStringLiteral("Size"), QString::fromLatin1(key)));
+    };
+    const QString chatFont = font("RichTextBox");
+    const QString listFont = font("Listview");
+    if (chatFont.isEmpty() || listFont.isEmpty())
+        return;
+
+    QTextDocument &pane = app.pane(index);
+    QFont paneFont = pane.defaultFont();
+    paneFont.setFamily(chatFont);
+    paneFont.setPointSizeF(size("RichTextBox Size"));
+    pane.setDefaultFont(paneFont);
+    QTextCursor everything(&pane);
+    everything.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFontFamilies({chatFont});
+    format.setFontPointSize(paneFont.pointSizeF());
+    everything.mergeCharFormat(format);
+
+    frmMain &window = app.mainWindow();
+    const double listSize = size("Listview Size");
+    setFont(*window.lstChannelUsers, listFont, listSize);
+    setFont(*window.lstProfiles, listFont, listSize);
+    setFont(*window.txtSend, font("Textbox"), size("Textbox Size"));
+    setFont(*window.lblChlInfo, font("Channel"), size("Channel Size"));
+    setFont(*window.lblProfiles, font("Profile"), size("Profile Size"));
+    window.rtbChat->moveCursor(QTextCursor::End);
+}
+
+void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
+{
+    app.guard("lstProfiles_Click", "frmMain", [&] {
+        frmMain &window = app.mainWindow();
+        if (window.lstProfiles->count() == 0)
+            return;
+        for (int i = 0; i < app.slotCount(); ++i) {
+            const ProfileRecord &profile = app.record(i);
+            if (!profile.Active || profile.Name != entryText)
+                continue;
+            if (profile.Index == app.CurrentProfile)
+                return;
+            app.CurrentProfile = profile.Index;
+        }
+        const int current = app.CurrentProfile;
+        window.lstChannelUsers->clear();
+        if (!app.isConnected(current))
+            window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
+        LoadOptions(app, app.record(current).Name);
+        window.lblProfiles->setText(app.record(current).Name);
+        window.showPane(current);
+        app.users(current);
+        qint16 colourIndex = app.CurrentProfile;
+        ProfileColor(app, colourIndex, false, false);
+        ApplyScheme(app, app.record(current).Scheme);
+        ApplyProfileFonts(app, current);
+    });
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class TarnwellApp;
+
+// Loading profiles into their slots and dressing the main window for the
+// profile on screen.
+
+// Fills the record of slot index from the profile's settings; unless
+// keepSize, the slots are first grown to index + 1.
+void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize);
+// Reads the profile's display options into the current profile's record, sets
+// the menus' check marks and applies the window opacity.
+void LoadOptions(TarnwellApp &app, const QString &name);
+// Gives a profile its control set: at index (direct, or while start-up loads
+// profiles), or else in the lowest slot freed by a deletion, or a new slot at
+// index. Returns the slot used, or -1 when it failed.
+int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct);
+// Takes a deleted profile's control set out of use, ready for reuse.
+void UnloadControl(TarnwellApp &app, int index);
+// Recolours a profile's entry in the profile list by its state. With
+// position true, index is a 1-based list position and is decreased by one in
+// the caller's variable first.
+void ProfileColor(TarnwellApp &app, qint16 &index, bool position, bool activity);
+// Colours the main window from a scheme file.
+void ApplyScheme(TarnwellApp &app, const QString &schemeName);
+// Sets the fonts of the shared controls and of the profile's chat pane from
+// its settings; failures are thrown to the caller.
+void ApplyProfileFonts(TarnwellApp &app, int index);
+// Switches the current profile to the one whose list entry has this text.
+void lstProfiles_Click(TarnwellApp &app, const QString &entryText);

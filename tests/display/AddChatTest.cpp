@@ -1,0 +1,130 @@
+#include "display/modOutput.h"
+#include "support/TestApp.h"
+
+#include <QLocale>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TextRun {
+    QString text;
+    QColor colour;
+    bool bold;
+};
+
+std::vector<TextRun> runsOfBlock(const QTextBlock &block)
+{
+    std::vector<TextRun> runs;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        runs.push_back({fragment.text(), fragment.charFormat().foreground().color(),
+                        fragment.charFormat().fontWeight() == QFont::Bold});
+    }
+    return runs;
+}
+
+class AddChatTest : public ::testing::Test {
+protected:
+    TestApp test;
+    TarnwellApp &app = *test.app;
+    QString pm = QLocale::system().pmText();
+};
+
+TEST_F(AddChatTest, StampsTheTimeIn12Or24HourForm)
+{
+    app.AddChat(0, {QStringLiteral("a")});
+    app.record(0).MilitaryTime = true;
+    app.AddChat(0, {QStringLiteral("b")});
+    EXPECT_EQ(test.chatText(0), QStringLiteral("[01:05:09 ") + pm + QStringLiteral("] a\n[13:05:09] b\n"));
+    EXPECT_EQ(TimeStamp(QTime(0, 7, 1), false), QStringLiteral("[12:07:01 ") + QLocale::system().amText() + "] ");
+}
+
+TEST_F(AddChatTest, ColoursAndBoldFollowTheItemsAndMarkupStaysText)
+{
+    app.record(0).MilitaryTime = true;
+    app.AddChat(0, {Rgb(0x55AEFF), QStringLiteral("<b>x</b>"), BoldOn, Rgb(0xFFFFFF), QStringLiteral("bold"),
+                    FormatCode{7}, BoldOff, QStringLiteral(" plain")});
+    const std::vector<TextRun> runs = runsOfBlock(app.pane(0).firstBlock());
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0].text, QStringLiteral("[13:05:09] "));
+    EXPECT_EQ(runs[0].colour, QColor(0xAA, 0xAA, 0xAA));
+    EXPECT_EQ(runs[1].text, QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(runs[1].colour, QColor(0x55, 0xAE, 0xFF));
+    EXPECT_FALSE(runs[1].bold);
+    EXPECT_EQ(runs[2].text, QStringLiteral("bold"));
+    EXPECT_TRUE(runs[2].bold);
+    EXPECT_EQ(runs[3].text, QStringLiteral(" plain"));
+    EXPECT_EQ(runs[3].colour, QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_FALSE(runs[3].bold);
+    // The hanging indent puts wrapped lines under the text after the stamp.
+    const QTextBlockFormat paragraph = app.pane(0).firstBlock().blockFormat();
+    EXPECT_GT(paragraph.leftMargin(), 80);
+    EXPECT_EQ(paragraph.textIndent(), -paragraph.leftMargin());
+}
+
+TEST_F(AddChatTest, EmptyListsDatesAndNumbersAsText)
+{
+    app.record(0).MilitaryTime = true;
+    app.AddChat(0, {});
+    app.AddChat(0, {QDate(2026, 12, 8), QString::number(42)});
+    EXPECT_EQ(test.chatText(0), QStringLiteral("[13:05:09] \n[13:05:09] ") +
+                                    QLocale::system().toString(QDate(2026, 12, 8), QLocale::ShortFormat) +
+                                    QStringLiteral("42\n"));
+}
+
+TEST_F(AddChatTest, LockedScreenLosesLines)
+{
+    app.record(0).LockScreen = true;
+    app.AddChat(0, {QStringLiteral("lost")});
+    EXPECT_TRUE(app.pane(0).isEmpty());
+}
+
+TEST_F(AddChatTest, ClearsAboveTheLimitWithTheNoticeFirst)
+{
+    app.record(0).MilitaryTime = true;
+    QTextDocument &pane = app.pane(0);
+    // One line: stamp (11) + text + line break (2 characters).
+    app.AddChat(0, {QString(kAutoClearLimit - 13, QLatin1Char('x'))});
+    ASSERT_EQ(PaneTextLength(pane), kAutoClearLimit);
+    app.AddChat(0, {QStringLiteral("kept")});
+    EXPECT_TRUE(test.chatText(0).startsWith(QStringLiteral("[13:05:09] xxx")));
+    ASSERT_GT(PaneTextLength(pane), kAutoClearLimit);
+
+    app.AddChat(0, {QStringLiteral("after")});
+    const QLocale locale = QLocale::system();
+    EXPECT_EQ(test.chatText(0),
+              QStringLiteral("[13:05:09] Chat has been auto-cleared on ") +
+                  locale.toString(QDate(2026, 12, 8), QLocale::ShortFormat) + QStringLiteral(" at ") +
+                  locale.toString(QTime(13, 5, 9), QLocale::LongFormat) +
+                  QStringLiteral(".\n[13:05:09] after\n"));
+}
+
+TEST_F(AddChatTest, AFailureIsLoggedUnderItsOwnNames)
+{
+    app.AddChat(7, {QStringLiteral("nowhere")});
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: AddChat() of modFunctions")));
+}
+
+TEST_F(AddChatTest, AddTextStampsIn12HourFormExceptOnTheDescriptionBox)
+{
+    app.record(0).MilitaryTime = true;
+    QTextEdit box;
+    AddText(box, {{Rgb(0xFF0000), QStringLiteral("red")}, {Rgb(0xFFFFFF), QStringLiteral(" white")}},
+            test.clock.now());
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("[01:05:09 ") + pm + QStringLiteral("] red white\n"));
+    QTextEdit description;
+    description.setObjectName(QStringLiteral("rtbDes"));
+    AddText(description, {{Rgb(0xFFFFFF), QStringLiteral("about me")}}, test.clock.now());
+    EXPECT_EQ(description.toPlainText(), QStringLiteral("about me\n"));
+}
+
+TEST(Output, VersionAndFirstCharacter)
+{
+    EXPECT_EQ(GetVersion(), QStringLiteral("version 1.1.2"));
+    EXPECT_EQ(StripFirstChar(QStringLiteral(" Name")), QStringLiteral("Name"));
+    EXPECT_EQ(StripFirstChar(QString()), QString());
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "display/frmErrorHandler.h"
+#include "platform/Failure.h"
+#include "support/TestApp.h"
+
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+void fail(TarnwellApp &app, int number, const char *procedure, const char *module)
+{
+    app.guard(procedure, module, [number] { throw Failure(number, QStringLiteral("Subscript out of range")); });
+}
+
+TEST(ErrorLog, ReportsTwoLinesPerFailureAndComesBackAfterClosing)
+{
+    TestApp test;
+    TarnwellApp &app = *test.app;
+    fail(app, 9, "ParseEvents()", "clsBNCS");
+    ASSERT_NE(app.errorLog(), nullptr);
+    EXPECT_TRUE(app.errorLog()->isVisible());
+    app.errorLog()->close();
+    fail(app, 13, "LoadOptions", "modProfiles");
+    EXPECT_TRUE(app.errorLog()->isVisible());
+
+    const QStringList lines = test.errorLogText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("] 9 - Subscript out of range")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("] Error in: ParseEvents() of clsBNCS")));
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("] 13 - Subscript out of range")));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral("] Error in: LoadOptions of modProfiles")));
+    QTextBlock::iterator numberLine = app.errorLog()->rtbErrors()->document()->firstBlock().begin();
+    ++numberLine;
+    EXPECT_EQ(numberLine.fragment().charFormat().foreground().color(), QColor(0xFF, 0, 0));
+
+    app.errorLog()->cmdClear()->click();
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+    fail(app, 5, "Connect()", "clsConnection");
+    EXPECT_TRUE(test.errorLogText().split(QLatin1Char('\n'))[0].endsWith(QStringLiteral("5 - Subscript out of range")));
+}
+
+TEST(ErrorLog, StandardExceptionsAreReportedToo)
+{
+    TestApp test;
+    test.app->guard("Send()", "modFunctions", [] { throw std::out_of_range("index 4"); });
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("9 - index 4")));
+}
+
+} // namespace

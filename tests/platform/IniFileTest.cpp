@@ -1,0 +1,77 @@
+#include "platform/Failure.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("Config.ini"));
+
+    void writeRaw(const QByteArray &bytes) const
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readRaw() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmpty)
+{
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Login"), QStringLiteral("Username")), QString());
+    writeRaw("[Login]\nUsername=\n");
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Login"), QStringLiteral("Username")), QString());
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Login"), QStringLiteral("Password")), QString());
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Ping"), QStringLiteral("Spoof")), QString());
+}
+
+TEST_F(IniFileTest, ReadsAreTrimmedCutAt255AndIgnoreCase)
+{
+    writeRaw("; a comment\r\n[skin]\r\nrtb LINES  =  12345  \r\n[Login]\nPassword=" + QByteArray(300, 'x') +
+             "\nHome=  two words  \n");
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Skin"), QStringLiteral("RTB Lines")), QStringLiteral("12345"));
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("LOGIN"), QStringLiteral("password")), QString(255, QLatin1Char('x')));
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Login"), QStringLiteral("Home")), QStringLiteral("two words"));
+}
+
+TEST_F(IniFileTest, WriteReplacesOnlyThatKeyAndKeepsEverythingElse)
+{
+    writeRaw("; keep me\n[Login]\nUsername=old\n\n; between\nHome=Op Tarn\n[Ping]\nSpoof=0ms\n");
+    IniFile::write(path, QStringLiteral("login"), QStringLiteral("USERNAME"), QStringLiteral("new"));
+    IniFile::write(path, QStringLiteral("Login"), QStringLiteral("Server"), QStringLiteral("127.0.0.1"));
+    IniFile::write(path, QStringLiteral("Options"), QStringLiteral("Join/Leave"), QStringLiteral("1"));
+    EXPECT_EQ(readRaw(), QByteArray("; keep me\r\n[Login]\r\nUsername=new\r\n\r\n; between\r\nHome=Op Tarn\r\n"
+                                    "Server=127.0.0.1\r\n[Ping]\r\nSpoof=0ms\r\n[Options]\r\nJoin/Leave=1\r\n"));
+}
+
+TEST_F(IniFileTest, TextIsWindows1252AndLineBreaksCannotSplitAnEntry)
+{
+    IniFile::write(path, QStringLiteral("Anti idle"), QStringLiteral("Message"),
+                   QString::fromUtf8("Caf\u00e9 \u20ac\nInjected=1"));
+    EXPECT_EQ(readRaw(), QByteArray("[Anti idle]\r\nMessage=Caf\xE9 \x80 Injected=1\r\n"));
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Anti idle"), QStringLiteral("Injected")), QString());
+    EXPECT_EQ(IniFile::read(path, QStringLiteral("Anti idle"), QStringLiteral("Message")),
+              QString::fromUtf8("Caf\u00e9 \u20ac Injected=1"));
+}
+
+TEST_F(IniFileTest, NewFilesAreOwnerOnlyAndAFolderThatIsGoneFails)
+{
+    IniFile::write(path, QStringLiteral("Login"), QStringLiteral("Password"), QStringLiteral("secret"));
+    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+    IniFile::write(path, QStringLiteral("Login"), QStringLiteral("Password"), QStringLiteral("other"));
+    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+
+    const QString gone = dir.filePath(QStringLiteral("missing/Config.ini"));
+    EXPECT_THROW(IniFile::write(gone, QStringLiteral("Login"), QStringLiteral("Home"), QStringLiteral("x")), Failure);
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+#include "session/clsConnection.h"
+#include "support/TestApp.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProfileSlotsTest : public ::testing::Test {
+protected:
+    TestApp test;
+    TarnwellApp &app = *test.app;
+    frmMain &window = app.mainWindow();
+
+    void SetUp() override
+    {
+        test.writeProfile(QStringLiteral("alpha"), "[Font]\nRichTextBox=Serif\nListview=Serif\nTextbox=Serif\n"
+                                                   "Channel=Serif\nProfile=Serif\n[Size]\nRichTextBox Size=12\n"
+                                                   "Listview Size=12\nTextbox Size=12\nChannel Size=12\nProfile Size=12\n");
+        test.writeProfile(QStringLiteral("beta"), "[Scheme]\nDefault=Night\n[Options]\nLock Screen=1\n");
+        test.writeProfile(QStringLiteral("gamma"));
+        QDir(test.folder()).mkpath(QStringLiteral("Schemes"));
+        QFile scheme(test.folder() + QStringLiteral("/Schemes/Night.ini"));
+        if (scheme.open(QIODevice::WriteOnly))
+            scheme.write("[Skin]\nTextbox Forecolor=255\nChannel name=not a number\nRTB Lines=65280\nMenu=16711680\n");
+        test.startUp();
+    }
+    void click(const QString &name) { lstProfiles_Click(app, name); }
+};
+
+TEST_F(ProfileSlotsTest, SwitchingShowsTheProfileAndAppliesItsOptionsSchemeAndFonts)
+{
+    app.AddChat(1, {QStringLiteral("for beta")});
+    EXPECT_EQ(window.rtbChat->document(), &app.pane(0));
+    click(QStringLiteral("beta"));
+    EXPECT_EQ(app.CurrentProfile, 1);
+    EXPECT_EQ(window.rtbChat->document(), &app.pane(1));
+    EXPECT_EQ(window.lblProfiles->text(), QStringLiteral("beta"));
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
+    EXPECT_TRUE(app.record(1).LockScreen);
+    // The scheme's good colours apply; the one that is not a number is skipped.
+    EXPECT_EQ(window.txtSend->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+    EXPECT_EQ(window.lblChlInfo->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(window.lineColours.rtb, Rgb(0x00FF00));
+    EXPECT_EQ(window.lblFile->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+    // beta has no Font keys: the fonts of alpha stay.
+    EXPECT_EQ(window.txtSend->font().family(), QStringLiteral("Serif"));
+    EXPECT_EQ(window.txtSend->font().pointSizeF(), 12.0);
+
+    // gamma has no scheme: the colours of beta stay.
+    click(QStringLiteral("gamma"));
+    EXPECT_EQ(window.lineColours.rtb, Rgb(0x00FF00));
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+}
+
+TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
+{
+    window.lstChannelUsers->addItem(QStringLiteral(" someone"));
+    window.lstProfiles->item(0)->setForeground(QColor(0x7E, 0xA1, 0xD4));
+    click(QStringLiteral("alpha"));
+    EXPECT_EQ(window.lstChannelUsers->count(), 1);
+    EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x7E, 0xA1, 0xD4));
+}
+
+TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
+{
+    app.AddChat(1, {QStringLiteral("old text")});
+    UnloadControl(app, 1);
+    EXPECT_FALSE(app.record(1).Active);
+    test.writeProfile(QStringLiteral("delta"));
+    const int slot = LoadControl(app, app.slotCount(), QStringLiteral("delta"), false);
+    EXPECT_EQ(slot, 1);
+    EXPECT_TRUE(app.record(1).Active);
+    EXPECT_EQ(app.record(1).Name, QStringLiteral("delta"));
+    EXPECT_TRUE(test.chatText(1).isEmpty());
+    EXPECT_EQ(app.connection(1).ProfileIndex(), 1);
+
+    // With no freed slot a new one is made, with the default fonts written.
+    test.writeProfile(QStringLiteral("epsilon"));
+    EXPECT_EQ(LoadControl(app, app.slotCount(), QStringLiteral("epsilon"), false), 3);
+    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("epsilon"), QStringLiteral("Size"),
+                                                QStringLiteral("Profile Size")),
+              QStringLiteral("11"));
+    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("epsilon"), QStringLiteral("Font"),
+                                                QStringLiteral("Listview")),
+              QStringLiteral("Tahoma"));
+}
+
+TEST_F(ProfileSlotsTest, ProfileColorFindsTheEntryByPositionOrIndexAndReportsAMissingOne)
+{
+    qint16 position = 2;
+    ProfileColor(app, position, true, true);
+    EXPECT_EQ(position, 1);
+    EXPECT_EQ(window.lstProfiles->item(1)->foreground().color(), QColor(0x7E, 0xA1, 0xD4));
+    qint16 index = 1;
+    ProfileColor(app, index, false, false);
+    EXPECT_EQ(window.lstProfiles->item(1)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
+
+    qint16 missing = 9;
+    ProfileColor(app, missing, false, false);
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: ProfileColor of modProfiles")));
+}
+
+TEST_F(ProfileSlotsTest, AnOpacityThatIsNotANumberIsReportedAndChangesNothing)
+{
+    app.settings().WriteProfileSetting(QStringLiteral("gamma"), QStringLiteral("Options"),
+                                       QStringLiteral("Transparency"), QStringLiteral("half"));
+    click(QStringLiteral("gamma"));
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("13 - Type mismatch")));
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: LoadOptions of modProfiles")));
+    EXPECT_EQ(window.windowOpacity(), 1.0);
+}
+
+} // namespace

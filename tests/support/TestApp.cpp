@@ -1,0 +1,30 @@
+#include "support/TestApp.h"
+
+#include "display/frmErrorHandler.h"
+#include "profiles/frmMain.h"
+
+#include <QFile>
+#include <QTextEdit>
+
+TestApp::TestApp() : clock(QDateTime(QDate(2026, 12, 8), QTime(13, 5, 9)), 5000)
+{
+    app = std::make_unique<TarnwellApp>(m_folder.path(), clock);
+}
+
+void TestApp::writeProfile(const QString &name, const QByteArray &configText) const
+{
+    QDir(m_folder.path()).mkpath(QStringLiteral("Profiles/") + name);
+    QFile config(m_folder.path() + QStringLiteral("/Profiles/") + name + QStringLiteral("/Config.ini"));
+    if (config.open(QIODevice::WriteOnly))
+        config.write(configText);
+}
+
+void TestApp::startUp() const
+{
+    app->mainWindow().Form_Load();
+}
+
+QString TestApp::errorLogText() const
+{
+    return app->errorLog() ? app->errorLog()->rtbErrors()->toPlainText() : QString();
+}
