@@ -78,30 +78,31 @@ BigNumber operator*(const BigNumber &left, const BigNumber &right)
     });
 }
 
-BigNumber BigNumber::modAdd(const BigNumber &other, const BigNumber &modulus) const
+// The modular operations share one shape: result, operands, modulus, context.
+template <typename Operation>
+BigNumber BigNumber::modular(Operation operation, const BigNumber &other, const BigNumber &modulus) const
 {
     return compute([&](BIGNUM *result, BN_CTX *context) {
-        return BN_mod_add(result, m_value.get(), other.m_value.get(), modulus.m_value.get(), context);
+        return operation(result, m_value.get(), other.m_value.get(), modulus.m_value.get(), context);
     });
+}
+
+BigNumber BigNumber::modAdd(const BigNumber &other, const BigNumber &modulus) const
+{
+    return modular(BN_mod_add, other, modulus);
 }
 
 BigNumber BigNumber::modSubtract(const BigNumber &other, const BigNumber &modulus) const
 {
-    return compute([&](BIGNUM *result, BN_CTX *context) {
-        return BN_mod_sub(result, m_value.get(), other.m_value.get(), modulus.m_value.get(), context);
-    });
+    return modular(BN_mod_sub, other, modulus);
 }
 
 BigNumber BigNumber::modMultiply(const BigNumber &other, const BigNumber &modulus) const
 {
-    return compute([&](BIGNUM *result, BN_CTX *context) {
-        return BN_mod_mul(result, m_value.get(), other.m_value.get(), modulus.m_value.get(), context);
-    });
+    return modular(BN_mod_mul, other, modulus);
 }
 
 BigNumber BigNumber::modPower(const BigNumber &exponent, const BigNumber &modulus) const
 {
-    return compute([&](BIGNUM *result, BN_CTX *context) {
-        return BN_mod_exp(result, m_value.get(), exponent.m_value.get(), modulus.m_value.get(), context);
-    });
+    return modular(BN_mod_exp, exponent, modulus);
 }

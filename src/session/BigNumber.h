@@ -36,6 +36,8 @@ private:
 
     BigNumber();
     template <typename Operation> static BigNumber compute(Operation operation);
+    template <typename Operation>
+    BigNumber modular(Operation operation, const BigNumber &other, const BigNumber &modulus) const;
 
     std::unique_ptr<BIGNUM, Free> m_value;
 };
