@@ -3,7 +3,6 @@
 #include "profiles/frmMain.h"
 
 #include <QApplication>
-#include <QLineEdit>
 
 int main(int argc, char **argv)
 {
@@ -18,9 +17,6 @@ int main(int argc, char **argv)
     frmMain &window = app.mainWindow();
     QObject::connect(&window, &frmMain::exitConfirmed, &application, &QCoreApplication::quit);
     window.Form_Load();
-    window.show();
-    window.activateWindow();
-    window.raise();
-    window.txtSend->setFocus();
+    window.showForTyping();
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "display/modOutput.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -32,9 +33,18 @@ frmErrorHandler::frmErrorHandler(QWidget *parent)
 void frmErrorHandler::report(const CurrentError &error, const QString &procedure, const QString &module,
                              const QDateTime &now)
 {
+    // Some window systems activate every window that is shown; give the
+    // keyboard back to whichever window had it.
+    QWidget *active = QApplication::activeWindow();
+    QWidget *focus = QApplication::focusWidget();
     if (!isVisible())
         show();
     raise();
+    if (active && active != this) {
+        active->activateWindow();
+        if (focus)
+            focus->setFocus();
+    }
     AddText(*m_rtbErrors, {{Rgb(0xFF0000), QString::number(error.number) + QStringLiteral(" - ") + error.description}},
             now);
     AddText(*m_rtbErrors,

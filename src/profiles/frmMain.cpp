@@ -231,6 +231,14 @@ void frmMain::Form_Load()
     m_app.guard("Form_Load()", "frmMain", [this] { StartUp(m_app); });
 }
 
+void frmMain::showForTyping()
+{
+    show();
+    raise();
+    activateWindow();
+    txtSend->setFocus();
+}
+
 void frmMain::minimiseToTray()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
@@ -343,7 +351,10 @@ void frmMain::mouseMoveEvent(QMouseEvent *event)
         move(event->globalPosition().toPoint() - m_dragOffset);
         return;
     }
-    hoverReset();
+    // Moves over a child that the child leaves unhandled arrive here too;
+    // only the background itself resets the hover looks.
+    if (!childAt(event->position().toPoint()))
+        hoverReset();
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *event)

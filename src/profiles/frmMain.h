@@ -31,6 +31,9 @@ public:
     // The start-up sequence: folders, stored profiles, welcome line, tray.
     void Form_Load();
 
+    // Shows the window active with the keyboard in the input box, so the
+    // user can type at once.
+    void showForTyping();
     // Minimises to the tray (or the task bar where there is no tray).
     void minimiseToTray();
     // Asks the exit question; on OK removes the tray icon and asks the

@@ -1,0 +1,136 @@
+#include "display/frmErrorHandler.h"
+#include "platform/Failure.h"
+#include "profiles/frmMain.h"
+#include "support/TestApp.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TestApp test;
+    frmMain &window = test.app->mainWindow();
+
+    void SetUp() override
+    {
+        test.startUp();
+        window.showForTyping();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    static void send(QWidget *target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                     Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+    static void hover(QWidget *target) { send(target, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton); }
+
+    // Answers the next message box with the given button once it is shown.
+    static void answerNextMessageBox(QMessageBox::StandardButton answer, QString *text, QString *title)
+    {
+        QTimer::singleShot(0, [=] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            *text = box->text();
+            *title = box->windowTitle();
+            box->button(answer)->click();
+        });
+    }
+};
+
+TEST_F(MainWindowTest, OnlyOneHoverPictureShowsAtATime)
+{
+    hover(window.imgClose);
+    EXPECT_TRUE(window.imgClose2->isVisible());
+    EXPECT_FALSE(window.imgClose->isVisible());
+    hover(window.imgMini);
+    EXPECT_TRUE(window.imgMini2->isVisible());
+    EXPECT_FALSE(window.imgClose2->isVisible());
+    EXPECT_TRUE(window.imgClose->isVisible());
+    hover(&window);
+    EXPECT_FALSE(window.imgMini2->isVisible());
+    EXPECT_TRUE(window.imgMini->isVisible());
+}
+
+TEST_F(MainWindowTest, MenuLabelsTurnBoldUnderTheMouseAndBackOverTheChat)
+{
+    hover(window.lblConnection);
+    EXPECT_TRUE(window.lblConnection->font().bold());
+    EXPECT_FALSE(window.lblFile->font().bold());
+    hover(window.rtbChat->viewport());
+    EXPECT_FALSE(window.lblConnection->font().bold());
+}
+
+TEST_F(MainWindowTest, TheExitQuestionEndsTheProgramOnlyOnOk)
+{
+    QSignalSpy exits(&window, &frmMain::exitConfirmed);
+    QString text;
+    QString title;
+    answerNextMessageBox(QMessageBox::Cancel, &text, &title);
+    window.confirmExit();
+    EXPECT_EQ(text, QStringLiteral("Are you sure you wish to exit Tarnwell?"));
+    EXPECT_EQ(title, QStringLiteral("Exit Tarnwell"));
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_TRUE(window.isVisible());
+
+    answerNextMessageBox(QMessageBox::Ok, &text, &title);
+    window.confirmExit();
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_FALSE(window.trayIcon->isVisible());
+}
+
+TEST_F(MainWindowTest, ATrayDoubleClickRestoresOnlyAMinimisedWindow)
+{
+    Q_EMIT window.trayIcon->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMinimized());
+
+    window.setWindowState(Qt::WindowMinimized);
+    window.hide();
+    Q_EMIT window.trayIcon->activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(window.isVisible());
+    Q_EMIT window.trayIcon->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMinimized());
+}
+
+TEST_F(MainWindowTest, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightDoesNot)
+{
+    const QPoint background(window.twips(2600), window.twips(6300));
+    const QPoint start = window.pos();
+    send(&window, QEvent::MouseButtonPress, background, Qt::RightButton, Qt::RightButton);
+    send(&window, QEvent::MouseMove, background + QPoint(40, 30), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(window.pos(), start);
+
+    send(&window, QEvent::MouseButtonPress, background, Qt::LeftButton, Qt::LeftButton);
+    send(&window, QEvent::MouseMove, background + QPoint(40, 30), Qt::NoButton, Qt::LeftButton);
+    send(&window, QEvent::MouseButtonRelease, background + QPoint(40, 30), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window.pos(), start + QPoint(40, 30));
+}
+
+TEST_F(MainWindowTest, TheInputBoxKeepsTheKeyboardWhenTheErrorLogAppears)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), window.txtSend);
+    test.app->guard("tmrKeepAlive", "frmMain", [] { throw Failure(Failure::InvalidCall, QStringLiteral("boom")); });
+    ASSERT_TRUE(test.app->errorLog()->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), window.txtSend);
+}
+
+} // namespace
