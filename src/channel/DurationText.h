@@ -5,7 +5,7 @@
 
 enum class DurationWords {
     Short, // "1 hr, 2 mins, and 5 secs"
-    Long,  // "1 hour, 2 minutes, and 5 seconds"
+    Long, // "1 hour, 2 minutes, and 5 seconds"
 };
 
 // A tick-count difference in words, rounded to whole seconds (ties to even).
