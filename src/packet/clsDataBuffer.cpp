@@ -28,7 +28,10 @@ QByteArray BeforeFirstZero(const QByteArray &bytes, qsizetype from)
 
 } // namespace
 
-clsDataBuffer::clsDataBuffer(QByteArray message) : buffer(std::move(message)) {}
+clsDataBuffer::clsDataBuffer(QByteArray message)
+    : buffer(std::move(message))
+{
+}
 
 quint8 clsDataBuffer::ReadByte(const QByteArray &source)
 {
@@ -88,22 +91,25 @@ qint32 clsDataBuffer::ExtractInt32(const QByteArray &bytes)
 qsizetype clsDataBuffer::IndexOfPosition() const
 {
     if (position < 1)
-        throw Failure(Failure::OutOfRange, QStringLiteral("Read position %1 lies before the start of the message").arg(position));
+        throw Failure(
+            Failure::OutOfRange, QStringLiteral("Read position %1 lies before the start of the message").arg(position));
     return position - 1;
 }
 
 void clsDataBuffer::RequireByteAtPosition() const
 {
     if (IndexOfPosition() >= buffer.size())
-        throw Failure(Failure::OutOfRange, QStringLiteral("Nothing left to read at position %1 of a %2-byte message")
-                                               .arg(position)
-                                               .arg(buffer.size()));
+        throw Failure(Failure::OutOfRange,
+            QStringLiteral("Nothing left to read at position %1 of a %2-byte message")
+                .arg(position)
+                .arg(buffer.size()));
 }
 
 void clsDataBuffer::Advance(qsizetype width)
 {
     if (width > std::numeric_limits<qint32>::max() - position)
-        throw Failure(Failure::Overflow, QStringLiteral("Read position %1 cannot move on by %2 bytes").arg(position).arg(width));
+        throw Failure(
+            Failure::Overflow, QStringLiteral("Read position %1 cannot move on by %2 bytes").arg(position).arg(width));
     position += static_cast<qint32>(width);
 }
 

@@ -42,7 +42,7 @@ void clsDataWriter::InsertCString(const QByteArray &bytes)
 {
     if (bytes.contains('\0'))
         throw Failure(Failure::ProtocolData,
-                      QStringLiteral("A text field cannot hold a zero byte (at offset %1)").arg(bytes.indexOf('\0')));
+            QStringLiteral("A text field cannot hold a zero byte (at offset %1)").arg(bytes.indexOf('\0')));
     buffer.append(bytes);
     buffer.append('\0');
 }

@@ -28,7 +28,11 @@ TEST(clsDataWriter, BuildsTheClientInformationFieldsInWireOrder)
     writer.InsertString("RATS");
     writer.InsertString({});
     writer.InsertCString("USA");
-    EXPECT_EQ(writer.buffer, QByteArray("\0\0\0\0" "68XIRATS" "USA\0", 16));
+    EXPECT_EQ(writer.buffer,
+        QByteArray("\0\0\0\0"
+                   "68XIRATS"
+                   "USA\0",
+            16));
 }
 
 TEST(clsDataWriter, TerminatesTextFieldsAndEncodesThemInTheWireCodePage)
@@ -45,7 +49,8 @@ TEST(clsDataWriter, RefusesTextThatHoldsAZeroByte)
     clsDataWriter writer;
     writer.InsertByte(1);
     EXPECT_EQ(FailureNumberOf([&] { writer.InsertCString(QByteArray("ab\0cd", 5)); }), Failure::ProtocolData);
-    EXPECT_EQ(FailureNumberOf([&] { writer.InsertCStringText(QStringLiteral("x") + QChar(0)); }), Failure::ProtocolData);
+    EXPECT_EQ(
+        FailureNumberOf([&] { writer.InsertCStringText(QStringLiteral("x") + QChar(0)); }), Failure::ProtocolData);
     EXPECT_EQ(writer.buffer, QByteArray(1, '\1'));
 }
 
