@@ -75,6 +75,7 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     buildControls();
     placeControls();
     showPane(0);
+    hotKeys.setAction(HotKey::F5, [this] { m_app.popupMenu().mnuClear_Click(); });
 }
 
 frmMain::~frmMain() = default;
@@ -361,6 +362,15 @@ void frmMain::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // The window's own key events come once per press, before any control;
+    // filtering them there runs each shortcut exactly once.
+    windowHandle()->removeEventFilter(&hotKeys);
+    windowHandle()->installEventFilter(&hotKeys);
+    QWidget::showEvent(event);
 }
 
 void frmMain::paintEvent(QPaintEvent *)

@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTextDocument>
+
+#include "profiles/TarnwellApp.h"
 
 namespace {
 
@@ -52,6 +55,8 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuWindow = newMenu("mnuWindow", QStringLiteral("Window"));
     mnuScreen = newMenu("mnuScreen", QStringLiteral("Screen"), mnuWindow);
     mnuClear = newEntry(mnuScreen, "mnuClear", QStringLiteral("Clear"), QStringLiteral("F5"));
+    mnuClear->setEnabled(true);
+    connect(mnuClear, &QAction::triggered, this, &frmPopupMenu::mnuClear_Click);
     mnuLock = newEntry(mnuScreen, "mnuLock", QStringLiteral("Lock"), QStringLiteral("F6"), true);
     mnuTransparency = newEntry(mnuWindow, "mnuTransparency", QStringLiteral("Transparency"), QStringLiteral("F7"));
     mnuShowProfiles = newEntry(mnuWindow, "mnuShowProfiles", QStringLiteral("Hide Profiles"), QStringLiteral("F8"));
@@ -74,6 +79,11 @@ frmPopupMenu::~frmPopupMenu()
     // The top-level menus have no parent; their sub-menus and entries go with them.
     for (QMenu *menu : {mnuFile, mnuConnection, mnuOptions, mnuWindow, mnuUserOptions})
         delete menu;
+}
+
+void frmPopupMenu::mnuClear_Click()
+{
+    m_app.guard("mnuClear_Click", "frmPopupMenu", [this] { m_app.pane(m_app.CurrentProfile).clear(); });
 }
 
 void frmPopupMenu::setTransparencyCaption(const QString &level)

@@ -51,6 +51,9 @@ public:
     QAction *mnuUnignore;
     QAction *mnuProfile;
 
+    // Empties the displayed profile's chat pane.
+    void mnuClear_Click();
+
     // Captions the transparency entry as "Transparency [level]".
     void setTransparencyCaption(const QString &level);
 
