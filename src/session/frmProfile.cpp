@@ -20,6 +20,11 @@ frmProfile::frmProfile(QWidget *parent)
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
     rtbDes->setObjectName(QStringLiteral("rtbDes"));
     rtbDes->setAcceptRichText(false);
+    // Descriptions are written in white, as chat text is.
+    QPalette dark = rtbDes->palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    rtbDes->setPalette(dark);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
 
     auto *layout = new QFormLayout(this);
