@@ -52,8 +52,8 @@ void PacketReceiver::HandleMessage(const QByteArray &bytes)
 
 void PacketReceiver::ReportViolation(quint8 firstByte)
 {
-    app().AddChat(ProfileIndex(), {Rgb(0xBD3D3D), QStringLiteral("Battle.net protocol violation occurred (0x%1)")
-                                                      .arg(firstByte, 2, 16, QLatin1Char('0'))
-                                                      .toUpper()});
+    const QString hex = QStringLiteral("%1").arg(firstByte, 2, 16, QLatin1Char('0')).toUpper();
+    app().AddChat(ProfileIndex(),
+                  {Rgb(0xBD3D3D), QStringLiteral("Battle.net protocol violation occurred (0x%1)").arg(hex)});
     app().connection(ProfileIndex()).Disconnect();
 }
