@@ -23,6 +23,7 @@ public:
 
     void start(int milliseconds);
     bool isHolding() const { return m_holding; }
+    std::size_t waitingCount() const { return m_waiting.size(); }
     void holdFromServer(QByteArray bytes);
     void holdToServer(QByteArray message);
     // Ends the hold and hands back what waited, oldest first.

@@ -45,7 +45,7 @@ public:
     void SendFirstPing();
     // The Custom Ping delay is over: sends the ping, then what waited.
     void EndCustomPingDelay();
-    bool isWaitingForCustomPing() const { return m_pingHold.isHolding(); }
+    const CustomPingHold &customPingHold() const { return m_pingHold; }
 
     // The server's ping: echoed at once unless the profile's ping option is "0ms".
     void Receive0x25(clsDataBuffer &message);
