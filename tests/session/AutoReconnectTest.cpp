@@ -16,14 +16,25 @@ bool WaitForLineCount(const ServerProfiles &profiles, int index, const QString &
     return WaitUntil([&] { return profiles.chatLines(index).count(line) >= count; });
 }
 
-TEST(AutoReconnect, ARefusedConnectionIsRetriedOnEveryTimerEventUntilItSucceeds)
-{
+// Profile 0's server refuses its connection.
+class AutoReconnect : public ::testing::Test {
+protected:
+    void refuseConnection(int profileCount)
+    {
+        profiles.startUp(profileCount);
+        profiles.server.stopListening();
+        app().connection(0).Connect(app().record(0).Server);
+        ASSERT_TRUE(WaitForLineCount(profiles, 0, kDisconnected, 1));
+    }
+    TarnwellApp &app() const { return profiles.app(); }
+
     ServerProfiles profiles;
-    profiles.startUp(2);
-    profiles.server.stopListening();
+};
+
+TEST_F(AutoReconnect, ARefusedConnectionIsRetriedOnEveryTimerEventUntilItSucceeds)
+{
+    refuseConnection(2);
     TarnwellApp &app = profiles.app();
-    app.connection(0).Connect(app.record(0).Server);
-    ASSERT_TRUE(WaitForLineCount(profiles, 0, kDisconnected, 1));
     EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({kAttempt, kRefused, kDisconnected}));
     EXPECT_TRUE(app.record(0).ReconnectPending);
     EXPECT_TRUE(app.timers().autoReconnectEnabled());
@@ -43,14 +54,10 @@ TEST(AutoReconnect, ARefusedConnectionIsRetriedOnEveryTimerEventUntilItSucceeds)
     EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
 }
 
-TEST(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
+TEST_F(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
 {
-    ServerProfiles profiles;
-    profiles.startUp(1);
-    profiles.server.stopListening();
+    refuseConnection(1);
     TarnwellApp &app = profiles.app();
-    app.connection(0).Connect(app.record(0).Server);
-    ASSERT_TRUE(WaitForLineCount(profiles, 0, kDisconnected, 1));
     app.connection(0).Disconnect();
     EXPECT_FALSE(app.record(0).ReconnectPending);
     app.timers().tmrAutoReconnect_Timer();
@@ -58,9 +65,8 @@ TEST(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
     EXPECT_EQ(profiles.chatLines(0).count(kAttempt), 1);
 }
 
-TEST(AutoReconnect, ADeletedProfileIsNotRetried)
+TEST_F(AutoReconnect, ADeletedProfileIsNotRetried)
 {
-    ServerProfiles profiles;
     profiles.startUp(1);
     TarnwellApp &app = profiles.app();
     app.record(0).ReconnectPending = true;
