@@ -1,5 +1,7 @@
 #include "session/CustomPingHold.h"
 
+#include <utility>
+
 CustomPingHold::CustomPingHold(std::function<void()> elapsed)
 {
     m_timer.setSingleShot(true);

@@ -7,6 +7,8 @@
 
 #include <QTcpSocket>
 
+#include <functional>
+
 void WireSocketEvents(TarnwellApp &app, int profileIndex)
 {
     QTcpSocket &socket = app.socket(profileIndex);
