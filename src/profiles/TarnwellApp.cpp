@@ -9,6 +9,8 @@
 #include "platform/Failure.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "session/ConnectionTimers.h"
+#include "session/SocketEvents.h"
 #include "session/clsConnection.h"
 
 #include <QTcpSocket>
@@ -29,6 +31,7 @@ T &createdOnFirstUse(std::unique_ptr<T> &object, TarnwellApp &app, int index)
 TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     : m_settings(programFolder), m_clock(clock)
 {
+    m_timers = std::make_unique<ConnectionTimers>(*this);
     // Slot 0's socket and chat pane belong to the window's design: they exist
     // before any profile is loaded, so the welcome line has somewhere to go.
     growSlots(1);
@@ -98,8 +101,10 @@ QTextDocument &TarnwellApp::pane(int index) const
 void TarnwellApp::createControlSet(int index)
 {
     ProfileSlot &target = slot(index);
-    if (!target.socket)
+    if (!target.socket) {
         target.socket = new QTcpSocket(this);
+        WireSocketEvents(*this, index);
+    }
     if (!target.pane) {
         target.pane = new QTextDocument(this);
         // A chat pane only grows at its end; undo history would keep every

@@ -12,6 +12,7 @@
 #include <vector>
 
 class Clock;
+class ConnectionTimers;
 class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
@@ -66,6 +67,9 @@ public:
     // and goes no further.
     void guard(const char *procedure, const char *module, const std::function<void()> &handler);
 
+    // The keep-alive and automatic reconnection timers of all connections.
+    ConnectionTimers &timers() const { return *m_timers; }
+
     frmMain &mainWindow() const { return *m_mainWindow; }
     frmPopupMenu &popupMenu() const { return *m_popupMenu; }
     // Null until the first error report.
@@ -77,6 +81,7 @@ private:
     Settings m_settings;
     Clock &m_clock;
     std::vector<std::unique_ptr<ProfileSlot>> m_slots;
+    std::unique_ptr<ConnectionTimers> m_timers;
     std::unique_ptr<frmPopupMenu> m_popupMenu;
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmErrorHandler> m_errorLog;
