@@ -2,6 +2,7 @@
 
 #include "packet/clsDataBuffer.h"
 #include "profiles/TarnwellApp.h"
+#include "session/ProfileReplies.h"
 #include "session/clsConnection.h"
 
 // The one table of incoming message ids: every message the client
@@ -16,6 +17,9 @@ void DispatchPacket(TarnwellApp &app, int profileIndex, quint8 id, clsDataBuffer
         break;
     case 0x25:
         app.connection(profileIndex).Receive0x25(message);
+        break;
+    case 0x26:
+        Recieve0x26(app, profileIndex, message);
         break;
     case 0x5E:
         app.AddChat(profileIndex,

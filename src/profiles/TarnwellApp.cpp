@@ -7,11 +7,14 @@
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/MediaPlayerLinks.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
 #include "session/ConnectionTimers.h"
 #include "session/SocketEvents.h"
 #include "session/clsConnection.h"
+#include "session/ProfileReplies.h"
+#include "session/frmProfile.h"
 
 #include <QTcpSocket>
 #include <QTextDocument>
@@ -29,7 +32,8 @@ T &createdOnFirstUse(std::unique_ptr<T> &object, TarnwellApp &app, int index)
 } // namespace
 
 TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
-    : m_settings(programFolder), m_clock(clock)
+    : m_settings(programFolder), m_clock(clock), m_winamp(std::make_unique<AbsentWinamp>()),
+      m_wmp(std::make_unique<AbsentWmp>()), m_itunes(std::make_unique<AbsentITunes>())
 {
     m_timers = std::make_unique<ConnectionTimers>(*this);
     // Slot 0's socket and chat pane belong to the window's design: they exist
@@ -45,6 +49,16 @@ TarnwellApp::~TarnwellApp()
     // Windows first: they refer to the slots' panes.
     m_mainWindow.reset();
     m_errorLog.reset();
+    m_profileWindow.reset();
+}
+
+frmProfile &TarnwellApp::profileWindow()
+{
+    if (!m_profileWindow) {
+        m_profileWindow = std::make_unique<frmProfile>();
+        connect(m_profileWindow.get(), &frmProfile::saveClicked, this, [this] { SaveProfile(*this); });
+    }
+    return *m_profileWindow;
 }
 
 void TarnwellApp::growSlots(int count)

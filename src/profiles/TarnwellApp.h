@@ -16,6 +16,10 @@ class ConnectionTimers;
 class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
+class frmProfile;
+class WinampLink;
+class WmpLink;
+class ITunesLink;
 
 // The program-wide state: the profile slots and everything found by profile
 // index, the current profile, the settings below the program folder, the
@@ -74,6 +78,13 @@ public:
     frmPopupMenu &popupMenu() const { return *m_popupMenu; }
     // Null until the first error report.
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
+    // The profile window, created on first use.
+    frmProfile &profileWindow();
+
+    // The media players on this machine.
+    WinampLink &winamp() const { return *m_winamp; }
+    WmpLink &wmp() const { return *m_wmp; }
+    ITunesLink &itunes() const { return *m_itunes; }
 
 private:
     void writeChatLine(int profileIndex, const ChatItems &items);
@@ -85,4 +96,8 @@ private:
     std::unique_ptr<frmPopupMenu> m_popupMenu;
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmErrorHandler> m_errorLog;
+    std::unique_ptr<frmProfile> m_profileWindow;
+    std::unique_ptr<WinampLink> m_winamp;
+    std::unique_ptr<WmpLink> m_wmp;
+    std::unique_ptr<ITunesLink> m_itunes;
 };

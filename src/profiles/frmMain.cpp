@@ -1,5 +1,6 @@
 #include "profiles/frmMain.h"
 
+#include "commands/InternalCommands.h"
 #include "display/modOutput.h"
 #include "profiles/StartUp.h"
 #include "profiles/TarnwellApp.h"
@@ -75,7 +76,18 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     buildControls();
     placeControls();
     showPane(0);
-    hotKeys.setAction(HotKey::F5, [this] { m_app.popupMenu().mnuClear_Click(); });
+    frmPopupMenu &menus = m_app.popupMenu();
+    hotKeys.setAction(HotKey::F1, [&menus] { menus.ConnectAll(); });
+    hotKeys.setAction(HotKey::F2, [&menus] { menus.mnuConnect_Click(); });
+    hotKeys.setAction(HotKey::F3, [&menus] { menus.mnuDisconnect_Click(); });
+    hotKeys.setAction(HotKey::F5, [&menus] { menus.mnuClear_Click(); });
+    connect(txtSend, &QLineEdit::returnPressed, this, [this] {
+        const QString line = txtSend->text();
+        if (line.isEmpty())
+            return;
+        InternalCommands(m_app, line);
+        txtSend->clear();
+    });
 }
 
 frmMain::~frmMain() = default;

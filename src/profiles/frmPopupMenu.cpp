@@ -5,6 +5,10 @@
 #include <QTextDocument>
 
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "session/clsConnection.h"
+
+#include <QListWidget>
 
 namespace {
 
@@ -45,6 +49,11 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuConnection->addSeparator();
     mnuConnect = newEntry(mnuConnection, "mnuConnect", QStringLiteral("Connect"), QStringLiteral("F2"));
     mnuDisconnect = newEntry(mnuConnection, "mnuDisconnect", QStringLiteral("Disconnect"), QStringLiteral("F3"));
+    for (QAction *entry : {mnuConnectall, mnuConnect, mnuDisconnect})
+        entry->setEnabled(true);
+    connect(mnuConnectall, &QAction::triggered, this, &frmPopupMenu::ConnectAll);
+    connect(mnuConnect, &QAction::triggered, this, &frmPopupMenu::mnuConnect_Click);
+    connect(mnuDisconnect, &QAction::triggered, this, &frmPopupMenu::mnuDisconnect_Click);
 
     mnuOptions = newMenu("mnuOptions", QStringLiteral("&Options"));
     mnuJoinLeave = newEntry(mnuOptions, "mnuJoinLeave", QStringLiteral("Enable join/leave notifications"),
@@ -84,6 +93,30 @@ frmPopupMenu::~frmPopupMenu()
 void frmPopupMenu::mnuClear_Click()
 {
     m_app.guard("mnuClear_Click", "frmPopupMenu", [this] { m_app.pane(m_app.CurrentProfile).clear(); });
+}
+
+void frmPopupMenu::ConnectAll()
+{
+    for (int index = 0; index < m_app.slotCount(); ++index) {
+        // A failure for one profile is reported and the others still connect.
+        m_app.guard("mnuConnectall_Click", "frmPopupMenu", [&] {
+            if (m_app.record(index).Active)
+                m_app.connection(index).Connect(m_app.record(index).Server);
+        });
+    }
+}
+
+void frmPopupMenu::mnuConnect_Click()
+{
+    m_app.guard("mnuConnect_Click", "frmPopupMenu", [this] {
+        if (m_app.mainWindow().lstProfiles->count() > 0)
+            m_app.connection(m_app.CurrentProfile).Connect(m_app.record(m_app.CurrentProfile).Server);
+    });
+}
+
+void frmPopupMenu::mnuDisconnect_Click()
+{
+    m_app.guard("mnuDisconnect_Click", "frmPopupMenu", [this] { m_app.connection(m_app.CurrentProfile).Disconnect(); });
 }
 
 void frmPopupMenu::setTransparencyCaption(const QString &level)
