@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QTextBlock>
+#include "support/Bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,7 +48,7 @@ TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
 {
     Send(app, 0, QStringLiteral("hello"));
     ASSERT_TRUE(p.server.waitForMessages(connection, 3));
-    EXPECT_EQ(chatSent(), QList<QByteArray>{QByteArray("hello\0", 6)});
+    EXPECT_EQ(chatSent(), QList<QByteArray>{bytes("hello\0")});
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("probe: hello"));
     EXPECT_EQ(colourOfLastLineAt(1), QColor(0x00, 0xFF, 0xFF));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
@@ -67,7 +69,7 @@ TEST_F(SendTest, CommandsAreNotEchoedAndLongLinesGoWholeOrNotAtAll)
     Send(app, 0, longLine);
     Send(app, 0, QString(40000, QLatin1Char('y')));
     ASSERT_TRUE(p.server.waitForMessages(connection, 4));
-    EXPECT_EQ(chatSent(), (QList<QByteArray>{QByteArray("/whois someone\0", 15), longLine.toLatin1() + '\0'}));
+    EXPECT_EQ(chatSent(), (QList<QByteArray>{bytes("/whois someone\0"), longLine.toLatin1() + '\0'}));
     const QStringList lines = p.chatLines(0);
     EXPECT_EQ(lines.size(), linesBefore + 2);
     EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Line not sent: it is 40000 characters long")));

@@ -1,6 +1,7 @@
 #include "display/frmErrorHandler.h"
 #include "platform/Failure.h"
 #include "profiles/frmMain.h"
+#include "support/MessageBoxAnswer.h"
 #include "support/TestApp.h"
 
 #include <QAbstractButton>
@@ -13,7 +14,6 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,18 +38,6 @@ protected:
     }
     static void hover(QWidget *target) { send(target, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton); }
 
-    // Answers the next message box with the given button once it is shown.
-    static void answerNextMessageBox(QMessageBox::StandardButton answer, QString *text, QString *title)
-    {
-        QTimer::singleShot(0, [=] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            *text = box->text();
-            *title = box->windowTitle();
-            box->button(answer)->click();
-        });
-    }
 };
 
 TEST_F(MainWindowTest, OnlyOneHoverPictureShowsAtATime)
@@ -78,16 +66,16 @@ TEST_F(MainWindowTest, MenuLabelsTurnBoldUnderTheMouseAndBackOverTheChat)
 TEST_F(MainWindowTest, TheExitQuestionEndsTheProgramOnlyOnOk)
 {
     QSignalSpy exits(&window, &frmMain::exitConfirmed);
-    QString text;
-    QString title;
-    answerNextMessageBox(QMessageBox::Cancel, &text, &title);
-    window.confirmExit();
-    EXPECT_EQ(text, QStringLiteral("Are you sure you wish to exit Tarnwell?"));
-    EXPECT_EQ(title, QStringLiteral("Exit Tarnwell"));
+    {
+        const MessageBoxAnswer cancel(QMessageBox::Cancel);
+        window.confirmExit();
+        EXPECT_EQ(cancel.text(), QStringLiteral("Are you sure you wish to exit Tarnwell?"));
+        EXPECT_EQ(cancel.title(), QStringLiteral("Exit Tarnwell"));
+    }
     EXPECT_EQ(exits.count(), 0);
     EXPECT_TRUE(window.isVisible());
 
-    answerNextMessageBox(QMessageBox::Ok, &text, &title);
+    const MessageBoxAnswer ok(QMessageBox::Ok);
     window.confirmExit();
     EXPECT_EQ(exits.count(), 1);
     EXPECT_FALSE(window.trayIcon->isVisible());

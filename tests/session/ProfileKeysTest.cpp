@@ -1,15 +1,11 @@
 #include "session/ProfileKeys.h"
 
+#include "support/Bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// The bytes of a literal that holds zero bytes, without its terminator.
-template <std::size_t N>
-QByteArray bytes(const char (&literal)[N])
-{
-    return QByteArray(literal, N - 1);
-}
 
 TEST(ProfileKeys, RequestsCarryTheirFieldsInOrder)
 {
@@ -30,7 +26,7 @@ TEST(ProfileKeys, RepliesSplitIntoAtMostTheWantedParts)
     const QByteArray values = bytes("a\0b\0c\0d\0");
     EXPECT_EQ(ProfileKeys::replyValues(values, 10), (QStringList{"a", "b", "c", "d", ""}));
     EXPECT_EQ(ProfileKeys::replyValues(values, 3), (QStringList{"a", "b", QString::fromLatin1("c\0d\0", 4)}));
-    EXPECT_EQ(ProfileKeys::replyValues(QByteArray("x", 1), 4), QStringList{"x"});
+    EXPECT_EQ(ProfileKeys::replyValues(bytes("x"), 4), QStringList{"x"});
 }
 
 } // namespace

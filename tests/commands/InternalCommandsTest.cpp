@@ -1,0 +1,137 @@
+#include "commands/InternalCommands.h"
+#include "profiles/frmMain.h"
+#include "session/clsConnection.h"
+#include "support/MessageBoxAnswer.h"
+#include "support/ServerProfiles.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+#include "support/Bytes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class InternalCommandsTest : public ::testing::Test {
+protected:
+    ServerProfiles p;
+    TarnwellApp &app = p.app();
+    int connection = -1;
+
+    void SetUp() override
+    {
+        p.startUp(2);
+        connection = p.connect(0);
+        ASSERT_GE(connection, 0);
+    }
+    std::vector<TestServer::Message> sentAfterLogon() const
+    {
+        std::vector<TestServer::Message> all = p.server.messages(connection);
+        return {all.begin() + 2, all.end()};
+    }
+    QByteArray lastChatSent() const
+    {
+        const auto all = sentAfterLogon();
+        return all.empty() ? QByteArray() : all.back().payload;
+    }
+    // Enters a line and waits until the server holds `messages` messages after logon.
+    void enter(const QString &line, std::size_t messages)
+    {
+        InternalCommands(app, line);
+        ASSERT_TRUE(p.server.waitForMessages(connection, messages + 2)) << line.toStdString();
+    }
+    // The text of the message box the line opens, answered with OK.
+    QString messageBoxOf(const QString &line)
+    {
+        const MessageBoxAnswer answer;
+        InternalCommands(app, line);
+        return answer.text();
+    }
+};
+
+TEST_F(InternalCommandsTest, RejoinLeavesThenJoinsTheCurrentChannel)
+{
+    app.record(0).CurrentChannel = QStringLiteral("Op Tarn");
+    enter(QStringLiteral("/REJOIN"), 2);
+    const auto sent = sentAfterLogon();
+    EXPECT_EQ(sent[0].id, 0x10);
+    EXPECT_TRUE(sent[0].payload.isEmpty());
+    EXPECT_EQ(sent[1].id, 0x0C);
+    EXPECT_EQ(sent[1].payload, bytes("\x02\0\0\0Op Tarn\0"));
+}
+
+TEST_F(InternalCommandsTest, Diablo2ProfilesStarTheNamesTheyAddress)
+{
+    app.record(0).Product = QStringLiteral("PX2D");
+    enter(QStringLiteral("/w name hi there"), 1);
+    EXPECT_EQ(lastChatSent(), bytes("/w *name hi there\0"));
+    enter(QStringLiteral("/W name hi"), 2);
+    EXPECT_EQ(lastChatSent(), bytes("/W name hi\0"));
+    enter(QStringLiteral("/ignore name"), 3);
+    EXPECT_EQ(lastChatSent(), bytes("/ignore *name \0"));
+    app.record(0).Product = QStringLiteral("RATS");
+    enter(QStringLiteral("/w name text"), 4);
+    EXPECT_EQ(lastChatSent(), bytes("/w name text\0"));
+}
+
+TEST_F(InternalCommandsTest, AnnouncementsGoThroughTheSendPath)
+{
+    app.record(0).Home = QStringLiteral("Tarn Home");
+    enter(QStringLiteral("/home"), 1);
+    EXPECT_EQ(lastChatSent(), bytes("/join Tarn Home\0"));
+    enter(QStringLiteral("/ver"), 2);
+    EXPECT_TRUE(lastChatSent().startsWith("/me is running on Tarnwell version 1.1.2 by "));
+
+    p.test.clock.setTickCount(200000);
+    app.record(0).EnterChatTick = 200000;
+    p.test.clock.advance(61000);
+    enter(QStringLiteral("/uptime"), 3);
+    EXPECT_EQ(lastChatSent(), bytes("/me has a system uptime of: 4 mins and 21 secs; connection uptime of: "
+                                         "1 min and 1 sec.\0"));
+}
+
+TEST_F(InternalCommandsTest, MediaCommandsReportAbsentPlayers)
+{
+    InternalCommands(app, QStringLiteral("/play"));
+    InternalCommands(app, QStringLiteral("/iplay"));
+    InternalCommands(app, QStringLiteral("/wmpstop"));
+    const QStringList lines = p.chatLines(0);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[lines.size() - 3], QStringLiteral("Starting playing track: Winamp is currently not loaded."));
+    EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("Starting playing the track."));
+    EXPECT_EQ(lines.last(), QStringLiteral("Windows Media Player not loaded."));
+    enter(QStringLiteral("/itunes"), 1);
+    EXPECT_EQ(lastChatSent(), bytes("/me is currently playing on iTunes: iTunes is not loaded.\0"));
+}
+
+TEST_F(InternalCommandsTest, SwitchingByNumber)
+{
+    EXPECT_EQ(messageBoxOf(QStringLiteral("/p 0")), QStringLiteral("Profile index '0' does not exist!"));
+    EXPECT_EQ(messageBoxOf(QStringLiteral("/p 3")), QStringLiteral("Profile index '3' does not exist!"));
+    InternalCommands(app, QStringLiteral("/p"));
+    EXPECT_EQ(app.CurrentProfile, 0);
+    InternalCommands(app, QStringLiteral("/p 2"));
+    EXPECT_EQ(app.CurrentProfile, 1);
+    EXPECT_EQ(app.mainWindow().rtbChat->document(), &app.pane(1));
+    InternalCommands(app, QStringLiteral("/p two"));
+    EXPECT_EQ(app.CurrentProfile, 1);
+    EXPECT_TRUE(p.test.errorLogText().contains(QStringLiteral("Error in: InternalCommands() of modFunctions")));
+}
+
+TEST_F(InternalCommandsTest, TheInputBoxHandsFinishedLinesOver)
+{
+    frmMain &window = app.mainWindow();
+    window.showForTyping();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    window.txtSend->setText(QStringLiteral("/cc"));
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(window.txtSend->text().isEmpty());
+    EXPECT_TRUE(p.test.chatText(0).isEmpty());
+    QTest::keyClick(window.windowHandle(), Qt::Key_F3);
+    EXPECT_FALSE(app.isConnected(0));
+    EXPECT_TRUE(p.server.waitForClientClose(connection));
+}
+
+} // namespace

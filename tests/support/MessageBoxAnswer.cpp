@@ -1,0 +1,19 @@
+#include "support/MessageBoxAnswer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+MessageBoxAnswer::MessageBoxAnswer(QMessageBox::StandardButton answer)
+{
+    m_watch.setInterval(5);
+    QObject::connect(&m_watch, &QTimer::timeout, [this, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_text = box->text();
+        m_title = box->windowTitle();
+        m_watch.stop();
+        box->button(answer)->click();
+    });
+    m_watch.start();
+}
