@@ -81,8 +81,9 @@ void clsConnection::StoreNewPassword()
 {
     ProfileRecord &profile = app().record(ProfileIndex());
     const Settings &settings = app().settings();
-    settings.WriteProfileSetting(profile.Name, QStringLiteral("Login"), QStringLiteral("Password"), profile.NewPassword);
-    settings.WriteProfileSetting(profile.Name, QStringLiteral("Login"), QStringLiteral("New Password"), QString());
+    const QString login = QStringLiteral("Login");
+    settings.WriteProfileSetting(profile.Name, login, QStringLiteral("Password"), profile.NewPassword);
+    settings.WriteProfileSetting(profile.Name, login, QStringLiteral("New Password"), QString());
     profile.Password = profile.NewPassword;
     profile.NewPassword.clear();
 }

@@ -7,7 +7,8 @@ namespace {
 NlsContext &existing(const std::unique_ptr<NlsContext> &context, const char *what)
 {
     if (!context)
-        throw Failure(Failure::ObjectMissing, QStringLiteral("No SRP logon is under way for %1").arg(QLatin1String(what)));
+        throw Failure(Failure::ObjectMissing,
+                      QStringLiteral("No SRP logon is under way for %1").arg(QLatin1String(what)));
     return *context;
 }
 

@@ -20,7 +20,10 @@ TEST(EmailRegistration, TheServersRequestIsAnsweredByTheModeSetting)
          "probe@example.com",
          {kAsked, kAttempt, QStringLiteral("Your account has been registered to the email: probe@example.com")},
          true},
-        {"Disable", "probe@example.com", {kAsked, QStringLiteral("Registration is disabled, skipping request...")}, false},
+        {"Disable",
+         "probe@example.com",
+         {kAsked, QStringLiteral("Registration is disabled, skipping request...")},
+         false},
     };
     for (const auto &each : cases) {
         SCOPED_TRACE(each.lines.last().toStdString());
@@ -33,8 +36,7 @@ TEST(EmailRegistration, TheServersRequestIsAnsweredByTheModeSetting)
         ASSERT_TRUE(session.roundTrip());
         EXPECT_EQ(session.linesAfterConnecting().mid(1), each.lines);
         EXPECT_EQ(session.sent(0x59), each.sent ? QByteArray(each.email, 18) : QByteArray());
-        EXPECT_EQ(session.setting(QStringLiteral("Registration"), QStringLiteral("Mode")),
-                  each.sent ? QStringLiteral("Disabled") : QString());
+        EXPECT_EQ(session.setting("Registration", "Mode"), each.sent ? QStringLiteral("Disabled") : QString());
         EXPECT_EQ(session.profile().Mode, QString::fromLatin1(each.mode)) << "memory keeps the mode for this run";
     }
 }
@@ -78,7 +80,8 @@ TEST(EmailRegistration, RepliesToTheModeRequestsAreReportedWhenTheyCarryAResult)
     session.send(0x5A, Word(2));
     ASSERT_TRUE(session.roundTrip());
     EXPECT_EQ(session.linesAfterConnecting().mid(1),
-              QStringList({QStringLiteral("Battle.net answered the request for switching e-mails with result 0x00000000."),
+              QStringList({QStringLiteral("Battle.net answered the request for switching e-mails with result "
+                                          "0x00000000."),
                            QStringLiteral("Battle.net answered the request for retrieving the password with result "
                                           "0x00000002.")}));
 }

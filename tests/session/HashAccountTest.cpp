@@ -35,16 +35,8 @@ TEST(HashAccount, AccountCreationRefusals)
 
 class HashPasswordChange : public ::testing::Test {
 protected:
-    HashPasswordChange()
-    {
-        session.profiles.test.writeProfile(QStringLiteral("Profile0"),
-                                           "[Login]\nUsername=probeA\nPassword=Secret1\nNew Password=Better2\n");
-        session.profile().NewPassword = QStringLiteral("Better2");
-    }
-    QString setting(const char *key) const
-    {
-        return session.setting(QStringLiteral("Login"), QString::fromLatin1(key));
-    }
+    HashPasswordChange() { session.setNewPassword(QStringLiteral("Better2")); }
+    QString setting(const char *key) const { return session.setting("Login", key); }
     LogonSession session;
 };
 

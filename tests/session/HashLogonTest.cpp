@@ -135,7 +135,7 @@ TEST(HashLogon, TheServersUniqueNameIsUsedByTheNextAutomaticReconnection)
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x0E));
     EXPECT_EQ(session.profile().Username, QStringLiteral("probeA#2"));
-    EXPECT_EQ(session.setting(QStringLiteral("Login"), QStringLiteral("Username")), QStringLiteral("probe"));
+    EXPECT_EQ(session.setting("Login", "Username"), QStringLiteral("probe"));
 
     sckBNET_Error(session.app(), 0, 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));
     session.app().timers().tmrAutoReconnect_Timer();

@@ -54,7 +54,10 @@ TEST(SrpLogon, RefusedProofs)
         QStringList lines;
     } cases[] = {
         {"Other", 0, std::nullopt, {QStringLiteral("Password is incorrect, try again!"), kDisconnected}},
-        {"Secret1", 0, QByteArray(20, '\x11'), {QStringLiteral("Password has been rejected by Battle.net!"), kDisconnected}},
+        {"Secret1",
+         0,
+         QByteArray(20, '\x11'),
+         {QStringLiteral("Password has been rejected by Battle.net!"), kDisconnected}},
         {"Secret1", 15, std::nullopt, {kDisconnected}},
     };
     for (const auto &each : cases) {

@@ -11,12 +11,7 @@ const QString kDisconnected = QStringLiteral("You have been disconnected from Ba
 // Profile 0 changes its SRP password from "Secret1" to "Better2" before
 // logging on, against a server that checks every proof.
 struct SrpChangeSession : LogonSession {
-    SrpChangeSession() : LogonSession(2), accounts(server())
-    {
-        profiles.test.writeProfile(QStringLiteral("Profile0"), "[Login]\nPassword=Secret1\nNew Password=Better2\n");
-        profile().NewPassword = QStringLiteral("Better2");
-    }
-    QString setting(const char *key) const { return LogonSession::setting(QStringLiteral("Login"), QString::fromLatin1(key)); }
+    SrpChangeSession() : LogonSession(2), accounts(server()) { setNewPassword(QStringLiteral("Better2")); }
     SrpAccountServer accounts;
 };
 
@@ -32,8 +27,8 @@ TEST(SrpPasswordChange, TheServersProofOfTheOldSessionIsAcceptedAndTheNewPasswor
     EXPECT_EQ(change.mid(32), QByteArray("probeA", 7));
     EXPECT_EQ(session.sent(0x56).size(), 84);
     EXPECT_NE(session.sent(0x53).left(32), change.left(32)) << "the logon uses the new password's context";
-    EXPECT_EQ(session.setting("Password"), QStringLiteral("Better2"));
-    EXPECT_EQ(session.setting("New Password"), QString());
+    EXPECT_EQ(session.setting("Login", "Password"), QStringLiteral("Better2"));
+    EXPECT_EQ(session.setting("Login", "New Password"), QString());
     EXPECT_EQ(session.profile().Password, QStringLiteral("Better2"));
     EXPECT_TRUE(session.profile().NewPassword.isEmpty());
     EXPECT_EQ(session.app().connection(0).srp().previous, nullptr);
@@ -63,8 +58,8 @@ TEST(SrpPasswordChange, RefusalsDisconnectAndKeepTheSettings)
         ASSERT_TRUE(session.connect());
         ASSERT_TRUE(session.waitForClose());
         EXPECT_EQ(session.linesAfterConnecting(), (QStringList{each.line, kDisconnected}));
-        EXPECT_EQ(session.setting("Password"), QStringLiteral("Secret1"));
-        EXPECT_EQ(session.setting("New Password"), QStringLiteral("Better2"));
+        EXPECT_EQ(session.setting("Login", "Password"), QStringLiteral("Secret1"));
+        EXPECT_EQ(session.setting("Login", "New Password"), QStringLiteral("Better2"));
     }
 }
 

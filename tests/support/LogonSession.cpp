@@ -98,7 +98,16 @@ QStringList LogonSession::linesAfterConnecting() const
     return lines.mid(lines.lastIndexOf(QStringLiteral("Connection has been established to Battle.net!")) + 1);
 }
 
-QString LogonSession::setting(const QString &section, const QString &key) const
+QString LogonSession::setting(const char *section, const char *key) const
 {
-    return app().settings().ReadProfileSetting(profile().Name, section, key);
+    return app().settings().ReadProfileSetting(profile().Name, QString::fromLatin1(section), QString::fromLatin1(key));
+}
+
+void LogonSession::setNewPassword(const QString &newPassword) const
+{
+    const Settings &settings = app().settings();
+    const QString login = QStringLiteral("Login");
+    settings.WriteProfileSetting(profile().Name, login, QStringLiteral("Password"), profile().Password);
+    settings.WriteProfileSetting(profile().Name, login, QStringLiteral("New Password"), newPassword);
+    profile().NewPassword = newPassword;
 }

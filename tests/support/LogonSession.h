@@ -46,7 +46,10 @@ public:
     bool roundTrip();
     // Profile 0's chat lines after the last "Connection has been established".
     QStringList linesAfterConnecting() const;
-    QString setting(const QString &section, const QString &key) const;
+    QString setting(const char *section, const char *key) const;
+    // Sets "New Password" (and "Password" to "Secret1") in the settings file
+    // and in memory, so that the next logon changes the password first.
+    void setNewPassword(const QString &newPassword) const;
 };
 
 QByteArray Hex(const char *text);
