@@ -13,6 +13,7 @@ bool clsConnection::EnsureSrpContext()
     if (m_srp.context)
         return true;
     const ProfileRecord &profile = app().record(ProfileIndex());
+    // Name and password go as they are: the SRP logon upper-cases both.
     m_srp.context = nls_init(Cp1252::encode(profile.Username), Cp1252::encode(profile.Password));
     if (m_srp.context)
         return true;

@@ -107,6 +107,7 @@ private:
     // Creates the SRP context when there is none; false (after telling the
     // user and disconnecting) when it cannot be made.
     bool EnsureSrpContext();
+    // The SRP values could not be made (no randomness to be had).
     void NlsFailed();
     // 0x53 and 0x55 carry the same fields: A and the user name.
     void SendClientKey(int id);
