@@ -46,6 +46,8 @@ void clsConnection::Connect(const QString &addr)
         socket.abort();
         m_pingHold.cancel();
         m_receiver.Discard();
+        // A challenge answered on the old connection cannot be answered again.
+        m_srp.clear();
         const ServerAddress server = ServerAddress::parse(addr);
         ++m_attempt;
         m_open = true;
@@ -57,6 +59,7 @@ void clsConnection::Connect(const QString &addr)
 void clsConnection::Disconnect()
 {
     app().guard("Disconnect()", "clsConnection", [&] {
+        m_srp.clear();
         const int index = ProfileIndex();
         m_open = false;
         m_pingHold.cancel();

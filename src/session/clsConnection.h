@@ -3,11 +3,13 @@
 #include "packet/PacketReceiver.h"
 #include "profiles/PerProfileObject.h"
 #include "session/CustomPingHold.h"
+#include "session/SrpExchange.h"
 
 #include <QByteArray>
 #include <QString>
 
 class clsDataBuffer;
+struct Colour;
 
 // One profile's Battle.net connection: opening and closing it, the first
 // messages on it, the one send path for whole messages, and the profile's
@@ -50,6 +52,41 @@ public:
     // The server's ping: echoed at once unless the profile's ping option is "0ms".
     void Receive0x25(clsDataBuffer &message);
 
+    // Logging on, after the server's reply to 0x50: the password-hash logon
+    // (0x3A) or the SRP logon (0x53, 0x54), then entering chat (0x0A, 0x0C).
+    void Receive0x50(clsDataBuffer &message);
+    void Send0x3A();
+    void Receive0x3A(clsDataBuffer &message);
+    void Send0x53();
+    void Receive0x53(clsDataBuffer &message);
+    void Receive0x54(clsDataBuffer &message);
+    void JoinChat();
+    void Receive0x0A(clsDataBuffer &message);
+
+    // Account management inside the logon: creating the account (0x3D,
+    // 0x52), changing its password (0x31; 0x55 and 0x56), upgrading it to
+    // the SRP logon (0x57), registering an e-mail address (0x59) and the
+    // requests for a new e-mail address (0x5B) or password (0x5A).
+    void Send0x3D();
+    void Receive0x3D(clsDataBuffer &message);
+    void Send0x52();
+    void Receive0x52(clsDataBuffer &message);
+    void Send0x31();
+    void Receive0x31(clsDataBuffer &message);
+    void Send0x55();
+    void Receive0x55(clsDataBuffer &message);
+    void Receive0x56(clsDataBuffer &message);
+    // The empty request to upgrade the account to the SRP logon.
+    void Send0x57();
+    void Receive0x57(clsDataBuffer &message);
+    void Send0x59(const QString &email);
+    // The server asks for an e-mail address for the account.
+    void Receive0x59();
+    void Receive0x5A(clsDataBuffer &message);
+    void Receive0x5B(clsDataBuffer &message);
+
+    const SrpExchange &srp() const { return m_srp; }
+
     // Takes what the socket has received into the incoming stream.
     void DataArrival();
     PacketReceiver &receiver() { return m_receiver; }
@@ -63,8 +100,25 @@ public:
 private:
     void WriteToServer(const QByteArray &bytes);
 
+    void Chat(Colour colour, const QString &text);
+    // A red line, then Disconnect.
+    void DisconnectWith(const QString &line);
+    void SendRegistrationRequests();
+    // Creates the SRP context when there is none; false (after telling the
+    // user and disconnecting) when it cannot be made.
+    bool EnsureSrpContext();
+    // The SRP values could not be made (no randomness to be had).
+    void NlsFailed();
+    // 0x53 and 0x55 carry the same fields: A and the user name.
+    void SendClientKey(int id);
+    void ReportAccountCreated();
+    // New Password becomes Password, in the settings file and in memory.
+    void StoreNewPassword();
+    void ReportRequestResult(clsDataBuffer &message, const QString &request);
+
     PacketReceiver m_receiver;
     CustomPingHold m_pingHold;
+    SrpExchange m_srp;
     quint32 m_attempt = 0;
     bool m_open = false;
 };

@@ -1,0 +1,77 @@
+// The account's e-mail address: registering one when the server asks (0x59),
+// and the requests the profile's Mode setting makes after the 0x50 reply:
+// switching e-mail addresses (0x5B) and retrieving the password (0x5A).
+
+#include "packet/clsDataWriter.h"
+#include "profiles/TarnwellApp.h"
+#include "session/HexWord.h"
+#include "session/ReplyReader.h"
+#include "session/clsConnection.h"
+
+void clsConnection::SendRegistrationRequests()
+{
+    const ProfileRecord &profile = app().record(ProfileIndex());
+    if (profile.Mode == QLatin1String("Change") && !profile.Email.isEmpty() && !profile.NewEmail.isEmpty()) {
+        Chat(Rgb(0x8FA685), QStringLiteral("Sent request for switching e-mails of this account."));
+        clsDataWriter writer;
+        writer.InsertCStringText(profile.Username);
+        writer.InsertCStringText(profile.Email);
+        writer.InsertCStringText(profile.NewEmail);
+        SendPacket(0x5B, writer.buffer);
+    }
+    if (profile.Mode == QLatin1String("Retrieve") && !profile.Email.isEmpty()) {
+        Chat(Rgb(0x8FA685), QStringLiteral("Sent request for retrieving the password of this account."));
+        clsDataWriter writer;
+        writer.InsertCStringText(profile.Username);
+        writer.InsertCStringText(profile.Email);
+        SendPacket(0x5A, writer.buffer);
+    }
+}
+
+void clsConnection::Receive0x59()
+{
+    Chat(Rgb(0x65D346), QStringLiteral("This account is not registered yet, checking settings on what to do..."));
+    const ProfileRecord &profile = app().record(ProfileIndex());
+    if (profile.Mode == QLatin1String("Register")) {
+        Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to register account..."));
+        Send0x59(profile.Email);
+    } else {
+        Chat(Rgb(0xBD3D3D), QStringLiteral("Registration is disabled, skipping request..."));
+    }
+}
+
+void clsConnection::Send0x59(const QString &email)
+{
+    if (email.isEmpty()) {
+        Chat(Rgb(0xBD3D3D), QStringLiteral("The e-mail is empty, skipping registration.."));
+        return;
+    }
+    clsDataWriter writer;
+    writer.InsertCStringText(email);
+    SendPacket(0x59, writer.buffer);
+    Chat(Rgb(0x8FA685), QStringLiteral("Your account has been registered to the email: ") + email);
+    // Only the setting changes: a second request in this run registers again.
+    app().settings().WriteProfileSetting(app().record(ProfileIndex()).Name, QStringLiteral("Registration"),
+                                         QStringLiteral("Mode"), QStringLiteral("Disabled"));
+}
+
+void clsConnection::Receive0x5A(clsDataBuffer &message)
+{
+    app().guard("Receive0x5A()", "clsConnection",
+                [&] { ReportRequestResult(message, QStringLiteral("retrieving the password")); });
+}
+
+void clsConnection::Receive0x5B(clsDataBuffer &message)
+{
+    app().guard("Receive0x5B()", "clsConnection",
+                [&] { ReportRequestResult(message, QStringLiteral("switching e-mails")); });
+}
+
+void clsConnection::ReportRequestResult(clsDataBuffer &message, const QString &request)
+{
+    ReplyReader reply(message);
+    if (reply.atEnd())
+        return;
+    Chat(Rgb(0x8FA685), QStringLiteral("Battle.net answered the request for ") + request +
+                            QStringLiteral(" with result ") + HexWord(reply.int32()) + QStringLiteral("."));
+}

@@ -1,0 +1,54 @@
+// Entering chat once the server has accepted the logon.
+
+#include "commands/Send.h"
+#include "packet/clsDataWriter.h"
+#include "platform/Clock.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/modProfiles.h"
+#include "session/AccountKeysRequest.h"
+#include "session/ReplyReader.h"
+#include "session/clsConnection.h"
+
+void clsConnection::JoinChat()
+{
+    app().guard("JoinChat()", "clsConnection", [&] {
+        qint16 index = ProfileIndex();
+        ProfileColor(app(), index, false, false);
+        ProfileRecord &profile = app().record(ProfileIndex());
+        // Logged on: a later failure is no reason to keep retrying.
+        profile.ReconnectPending = false;
+
+        clsDataWriter enterChat;
+        enterChat.InsertCStringText(profile.Username);
+        enterChat.InsertByte(0);
+        SendPacket(0x0A, enterChat.buffer);
+
+        clsDataWriter joinChannel;
+        joinChannel.InsertInt32(1);
+        joinChannel.InsertCStringText(profile.Home);
+        SendPacket(0x0C, joinChannel.buffer);
+    });
+}
+
+void clsConnection::Receive0x0A(clsDataBuffer &message)
+{
+    app().guard("Receive0x0A()", "clsConnection", [&] {
+        ReplyReader reply(message);
+        const QString uniqueName = reply.text();
+        const QString statstring = reply.text();
+        const QString accountName = reply.text();
+        ProfileRecord &profile = app().record(ProfileIndex());
+        // The name the server gave this logon (for example "Name#2") is the
+        // one the profile goes by, also when it reconnects; the setting keeps
+        // the configured name.
+        profile.Username = uniqueName;
+        profile.Statstring = statstring;
+        profile.AccountName = accountName;
+        profile.EnterChatTick = app().clock().tickCount();
+        Chat(Rgb(0xAAAAAA), QStringLiteral("Connected to Battle.net in ") +
+                                QString::number(app().clock().ticksSince(profile.ConnectTick)) +
+                                QStringLiteral("ms!"));
+        RequestAccountKeys(app(), ProfileIndex());
+        Send(app(), ProfileIndex(), QStringLiteral("/join ") + profile.Home);
+    });
+}

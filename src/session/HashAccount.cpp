@@ -1,0 +1,79 @@
+// Account creation (0x3D) and password change (0x31) for the password-hash
+// logon.
+
+#include "profiles/TarnwellApp.h"
+#include "session/HashLogonFields.h"
+#include "session/HexWord.h"
+#include "session/ReplyReader.h"
+#include "session/clsConnection.h"
+
+void clsConnection::Send0x3D()
+{
+    const ProfileRecord &profile = app().record(ProfileIndex());
+    Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to create your account..."));
+    clsDataWriter writer;
+    writer.InsertString(hashPassword(LowerCasePassword(profile.Password)));
+    writer.InsertCStringText(profile.Username);
+    SendPacket(0x3D, writer.buffer);
+}
+
+void clsConnection::Receive0x3D(clsDataBuffer &message)
+{
+    app().guard("Receive0x3D()", "clsConnection", [&] {
+        const quint32 status = ReplyReader(message).int32();
+        // The server's known refusals leave the connection open.
+        const auto refused = [&](const char *reason) {
+            Chat(Rgb(0xBD3D3D), QStringLiteral("Account cannot be created, ") + QLatin1String(reason));
+        };
+        switch (status) {
+        case 0:
+            ReportAccountCreated();
+            Send0x3A();
+            break;
+        case 2:
+            refused("it contained invalid characters!");
+            break;
+        case 3:
+            refused("it contained banned word!");
+            break;
+        case 4:
+            refused("it already exists!");
+            break;
+        case 6:
+            refused("not enough characters!");
+            break;
+        default:
+            DisconnectWith(QStringLiteral("Unexpected create account result (") + HexWord(status) +
+                           QStringLiteral(")!"));
+            break;
+        }
+    });
+}
+
+void clsConnection::Send0x31()
+{
+    app().guard("Send0x31()", "clsConnection", [&] {
+        const LogonState &logon = app().logon(ProfileIndex());
+        const ProfileRecord &profile = app().record(ProfileIndex());
+        clsDataWriter writer;
+        InsertPasswordProof(writer, logon, profile.Password);
+        writer.InsertString(hashPassword(LowerCasePassword(profile.NewPassword)));
+        writer.InsertCStringText(profile.Username);
+        SendPacket(0x31, writer.buffer);
+        Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to change your password..."));
+    });
+}
+
+void clsConnection::Receive0x31(clsDataBuffer &message)
+{
+    app().guard("Receive0x31()", "clsConnection", [&] {
+        const quint32 result = ReplyReader(message).int32();
+        if ((result & 0xFF) != 1) {
+            DisconnectWith(QStringLiteral("Password change failed!"));
+            return;
+        }
+        StoreNewPassword();
+        Chat(Rgb(0x65D346), QStringLiteral("Your password has been changed successfully."));
+        Send0x3A();
+    });
+}

@@ -1,0 +1,89 @@
+// The start of the logon and the steps both logon methods share.
+
+#include "packet/clsDataBuffer.h"
+#include "packet/clsDataWriter.h"
+#include "platform/Clock.h"
+#include "platform/Cp1252.h"
+#include "profiles/TarnwellApp.h"
+#include "session/HexWord.h"
+#include "session/ReplyReader.h"
+#include "session/clsConnection.h"
+
+namespace {
+
+constexpr qint32 kHashLogon = 0;
+constexpr qint32 kSrpLogon = 2;
+
+} // namespace
+
+void clsConnection::Receive0x50(clsDataBuffer &message)
+{
+    app().guard("Receive0x50", "clsConnection", [&] {
+        ReplyReader reply(message);
+        const auto logonType = static_cast<qint32>(reply.int32());
+        const quint32 serverToken = reply.int32();
+        const quint32 udpValue = reply.int32();
+        LogonState &logon = app().logon(ProfileIndex());
+        logon.LogonType = logonType;
+        logon.ServerToken = serverToken;
+        logon.UDPValue = udpValue;
+        logon.ClientToken = app().clock().tickCount();
+        logon.SRP = logonType == kSrpLogon;
+        if (logonType != kHashLogon && logonType != kSrpLogon) {
+            Chat(Rgb(0xBD3D3D),
+                 QStringLiteral("Unsupported logon type (") + HexWord(static_cast<quint32>(logonType)) +
+                     QStringLiteral(")!"));
+            return;
+        }
+
+        const ProfileRecord &profile = app().record(ProfileIndex());
+        // Without "tenb" the server takes the client for one that cannot
+        // answer its UDP test, which is what the UDP plug asks for.
+        if (profile.UDPPlug != QLatin1String("1")) {
+            clsDataWriter tenb;
+            tenb.InsertString("tenb");
+            SendPacket(0x14, tenb.buffer);
+        }
+        SendRegistrationRequests();
+        if (profile.NewPassword.isEmpty()) {
+            if (logon.SRP)
+                Send0x53();
+            else
+                Send0x3A();
+        } else if (logon.SRP) {
+            Send0x55();
+        } else {
+            Send0x31();
+        }
+    });
+}
+
+void clsConnection::Chat(Colour colour, const QString &text)
+{
+    app().AddChat(ProfileIndex(), {colour, text});
+}
+
+void clsConnection::DisconnectWith(const QString &line)
+{
+    Chat(Rgb(0xBD3D3D), line);
+    Disconnect();
+}
+
+void clsConnection::ReportAccountCreated()
+{
+    Chat(Rgb(0x65D346), QStringLiteral("Account has been successfully created!"));
+    // The server stores the hash of the lower-cased password.
+    ProfileRecord &profile = app().record(ProfileIndex());
+    profile.Password = Cp1252::toLower(profile.Password);
+}
+
+void clsConnection::StoreNewPassword()
+{
+    ProfileRecord &profile = app().record(ProfileIndex());
+    const Settings &settings = app().settings();
+    const QString login = QStringLiteral("Login");
+    settings.WriteProfileSetting(profile.Name, login, QStringLiteral("Password"), profile.NewPassword);
+    settings.WriteProfileSetting(profile.Name, login, QStringLiteral("New Password"), QString());
+    profile.Password = profile.NewPassword;
+    profile.NewPassword.clear();
+}

@@ -1,0 +1,89 @@
+#include "support/LogonSession.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kAsked = QStringLiteral("This account is not registered yet, checking settings on what to do...");
+const QString kAttempt = QStringLiteral("Attempting to register account...");
+
+TEST(EmailRegistration, TheServersRequestIsAnsweredByTheModeSetting)
+{
+    const struct {
+        const char *mode;
+        const char *email;
+        QStringList lines;
+        bool sent;
+    } cases[] = {
+        {"Register", "", {kAsked, kAttempt, QStringLiteral("The e-mail is empty, skipping registration..")}, false},
+        {"Register",
+         "probe@example.com",
+         {kAsked, kAttempt, QStringLiteral("Your account has been registered to the email: probe@example.com")},
+         true},
+        {"Disable",
+         "probe@example.com",
+         {kAsked, QStringLiteral("Registration is disabled, skipping request...")},
+         false},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.lines.last().toStdString());
+        LogonSession session(1); // no logon: only the request is answered
+        session.profile().Mode = QString::fromLatin1(each.mode);
+        session.profile().Email = QString::fromLatin1(each.email);
+        ASSERT_TRUE(session.connect());
+        session.send(0x59);
+        ASSERT_TRUE(session.waitForLine(each.lines.last()));
+        ASSERT_TRUE(session.roundTrip());
+        EXPECT_EQ(session.linesAfterConnecting().mid(1), each.lines);
+        EXPECT_EQ(session.sent(0x59), each.sent ? QByteArray(each.email, 18) : QByteArray());
+        EXPECT_EQ(session.setting("Registration", "Mode"), each.sent ? QStringLiteral("Disabled") : QString());
+        EXPECT_EQ(session.profile().Mode, QString::fromLatin1(each.mode)) << "memory keeps the mode for this run";
+    }
+}
+
+TEST(EmailRegistration, TheModeSettingMakesItsRequestBeforeTheLogon)
+{
+    const struct {
+        const char *mode;
+        const char *newEmail;
+        quint8 id;
+        QByteArray payload;
+    } cases[] = {
+        {"Change", "new@example.com", 0x5B, QByteArray("probeA\0old@example.com\0new@example.com", 39)},
+        {"Change", "", 0, {}},
+        {"Retrieve", "", 0x5A, QByteArray("probeA\0old@example.com", 23)},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.mode);
+        LogonSession session;
+        session.profile().Mode = QString::fromLatin1(each.mode);
+        session.profile().Email = QStringLiteral("old@example.com");
+        session.profile().NewEmail = QString::fromLatin1(each.newEmail);
+        ASSERT_TRUE(session.connect());
+        ASSERT_TRUE(session.waitForSent(0x3A));
+        std::vector<quint8> expected{0x50, 0x25, 0x25, 0x14, each.id, 0x3A};
+        if (each.id == 0)
+            expected.erase(expected.begin() + 4);
+        EXPECT_EQ(session.sentIds(), expected);
+        if (each.id != 0) {
+            EXPECT_EQ(session.sent(each.id), each.payload);
+        }
+    }
+}
+
+TEST(EmailRegistration, RepliesToTheModeRequestsAreReportedWhenTheyCarryAResult)
+{
+    LogonSession session(1);
+    ASSERT_TRUE(session.connect());
+    session.send(0x5A);
+    session.send(0x5B, Word(0));
+    session.send(0x5A, Word(2));
+    ASSERT_TRUE(session.roundTrip());
+    EXPECT_EQ(session.linesAfterConnecting().mid(1),
+              QStringList({QStringLiteral("Battle.net answered the request for switching e-mails with result "
+                                          "0x00000000."),
+                           QStringLiteral("Battle.net answered the request for retrieving the password with result "
+                                          "0x00000002.")}));
+}
+
+} // namespace
