@@ -33,6 +33,8 @@ public:
     qint16 CurrentProfile = 0;
     // Set only while start-up loads the stored profiles.
     bool ProfilesLoading = false;
+    // The sender of the last whisper any profile received.
+    QString LastWhisperFrom;
 
     // Slots are dense from 0; every accessor throws Failure for an index
     // outside them.
@@ -70,6 +72,10 @@ public:
     frmPopupMenu &popupMenu() const { return *m_popupMenu; }
     // Null until the first error report.
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
+
+Q_SIGNALS:
+    // A chat line or server command to go out on a profile's connection.
+    void lineToSend(int profileIndex, const QString &line);
 
 private:
     void writeChatLine(int profileIndex, const ChatItems &items);
