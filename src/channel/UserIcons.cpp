@@ -23,6 +23,16 @@ int StatusIcon(quint32 flags)
     return ClientIcon::None;
 }
 
+// The icon of the first entry of the table whose code is `code`.
+template <std::size_t Size> int IconOfCode(const std::pair<QString, int> (&table)[Size], const QString &code)
+{
+    for (const auto &[entry, icon] : table) {
+        if (entry == code)
+            return icon;
+    }
+    return ClientIcon::None;
+}
+
 int ProductIcon(const QString &statstring)
 {
     static const std::pair<QString, int> kProducts[] = {
@@ -33,12 +43,7 @@ int ProductIcon(const QString &statstring)
         {u"PX2D"_s, ClientIcon::LordOfDestruction}, {u"3RAW"_s, ClientIcon::ReignOfChaos},
         {u"PX3W"_s, ClientIcon::FrozenThrone},      {u"RHSD"_s, ClientIcon::DiabloShareware},
     };
-    const QString code = statstring.left(4);
-    for (const auto &[product, icon] : kProducts) {
-        if (code == product)
-            return icon;
-    }
-    return ClientIcon::None;
+    return IconOfCode(kProducts, statstring.left(4));
 }
 
 // Warcraft III statstrings may end in an icon code that has its own image.
@@ -49,12 +54,7 @@ int IconCodeIcon(const QString &statstring)
         {u"OGCW"_s, ClientIcon::IconCodeOgcw}, {u"ISCW"_s, ClientIcon::IconCodeIscw},
         {u"RBCW"_s, ClientIcon::IconCodeRbcw}, {u"GPCW"_s, ClientIcon::IconCodeGpcw},
     };
-    const QString ending = statstring.rightJustified(4, u' ').right(4).toUpper();
-    for (const auto &[code, icon] : kIconCodes) {
-        if (ending == code)
-            return icon;
-    }
-    return ClientIcon::None;
+    return IconOfCode(kIconCodes, statstring.rightJustified(4, u' ').right(4).toUpper());
 }
 
 } // namespace

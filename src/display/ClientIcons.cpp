@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include <functional>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -14,57 +15,61 @@ namespace {
 
 using Drawing = std::function<void(QPainter &)>;
 
-Drawing BadgeOf(QColor fill, QString letters, QColor ink = Qt::white)
+struct Lettered {
+    int index;
+    QColor fill;
+    const char *letters;
+    QColor ink = Qt::white;
+};
+
+// Products: rounded badges in the product family's colour.
+const Lettered kBadges[] = {
+    {ClientIcon::Diablo, QColor(0x8A, 0x10, 0x10), "D"},
+    {ClientIcon::Diablo2, QColor(0xB0, 0x20, 0x20), "D2"},
+    {ClientIcon::Starcraft, QColor(0x1E, 0x5A, 0xA8), "SC"},
+    {ClientIcon::StarcraftShareware, QColor(0x4A, 0x7F, 0xB8), "SS"},
+    {ClientIcon::BroodWar, QColor(0x5A, 0x2E, 0x9A), "BW"},
+    {ClientIcon::Warcraft2, QColor(0xA0, 0x60, 0x1A), "W2"},
+    {ClientIcon::JapaneseStarcraft, QColor(0x1E, 0x5A, 0xA8), "JP", QColor(0xFF, 0xC8, 0xC8)},
+    {ClientIcon::LordOfDestruction, QColor(0x6A, 0x0A, 0x0A), "LD", QColor(0xFF, 0xD0, 0x60)},
+    {ClientIcon::ReignOfChaos, QColor(0x1E, 0x7A, 0x2E), "W3"},
+    {ClientIcon::FrozenThrone, QColor(0x0E, 0x6E, 0x78), "FT"},
+    {ClientIcon::DiabloShareware, QColor(0xA0, 0x48, 0x48), "DS"},
+};
+
+// Icon codes of Warcraft III statstrings: medals lettered with the code's end
+// read forwards.
+const Lettered kMedals[] = {
+    {ClientIcon::IconCodeRbcw, QColor(0x8B, 0x4A, 0x1B), "BR"},
+    {ClientIcon::IconCodeOgcw, QColor(0xB0, 0x8A, 0x10), "GO"},
+    {ClientIcon::IconCodeGpcw, QColor(0x6A, 0x3A, 0x9A), "PG"},
+    {ClientIcon::IconCodeLpcw, QColor(0x50, 0x60, 0x78), "PL"},
+    {ClientIcon::IconCodeFrcw, QColor(0x20, 0x70, 0x40), "RF"},
+    {ClientIcon::IconCodeIscw, QColor(0x68, 0x70, 0x80), "SI"},
+};
+
+// Latency from fast to slow: fewer lit bars, from green to red.
+const QColor kLatencyColours[] = {QColor(0x30, 0xD0, 0x40), QColor(0x90, 0xD8, 0x30), QColor(0xE8, 0xD0, 0x30),
+                                  QColor(0xF0, 0x90, 0x20), QColor(0xF0, 0x50, 0x20)};
+
+const Lettered *Find(const auto &table, int index)
 {
-    return [=](QPainter &painter) { IconArt::Badge(painter, fill, letters, ink); };
+    for (const Lettered &look : table) {
+        if (look.index == index)
+            return &look;
+    }
+    return nullptr;
 }
 
-Drawing MedalOf(QColor fill, QString letters)
-{
-    return [=](QPainter &painter) { IconArt::Medal(painter, fill, letters); };
-}
-
-Drawing BarsOf(int lit, QColor colour)
-{
-    return [=](QPainter &painter) { IconArt::Bars(painter, lit, colour); };
-}
-
-// The drawing of each index; indices without an image have none.
-Drawing DrawingOf(int index)
+Drawing StatusMark(int index)
 {
     switch (index) {
     case ClientIcon::ChatClient:
         return IconArt::SpeechBubble;
     case ClientIcon::Operator:
         return IconArt::Crown;
-    case ClientIcon::Diablo:
-        return BadgeOf(QColor(0x8A, 0x10, 0x10), u"D"_s);
-    case ClientIcon::Diablo2:
-        return BadgeOf(QColor(0xB0, 0x20, 0x20), u"D2"_s);
-    case ClientIcon::Starcraft:
-        return BadgeOf(QColor(0x1E, 0x5A, 0xA8), u"SC"_s);
-    case ClientIcon::StarcraftShareware:
-        return BadgeOf(QColor(0x4A, 0x7F, 0xB8), u"SS"_s);
-    case ClientIcon::BroodWar:
-        return BadgeOf(QColor(0x5A, 0x2E, 0x9A), u"BW"_s);
-    case ClientIcon::Warcraft2:
-        return BadgeOf(QColor(0xA0, 0x60, 0x1A), u"W2"_s);
-    case ClientIcon::JapaneseStarcraft:
-        return BadgeOf(QColor(0x1E, 0x5A, 0xA8), u"JP"_s, QColor(0xFF, 0xC8, 0xC8));
-    case ClientIcon::LordOfDestruction:
-        return BadgeOf(QColor(0x6A, 0x0A, 0x0A), u"LD"_s, QColor(0xFF, 0xD0, 0x60));
     case ClientIcon::Squelched:
         return IconArt::NoEntry;
-    case ClientIcon::LatencyBest:
-        return BarsOf(5, QColor(0x30, 0xD0, 0x40));
-    case ClientIcon::LatencyBest + 1:
-        return BarsOf(4, QColor(0x90, 0xD8, 0x30));
-    case ClientIcon::LatencyBest + 2:
-        return BarsOf(3, QColor(0xE8, 0xD0, 0x30));
-    case ClientIcon::LatencyBest + 3:
-        return BarsOf(2, QColor(0xF0, 0x90, 0x20));
-    case ClientIcon::LatencyBest + 4:
-        return BarsOf(1, QColor(0xF0, 0x50, 0x20));
     case ClientIcon::LatencyWorst:
         return [](QPainter &painter) {
             IconArt::Bars(painter, 1, QColor(0xC0, 0x10, 0x10));
@@ -75,10 +80,6 @@ Drawing DrawingOf(int index)
             IconArt::Bars(painter, 0, Qt::gray);
             IconArt::Slash(painter, QColor(0xFF, 0x40, 0x40));
         };
-    case ClientIcon::ReignOfChaos:
-        return BadgeOf(QColor(0x1E, 0x7A, 0x2E), u"W3"_s);
-    case ClientIcon::FrozenThrone:
-        return BadgeOf(QColor(0x0E, 0x6E, 0x78), u"FT"_s);
     case ClientIcon::Representative:
         return [](QPainter &painter) { IconArt::Shield(painter, QColor(0x20, 0x50, 0xC0)); };
     case ClientIcon::Administrator:
@@ -86,24 +87,32 @@ Drawing DrawingOf(int index)
     case ClientIcon::Guest:
         return IconArt::Guest;
     case ClientIcon::NoLatency:
-        return BarsOf(0, Qt::gray);
-    case ClientIcon::DiabloShareware:
-        return BadgeOf(QColor(0xA0, 0x48, 0x48), u"DS"_s);
-    case ClientIcon::IconCodeRbcw:
-        return MedalOf(QColor(0x8B, 0x4A, 0x1B), u"BR"_s);
-    case ClientIcon::IconCodeOgcw:
-        return MedalOf(QColor(0xB0, 0x8A, 0x10), u"GO"_s);
-    case ClientIcon::IconCodeGpcw:
-        return MedalOf(QColor(0x6A, 0x3A, 0x9A), u"PG"_s);
-    case ClientIcon::IconCodeLpcw:
-        return MedalOf(QColor(0x50, 0x60, 0x78), u"PL"_s);
-    case ClientIcon::IconCodeFrcw:
-        return MedalOf(QColor(0x20, 0x70, 0x40), u"RF"_s);
-    case ClientIcon::IconCodeIscw:
-        return MedalOf(QColor(0x68, 0x70, 0x80), u"SI"_s);
+        return [](QPainter &painter) { IconArt::Bars(painter, 0, Qt::gray); };
     default:
         return {};
     }
+}
+
+// The drawing of each index; indices without an image have none.
+Drawing DrawingOf(int index)
+{
+    if (const Lettered *badge = Find(kBadges, index)) {
+        return [look = *badge](QPainter &painter) {
+            IconArt::Badge(painter, look.fill, QString::fromLatin1(look.letters), look.ink);
+        };
+    }
+    if (const Lettered *medal = Find(kMedals, index)) {
+        return [look = *medal](QPainter &painter) {
+            IconArt::Medal(painter, look.fill, QString::fromLatin1(look.letters));
+        };
+    }
+    const int bars = index - ClientIcon::LatencyBest;
+    if (bars >= 0 && bars < static_cast<int>(std::size(kLatencyColours))) {
+        return [bars](QPainter &painter) {
+            IconArt::Bars(painter, 5 - bars, kLatencyColours[static_cast<std::size_t>(bars)]);
+        };
+    }
+    return StatusMark(index);
 }
 
 QPixmap Rendered(const Drawing &drawing, int side)

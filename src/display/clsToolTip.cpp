@@ -131,9 +131,10 @@ void clsToolTip::waitToShow()
 
 void clsToolTip::showTip()
 {
-    if (!m_window || !m_tool || !m_tool->isVisible())
+    QWidget *tool = m_tool.data();
+    if (!m_window || !tool || !tool->isVisible())
         return;
-    const QPoint anchor = m_centered ? m_tool->mapToGlobal(QPoint(m_tool->width() / 2, m_tool->height()))
+    const QPoint anchor = m_centered ? tool->mapToGlobal(QPoint(tool->width() / 2, tool->height()))
                                      : m_mouse + QPoint(0, kBelowPointer);
     m_window->showBelow(anchor, m_centered);
     m_visible.start(std::max(0, m_visibleTime));

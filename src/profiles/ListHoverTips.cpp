@@ -60,11 +60,7 @@ void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
     m_app.guard("lstChannelUsers_MouseMove", "frmMain", [&] {
         ChannelUserList &list = *m_window.lstChannelUsers;
         const int row = list.rowAt(point);
-        if (row == HoverUserRow)
-            return;
-        HoverUserRow = row;
-        ListTip().Destroy();
-        if (row == 0)
+        if (!reachedNewRow(HoverUserRow, row))
             return;
         QTreeWidgetItem *item = list.rowItem(row);
         const QString name = StripFirstChar(item->text(0));
@@ -84,11 +80,7 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
     m_app.guard("lstProfiles_MouseMove", "frmMain", [&] {
         QListWidget &list = *m_window.lstProfiles;
         const int row = list.indexAt(point).row() + 1;
-        if (row == HoverProfileRow)
-            return;
-        HoverProfileRow = row;
-        ListTip().Destroy();
-        if (row == 0)
+        if (!reachedNewRow(HoverProfileRow, row))
             return;
         QListWidgetItem *item = list.item(row - 1);
         QString tag = u"Not connected."_s;
@@ -103,6 +95,15 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
         item->setData(Qt::UserRole, tag);
         ShowProfileTip(row);
     });
+}
+
+bool ListHoverTips::reachedNewRow(int &hoverRow, int row)
+{
+    if (row == hoverRow)
+        return false;
+    hoverRow = row;
+    ListTip().Destroy();
+    return row != 0;
 }
 
 void ListHoverTips::ShowUserTip(int row)

@@ -37,6 +37,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Follows the mouse to a row; true when it reached a new row that needs
+    // a tip. Any earlier tip is taken down.
+    bool reachedNewRow(int &hoverRow, int row);
     void dressListTip(const QString &name, const QString &tag);
 
     TarnwellApp &m_app;

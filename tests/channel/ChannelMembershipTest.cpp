@@ -16,6 +16,13 @@ using namespace ChatEventId;
 class ChannelMembershipTest : public ChannelFixture {
 protected:
     void enter(const QByteArray &channel, int profile = kAlpha) { event(Channel, 0, 0, "Alpha", channel, profile); }
+    // Enters Chat and lists Bob, Cid and Dee.
+    void enterWithThreeUsers()
+    {
+        enter("Chat");
+        for (const QByteArray name : {"Bob", "Cid", "Dee"})
+            event(ShowUser, 0, 10, name, kStarcraftStats);
+    }
     // Which of the names these tests use are stored, in store order.
     QStringList storedNames(int profile = kAlpha)
     {
@@ -51,9 +58,7 @@ TEST_F(ChannelMembershipTest, EnteringAChannelEmptiesStoreAndListAndCountsTheUse
 
 TEST_F(ChannelMembershipTest, AStatsUpdateMovesTheRowToTheEndButNotTheStoredUser)
 {
-    enter("Chat");
-    for (const QByteArray name : {"Bob", "Cid", "Dee"})
-        event(ShowUser, 0, 10, name, kStarcraftStats);
+    enterWithThreeUsers();
     event(ShowUser, 0, 250, "Bob", "RATS 1000 3 7 0 0 0 0 0 RATS");
     EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Dee", " Bob"}));
     EXPECT_EQ(app.users(kAlpha).GetUserIndex(QStringLiteral("bob")), 0);
@@ -78,9 +83,7 @@ TEST_F(ChannelMembershipTest, OperatorsAreListedOnTopTheLatestFirst)
 
 TEST_F(ChannelMembershipTest, AFlagUpdateRebuildsTheRowInPlaceOrOnTopForANewOperator)
 {
-    enter("Chat");
-    for (const QByteArray name : {"Bob", "Cid", "Dee"})
-        event(ShowUser, 0, 10, name, kStarcraftStats);
+    enterWithThreeUsers();
     event(FlagsUpdate, 0x20, 350, "Cid", "");
     EXPECT_EQ(rowTexts(), (QStringList{" Bob", " Cid", " Dee"}));
     clsUsers &users = app.users(kAlpha);
