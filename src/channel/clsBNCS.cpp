@@ -7,6 +7,7 @@
 #include "channel/UserFlags.h"
 #include "channel/clsUsers.h"
 #include "channel/modStatString.h"
+#include "commands/Send.h"
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
@@ -166,7 +167,7 @@ void clsBNCS::EnterChannel(const ChatEvent &event)
     // The server answers by reporting the users of the silent channel "The
     // Void" as flag updates.
     if (record.VoidView)
-        Q_EMIT app().lineToSend(index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName);
+        Send(app(), index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName);
 }
 
 void clsBNCS::FlagsUpdate(const ChatEvent &event)

@@ -7,9 +7,14 @@
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/MediaPlayerLinks.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "session/ConnectionTimers.h"
+#include "session/SocketEvents.h"
 #include "session/clsConnection.h"
+#include "session/ProfileReplies.h"
+#include "session/frmProfile.h"
 
 #include <QTcpSocket>
 #include <QTextDocument>
@@ -27,8 +32,10 @@ T &createdOnFirstUse(std::unique_ptr<T> &object, TarnwellApp &app, int index)
 } // namespace
 
 TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
-    : m_settings(programFolder), m_clock(clock)
+    : m_settings(programFolder), m_clock(clock), m_winamp(std::make_unique<AbsentWinamp>()),
+      m_wmp(std::make_unique<AbsentWmp>()), m_itunes(std::make_unique<AbsentITunes>())
 {
+    m_timers = std::make_unique<ConnectionTimers>(*this);
     // Slot 0's socket and chat pane belong to the window's design: they exist
     // before any profile is loaded, so the welcome line has somewhere to go.
     growSlots(1);
@@ -42,6 +49,16 @@ TarnwellApp::~TarnwellApp()
     // Windows first: they refer to the slots' panes.
     m_mainWindow.reset();
     m_errorLog.reset();
+    m_profileWindow.reset();
+}
+
+frmProfile &TarnwellApp::profileWindow()
+{
+    if (!m_profileWindow) {
+        m_profileWindow = std::make_unique<frmProfile>();
+        connect(m_profileWindow.get(), &frmProfile::saveClicked, this, [this] { SaveProfile(*this); });
+    }
+    return *m_profileWindow;
 }
 
 void TarnwellApp::growSlots(int count)
@@ -98,8 +115,10 @@ QTextDocument &TarnwellApp::pane(int index) const
 void TarnwellApp::createControlSet(int index)
 {
     ProfileSlot &target = slot(index);
-    if (!target.socket)
+    if (!target.socket) {
         target.socket = new QTcpSocket(this);
+        WireSocketEvents(*this, index);
+    }
     if (!target.pane) {
         target.pane = new QTextDocument(this);
         // A chat pane only grows at its end; undo history would keep every

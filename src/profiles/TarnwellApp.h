@@ -12,9 +12,14 @@
 #include <vector>
 
 class Clock;
+class ConnectionTimers;
 class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
+class frmProfile;
+class WinampLink;
+class WmpLink;
+class ITunesLink;
 
 // The program-wide state: the profile slots and everything found by profile
 // index, the current profile, the settings below the program folder, the
@@ -68,14 +73,20 @@ public:
     // and goes no further.
     void guard(const char *procedure, const char *module, const std::function<void()> &handler);
 
+    // The keep-alive and automatic reconnection timers of all connections.
+    ConnectionTimers &timers() const { return *m_timers; }
+
     frmMain &mainWindow() const { return *m_mainWindow; }
     frmPopupMenu &popupMenu() const { return *m_popupMenu; }
     // Null until the first error report.
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
+    // The profile window, created on first use.
+    frmProfile &profileWindow();
 
-Q_SIGNALS:
-    // A chat line or server command to go out on a profile's connection.
-    void lineToSend(int profileIndex, const QString &line);
+    // The media players on this machine.
+    WinampLink &winamp() const { return *m_winamp; }
+    WmpLink &wmp() const { return *m_wmp; }
+    ITunesLink &itunes() const { return *m_itunes; }
 
 private:
     void writeChatLine(int profileIndex, const ChatItems &items);
@@ -83,7 +94,12 @@ private:
     Settings m_settings;
     Clock &m_clock;
     std::vector<std::unique_ptr<ProfileSlot>> m_slots;
+    std::unique_ptr<ConnectionTimers> m_timers;
     std::unique_ptr<frmPopupMenu> m_popupMenu;
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmErrorHandler> m_errorLog;
+    std::unique_ptr<frmProfile> m_profileWindow;
+    std::unique_ptr<WinampLink> m_winamp;
+    std::unique_ptr<WmpLink> m_wmp;
+    std::unique_ptr<ITunesLink> m_itunes;
 };

@@ -1,6 +1,7 @@
 #include "profiles/frmMain.h"
 
 #include "channel/ChannelUserList.h"
+#include "commands/InternalCommands.h"
 #include "display/modOutput.h"
 #include "profiles/ListHoverTips.h"
 #include "profiles/StartUp.h"
@@ -78,6 +79,18 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     buildControls();
     placeControls();
     showPane(0);
+    frmPopupMenu &menus = m_app.popupMenu();
+    hotKeys.setAction(HotKey::F1, [&menus] { menus.ConnectAll(); });
+    hotKeys.setAction(HotKey::F2, [&menus] { menus.mnuConnect_Click(); });
+    hotKeys.setAction(HotKey::F3, [&menus] { menus.mnuDisconnect_Click(); });
+    hotKeys.setAction(HotKey::F5, [&menus] { menus.mnuClear_Click(); });
+    connect(txtSend, &QLineEdit::returnPressed, this, [this] {
+        const QString line = txtSend->text();
+        if (line.isEmpty())
+            return;
+        InternalCommands(m_app, line);
+        txtSend->clear();
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -367,6 +380,15 @@ void frmMain::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // The window's own key events come once per press, before any control;
+    // filtering them there runs each shortcut exactly once.
+    windowHandle()->removeEventFilter(&hotKeys);
+    windowHandle()->installEventFilter(&hotKeys);
+    QWidget::showEvent(event);
 }
 
 void frmMain::paintEvent(QPaintEvent *)

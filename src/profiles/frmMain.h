@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/CheckHotKeys.h"
 #include "display/ClientIcons.h"
 #include "display/Colour.h"
 
@@ -78,6 +79,8 @@ public:
     QLabel *imgClose;
     QLabel *imgClose2;
     QSystemTrayIcon *trayIcon;
+    // Shortcuts of the whole window; later features add their actions.
+    HotKeys hotKeys;
 
 Q_SIGNALS:
     // The user confirmed the exit question.
@@ -89,6 +92,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();

@@ -2,6 +2,13 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTextDocument>
+
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "session/clsConnection.h"
+
+#include <QListWidget>
 
 namespace {
 
@@ -42,6 +49,11 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuConnection->addSeparator();
     mnuConnect = newEntry(mnuConnection, "mnuConnect", QStringLiteral("Connect"), QStringLiteral("F2"));
     mnuDisconnect = newEntry(mnuConnection, "mnuDisconnect", QStringLiteral("Disconnect"), QStringLiteral("F3"));
+    for (QAction *entry : {mnuConnectall, mnuConnect, mnuDisconnect})
+        entry->setEnabled(true);
+    connect(mnuConnectall, &QAction::triggered, this, &frmPopupMenu::ConnectAll);
+    connect(mnuConnect, &QAction::triggered, this, &frmPopupMenu::mnuConnect_Click);
+    connect(mnuDisconnect, &QAction::triggered, this, &frmPopupMenu::mnuDisconnect_Click);
 
     mnuOptions = newMenu("mnuOptions", QStringLiteral("&Options"));
     mnuJoinLeave = newEntry(mnuOptions, "mnuJoinLeave", QStringLiteral("Enable join/leave notifications"),
@@ -52,6 +64,8 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuWindow = newMenu("mnuWindow", QStringLiteral("Window"));
     mnuScreen = newMenu("mnuScreen", QStringLiteral("Screen"), mnuWindow);
     mnuClear = newEntry(mnuScreen, "mnuClear", QStringLiteral("Clear"), QStringLiteral("F5"));
+    mnuClear->setEnabled(true);
+    connect(mnuClear, &QAction::triggered, this, &frmPopupMenu::mnuClear_Click);
     mnuLock = newEntry(mnuScreen, "mnuLock", QStringLiteral("Lock"), QStringLiteral("F6"), true);
     mnuTransparency = newEntry(mnuWindow, "mnuTransparency", QStringLiteral("Transparency"), QStringLiteral("F7"));
     mnuShowProfiles = newEntry(mnuWindow, "mnuShowProfiles", QStringLiteral("Hide Profiles"), QStringLiteral("F8"));
@@ -74,6 +88,35 @@ frmPopupMenu::~frmPopupMenu()
     // The top-level menus have no parent; their sub-menus and entries go with them.
     for (QMenu *menu : {mnuFile, mnuConnection, mnuOptions, mnuWindow, mnuUserOptions})
         delete menu;
+}
+
+void frmPopupMenu::mnuClear_Click()
+{
+    m_app.guard("mnuClear_Click", "frmPopupMenu", [this] { m_app.pane(m_app.CurrentProfile).clear(); });
+}
+
+void frmPopupMenu::ConnectAll()
+{
+    for (int index = 0; index < m_app.slotCount(); ++index) {
+        // A failure for one profile is reported and the others still connect.
+        m_app.guard("mnuConnectall_Click", "frmPopupMenu", [&] {
+            if (m_app.record(index).Active)
+                m_app.connection(index).Connect(m_app.record(index).Server);
+        });
+    }
+}
+
+void frmPopupMenu::mnuConnect_Click()
+{
+    m_app.guard("mnuConnect_Click", "frmPopupMenu", [this] {
+        if (m_app.mainWindow().lstProfiles->count() > 0)
+            m_app.connection(m_app.CurrentProfile).Connect(m_app.record(m_app.CurrentProfile).Server);
+    });
+}
+
+void frmPopupMenu::mnuDisconnect_Click()
+{
+    m_app.guard("mnuDisconnect_Click", "frmPopupMenu", [this] { m_app.connection(m_app.CurrentProfile).Disconnect(); });
 }
 
 void frmPopupMenu::setTransparencyCaption(const QString &level)

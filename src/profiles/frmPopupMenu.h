@@ -51,6 +51,14 @@ public:
     QAction *mnuUnignore;
     QAction *mnuProfile;
 
+    // Empties the displayed profile's chat pane.
+    void mnuClear_Click();
+    // Connects every live profile, one after the other.
+    void ConnectAll();
+    // Connects or disconnects the displayed profile.
+    void mnuConnect_Click();
+    void mnuDisconnect_Click();
+
     // Captions the transparency entry as "Transparency [level]".
     void setTransparencyCaption(const QString &level);
 

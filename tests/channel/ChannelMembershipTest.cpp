@@ -6,7 +6,6 @@
 #include "support/ChatEvents.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,21 +137,6 @@ TEST_F(ChannelMembershipTest, InTheVoidEveryFlagUpdateIsAUserPresent)
     event(FlagsUpdate, 0, 10, "Cid", kStarcraftStats);
     EXPECT_EQ(rowTexts(), (QStringList{" Bob", " Cid"}));
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("The Void [2]"));
-}
-
-TEST_F(ChannelMembershipTest, VoidViewAsksToUnignoreTheAccountWithTheProfilesOwnNamePrefix)
-{
-    QSignalSpy sent(&app, &TarnwellApp::lineToSend);
-    enter("Chat");
-    EXPECT_EQ(sent.count(), 0);
-    app.record(kAlpha).VoidView = true;
-    app.record(kBeta).VoidView = true;
-    enter("The Void");
-    enter("The Void", kBeta);
-    ASSERT_EQ(sent.count(), 2);
-    EXPECT_EQ(sent[0], (QVariantList{kAlpha, QStringLiteral("/unignore Alpha")}));
-    // Diablo II addresses accounts with a star, whichever profile is on screen.
-    EXPECT_EQ(sent[1], (QVariantList{kBeta, QStringLiteral("/unignore *Beta")}));
 }
 
 TEST_F(ChannelMembershipTest, TheProfilesOwnListingSetsItsPingAndAPingBeyond16BitsIsReported)

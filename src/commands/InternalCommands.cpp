@@ -1,0 +1,115 @@
+#include "commands/InternalCommands.h"
+
+#include "channel/DurationText.h"
+#include "commands/CommandLine.h"
+#include "commands/MediaCommands.h"
+#include "commands/Send.h"
+#include "display/modOutput.h"
+#include "packet/clsDataWriter.h"
+#include "platform/Clock.h"
+#include "platform/Convert.h"
+#include "platform/Failure.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+#include "session/ProfileKeys.h"
+#include "session/clsConnection.h"
+#include "session/frmProfile.h"
+
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTextDocument>
+
+namespace {
+
+void rejoin(TarnwellApp &app, int current)
+{
+    clsConnection &connection = app.connection(current);
+    QByteArray leave;
+    connection.SendPacket(0x10, leave);
+    clsDataWriter join;
+    join.InsertInt32(2);
+    join.InsertCStringText(app.record(current).CurrentChannel);
+    connection.SendPacket(0x0C, join.buffer);
+}
+
+void uptime(TarnwellApp &app, int current)
+{
+    const Clock &clock = app.clock();
+    Send(app, current,
+         QStringLiteral("/me has a system uptime of: ") + FormatDuration(clock.tickCount(), DurationWords::Short) +
+             QStringLiteral("; connection uptime of: ") +
+             FormatDuration(clock.ticksSince(app.record(current).EnterChatTick), DurationWords::Short) +
+             QStringLiteral("."));
+}
+
+// "/p n": the profile of list entry n, exactly as a click on that entry.
+void switchProfile(TarnwellApp &app, const QString &argument)
+{
+    if (argument.isEmpty())
+        return;
+    const qint16 number = ToInt16(argument);
+    if (number < 1 || number - 1 > app.slotCount() - 1) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarnwell"),
+                        QStringLiteral("Profile index '") + argument + QStringLiteral("' does not exist!"),
+                        QMessageBox::Ok, &app.mainWindow());
+        box.exec();
+        return;
+    }
+    const QListWidgetItem *entry = app.mainWindow().lstProfiles->item(number - 1);
+    if (!entry)
+        throw Failure(Failure::OutOfRange, QStringLiteral("Subscript out of range"));
+    lstProfiles_Click(app, entry->text());
+}
+
+void viewProfile(TarnwellApp &app, const QString &name)
+{
+    app.profileWindow().showFor(name);
+    RequestProfile(app, name);
+}
+
+} // namespace
+
+void RequestProfile(TarnwellApp &app, const QString &name)
+{
+    const int current = app.CurrentProfile;
+    app.profileWindow().setEditable(name.toLower() == app.record(current).AccountName.toLower());
+    QByteArray request =
+        ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), app.clock().tickCount());
+    app.connection(current).SendPacket(0x26, request);
+}
+
+void InternalCommands(TarnwellApp &app, const QString &text)
+{
+    app.guard("InternalCommands()", "modFunctions", [&] {
+        const int current = app.CurrentProfile;
+        const CommandLine line = CommandLine::parse(text);
+        const QString command = line.word.toLower();
+        ProfileRecord &profile = app.record(current);
+
+        if (command == QLatin1String("/c") || command == QLatin1String("/connect"))
+            app.connection(current).Connect(profile.Server);
+        else if (command == QLatin1String("/d") || command == QLatin1String("/disconnect"))
+            app.connection(current).Disconnect();
+        else if (command == QLatin1String("/rejoin"))
+            rejoin(app, current);
+        else if (command == QLatin1String("/profile"))
+            viewProfile(app, line.argument);
+        else if (RunMediaCommand(app, command))
+            return;
+        else if (command == QLatin1String("/home"))
+            Send(app, current, QStringLiteral("/join ") + profile.Home);
+        else if (command == QLatin1String("/uptime"))
+            uptime(app, current);
+        else if (command == QLatin1String("/p"))
+            switchProfile(app, line.argument);
+        else if (command == QLatin1String("/cc"))
+            app.pane(current).clear();
+        else if (command == QLatin1String("/version") || command == QLatin1String("/about") ||
+                 command == QLatin1String("/ver"))
+            Send(app, current,
+                 QStringLiteral("/me is running on Tarnwell ") + GetVersion() + QStringLiteral(" by the Tarnwell team"));
+        else
+            Send(app, current, WithDiablo2Names(text, profile.Product));
+    });
+}

@@ -1,0 +1,79 @@
+#include "session/SocketEvents.h"
+
+#include "profiles/TarnwellApp.h"
+#include "session/ConnectionTimers.h"
+#include "session/SocketErrorNumbers.h"
+#include "session/clsConnection.h"
+
+#include <QTcpSocket>
+
+#include <functional>
+
+void WireSocketEvents(TarnwellApp &app, int profileIndex)
+{
+    QTcpSocket &socket = app.socket(profileIndex);
+    clsConnection *connection = &app.connection(profileIndex);
+    // Signals can come from inside our own calls (a refused connection to
+    // this machine fails inside connectToHost), so each is queued, stamped
+    // with the attempt that raised it.
+    const auto later = [&app, connection](std::function<void()> handler) {
+        QMetaObject::invokeMethod(
+            &app,
+            [connection, attempt = connection->attempt(), handler = std::move(handler)] {
+                if (connection->isCurrentAttempt(attempt))
+                    handler();
+            },
+            Qt::QueuedConnection);
+    };
+    QObject::connect(&socket, &QTcpSocket::connected, &app, [=, &app] {
+        later([&app, profileIndex] {
+            // A connection that is gone again has its close or error queued.
+            if (app.isConnected(profileIndex))
+                sckBNET_Connect(app, profileIndex);
+        });
+    });
+    QObject::connect(&socket, &QTcpSocket::readyRead, &app,
+                     [=, &app] { later([&app, profileIndex] { sckBNET_DataArrival(app, profileIndex); }); });
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &app, [=, &app](QAbstractSocket::SocketError error) {
+        later([&app, profileIndex, error] {
+            if (error == QAbstractSocket::RemoteHostClosedError) {
+                sckBNET_Close(app, profileIndex);
+                return;
+            }
+            const SocketErrorNumber winsock = WinsockError(error);
+            sckBNET_Error(app, profileIndex, winsock.number, winsock.description);
+        });
+    });
+}
+
+void sckBNET_Connect(TarnwellApp &app, int index)
+{
+    const auto step = [&app](const std::function<void()> &action) { app.guard("sckBNET_Connect", "frmMain", action); };
+    step([&] {
+        app.AddChat(index, {Rgb(0x00FF00), QStringLiteral("Connection has been established to Battle.net!")});
+    });
+    step([&] { app.connection(index).SendProtocol(); });
+    step([&] { app.connection(index).Sendx50(); });
+    step([&] { app.connection(index).SendFirstPing(); });
+}
+
+void sckBNET_DataArrival(TarnwellApp &app, int index)
+{
+    app.guard("sckBNET_DataArrival", "frmMain", [&] { app.connection(index).DataArrival(); });
+}
+
+void sckBNET_Close(TarnwellApp &app, int index)
+{
+    app.guard("sckBNET_Close", "frmMain", [&] { app.connection(index).Disconnect(); });
+}
+
+void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &description)
+{
+    app.guard("sckBNET_Error", "frmMain", [&] {
+        app.AddChat(index, {Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
+                                                QStringLiteral(" - ") + description});
+        app.connection(index).Disconnect();
+        app.record(index).ReconnectPending = true;
+        app.timers().EnableAutoReconnect();
+    });
+}

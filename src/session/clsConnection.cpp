@@ -1,0 +1,185 @@
+#include "session/clsConnection.h"
+
+#include "channel/ChannelUserList.h"
+#include "channel/clsUsers.h"
+#include "packet/clsDataBuffer.h"
+#include "packet/clsDataWriter.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+#include "session/ClientInfo.h"
+#include "session/ServerAddress.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScopeGuard>
+#include <QTcpSocket>
+
+namespace {
+
+const Colour kFailureColour = Rgb(0xBD3D3D);
+
+// The Custom Ping setting in milliseconds; anything that is not a positive
+// whole number means no delay.
+int customPingDelay(const QString &setting)
+{
+    bool ok = false;
+    const int delay = setting.trimmed().toInt(&ok);
+    return ok && delay > 0 ? delay : 0;
+}
+
+} // namespace
+
+clsConnection::clsConnection(TarnwellApp &app, qint16 profileIndex)
+    : PerProfileObject(app, profileIndex), m_receiver(app, profileIndex), m_pingHold([this] { EndCustomPingDelay(); })
+{
+}
+
+clsConnection::~clsConnection() = default;
+
+void clsConnection::Connect(const QString &addr)
+{
+    app().guard("Connect()", "clsConnection", [&] {
+        app().AddChat(ProfileIndex(), {Rgb(0x4FA995), QStringLiteral("Attempting to connect to Battle.net...")});
+        QTcpSocket &socket = app().socket(ProfileIndex());
+        socket.abort();
+        m_pingHold.cancel();
+        m_receiver.Discard();
+        const ServerAddress server = ServerAddress::parse(addr);
+        ++m_attempt;
+        m_open = true;
+        socket.connectToHost(server.host, server.port);
+        app().record(ProfileIndex()).ConnectTick = app().clock().tickCount();
+    });
+}
+
+void clsConnection::Disconnect()
+{
+    app().guard("Disconnect()", "clsConnection", [&] {
+        const int index = ProfileIndex();
+        m_open = false;
+        m_pingHold.cancel();
+        // A close rather than an abort, so that a message sent just before
+        // still reaches the server.
+        app().socket(index).close();
+        app().AddChat(index, {kFailureColour, QStringLiteral("You have been disconnected from Battle.net.")});
+        qint16 colourIndex = static_cast<qint16>(index);
+        ProfileColor(app(), colourIndex, false, false);
+        ProfileRecord &profile = app().record(index);
+        profile.ReconnectPending = false;
+        profile.EnterChatTick = 0;
+        app().users(index).ClearUsers();
+        if (index == app().CurrentProfile) {
+            frmMain &window = app().mainWindow();
+            window.lstChannelUsers->clear();
+            window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
+        }
+    });
+}
+
+void clsConnection::SendPacket(int id, QByteArray &data)
+{
+    const auto emptied = qScopeGuard([&data] { data.clear(); });
+    const auto messageId = static_cast<quint8>(id & 0xFF);
+    if (data.size() > kMaxPayload)
+        throw Failure(Failure::Overflow, QStringLiteral("Message 0x%1 is too long to send (%2 bytes)")
+                                             .arg(QString::number(messageId, 16).toUpper())
+                                             .arg(data.size()));
+    if (!app().isConnected(ProfileIndex())) {
+        app().AddChat(ProfileIndex(), {kFailureColour, QStringLiteral("Packet sending failed [") +
+                                                           QString::number(messageId, 16).toUpper() +
+                                                           QStringLiteral("], connection lost!")});
+        Disconnect();
+        return;
+    }
+    QByteArray message;
+    message.reserve(data.size() + 4);
+    message.append(static_cast<char>(0xFF));
+    message.append(static_cast<char>(messageId));
+    message.append(clsDataWriter::CreateInt16(static_cast<qint16>(data.size() + 4)));
+    message.append(data);
+    if (m_pingHold.isHolding())
+        m_pingHold.holdToServer(message);
+    else
+        WriteToServer(message);
+}
+
+void clsConnection::WriteToServer(const QByteArray &bytes)
+{
+    // A failed write shows up as a socket error event; nothing to do here.
+    app().socket(ProfileIndex()).write(bytes);
+}
+
+void clsConnection::SendProtocol()
+{
+    WriteToServer(QByteArray(1, '\x01'));
+}
+
+void clsConnection::Sendx50()
+{
+    const ProfileRecord &profile = app().record(ProfileIndex());
+    QByteArray payload = ClientInfoPayload(profile.Product, profile.Verbyte);
+    SendPacket(0x50, payload);
+}
+
+void clsConnection::Sendx25(qint32 value)
+{
+    clsDataWriter payload;
+    payload.InsertInt32(value);
+    SendPacket(0x25, payload.buffer);
+}
+
+void clsConnection::Sendx00()
+{
+    QByteArray empty;
+    SendPacket(0x00, empty);
+}
+
+void clsConnection::SendFirstPing()
+{
+    const ProfileRecord &profile = app().record(ProfileIndex());
+    const int delay = profile.Spoof == QLatin1String("Custom") ? customPingDelay(profile.CustomPing) : 0;
+    if (delay > 0)
+        m_pingHold.start(delay);
+    else
+        Sendx25(0);
+}
+
+void clsConnection::EndCustomPingDelay()
+{
+    app().guard("EndCustomPingDelay()", "clsConnection", [&] {
+        if (!m_pingHold.isHolding())
+            return;
+        const std::vector<CustomPingHold::Waiting> waiting = m_pingHold.release();
+        const quint32 attempt = m_attempt;
+        Sendx25(0);
+        for (const CustomPingHold::Waiting &item : waiting) {
+            // Something that waited may end the connection (or start a new
+            // one); the rest belonged to the old one.
+            if (!isCurrentAttempt(attempt))
+                return;
+            if (item.fromServer)
+                m_receiver.DataArrival(item.bytes);
+            else
+                WriteToServer(item.bytes);
+        }
+    });
+}
+
+void clsConnection::Receive0x25(clsDataBuffer &message)
+{
+    if (app().record(ProfileIndex()).Spoof == QLatin1String("0ms"))
+        return;
+    Sendx25(message.ReadInt32());
+}
+
+void clsConnection::DataArrival()
+{
+    QByteArray bytes = app().socket(ProfileIndex()).readAll();
+    if (m_pingHold.isHolding())
+        m_pingHold.holdFromServer(std::move(bytes));
+    else
+        m_receiver.DataArrival(bytes);
+}

@@ -1,0 +1,85 @@
+#include "commands/Send.h"
+#include "profiles/frmMain.h"
+#include "session/clsConnection.h"
+#include "support/ServerProfiles.h"
+
+#include <QLabel>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SendTest : public ::testing::Test {
+protected:
+    ServerProfiles p;
+    TarnwellApp &app = p.app();
+    int connection = -1;
+
+    void SetUp() override
+    {
+        p.startUp(1);
+        connection = p.connect(0);
+        ASSERT_GE(connection, 0);
+        app.record(0).AccountName = QStringLiteral("probe");
+    }
+    // The chat messages 0x0E the client sent, in order.
+    QList<QByteArray> chatSent() const
+    {
+        QList<QByteArray> payloads;
+        for (const TestServer::Message &message : p.server.messages(connection)) {
+            if (message.id == 0x0E)
+                payloads.append(message.payload);
+        }
+        return payloads;
+    }
+    QColor colourOfLastLineAt(int fragment) const
+    {
+        QTextBlock line = app.pane(0).lastBlock().previous();
+        auto it = line.begin();
+        for (int i = 0; i < fragment; ++i)
+            ++it;
+        return it.fragment().charFormat().foreground().color();
+    }
+};
+
+TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
+{
+    Send(app, 0, QStringLiteral("hello"));
+    ASSERT_TRUE(p.server.waitForMessages(connection, 3));
+    EXPECT_EQ(chatSent(), QList<QByteArray>{QByteArray("hello\0", 6)});
+    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("probe: hello"));
+    EXPECT_EQ(colourOfLastLineAt(1), QColor(0x00, 0xFF, 0xFF));
+    EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
+
+    app.mainWindow().lblChlInfo->setText(QStringLiteral("Blizzard Tech Support [3]"));
+    Send(app, 0, QStringLiteral("help"));
+    EXPECT_EQ(colourOfLastLineAt(3), QColor(0xAA, 0xAA, 0xAA));
+    app.mainWindow().lblChlInfo->setText(QStringLiteral("blizzard tech support [3]"));
+    Send(app, 0, QStringLiteral("again"));
+    EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
+}
+
+TEST_F(SendTest, CommandsAreNotEchoedAndLongLinesGoWholeOrNotAtAll)
+{
+    const int linesBefore = p.chatLines(0).size();
+    Send(app, 0, QStringLiteral("/whois someone"));
+    const QString longLine(600, QLatin1Char('x'));
+    Send(app, 0, longLine);
+    Send(app, 0, QString(40000, QLatin1Char('y')));
+    ASSERT_TRUE(p.server.waitForMessages(connection, 4));
+    EXPECT_EQ(chatSent(), (QList<QByteArray>{QByteArray("/whois someone\0", 15), longLine.toLatin1() + '\0'}));
+    const QStringList lines = p.chatLines(0);
+    EXPECT_EQ(lines.size(), linesBefore + 2);
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Line not sent: it is 40000 characters long")));
+    EXPECT_TRUE(app.isConnected(0));
+}
+
+TEST_F(SendTest, NotConnectedSendsNothing)
+{
+    app.connection(0).Disconnect();
+    Send(app, 0, QStringLiteral("hello"));
+    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("You are not connected to Battle.net."));
+    EXPECT_TRUE(chatSent().isEmpty());
+}
+
+} // namespace
