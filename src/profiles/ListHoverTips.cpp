@@ -60,9 +60,9 @@ void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
     m_app.guard("lstChannelUsers_MouseMove", "frmMain", [&] {
         ChannelUserList &list = *m_window.lstChannelUsers;
         const int row = list.rowAt(point);
-        if (!reachedNewRow(HoverUserRow, row))
+        QTreeWidgetItem *item = row > 0 ? list.rowItem(row) : nullptr;
+        if (!reachedNewRow(HoverUserRow, m_hoverUserText, row, item ? item->text(0) : QString()))
             return;
-        QTreeWidgetItem *item = list.rowItem(row);
         const QString name = StripFirstChar(item->text(0));
         const clsUsers &users = m_app.users(m_app.CurrentProfile);
         // A row the store does not know has nothing to tell.
@@ -80,9 +80,9 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
     m_app.guard("lstProfiles_MouseMove", "frmMain", [&] {
         QListWidget &list = *m_window.lstProfiles;
         const int row = list.indexAt(point).row() + 1;
-        if (!reachedNewRow(HoverProfileRow, row))
-            return;
         QListWidgetItem *item = list.item(row - 1);
+        if (!reachedNewRow(HoverProfileRow, m_hoverProfileText, row, item ? item->text() : QString()))
+            return;
         QString tag = u"Not connected."_s;
         for (int index = 0; index < m_app.slotCount(); ++index) {
             const ProfileRecord &profile = m_app.record(index);
@@ -97,11 +97,12 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
     });
 }
 
-bool ListHoverTips::reachedNewRow(int &hoverRow, int row)
+bool ListHoverTips::reachedNewRow(int &hoverRow, QString &hoverText, int row, const QString &text)
 {
-    if (row == hoverRow)
+    if (row == hoverRow && text == hoverText)
         return false;
     hoverRow = row;
+    hoverText = text;
     ListTip().Destroy();
     return row != 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
 
 #include <memory>
 
@@ -11,7 +12,8 @@ class frmMain;
 
 // The hover tips of the main window's two lists: a user's details over the
 // channel list and a profile's connection over the profile list. Both share
-// one tip, which is rebuilt only when the mouse reaches another row and taken
+// one tip, which is rebuilt only when the mouse reaches another row, or when
+// the row under a resting mouse now holds someone else, and which is taken
 // down over the lists' empty space.
 class ListHoverTips : public QObject {
     Q_OBJECT
@@ -37,12 +39,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Follows the mouse to a row; true when it reached a new row that needs
-    // a tip. Any earlier tip is taken down.
-    bool reachedNewRow(int &hoverRow, int row);
+    // Follows the mouse to a row; true when it reached a new row, or a row
+    // whose text changed, that needs a tip. Any earlier tip is taken down.
+    bool reachedNewRow(int &hoverRow, QString &hoverText, int row, const QString &text);
     void dressListTip(const QString &name, const QString &tag);
 
     TarnwellApp &m_app;
     frmMain &m_window;
     std::unique_ptr<clsToolTip> m_listTip;
+    // The texts of the hovered rows when their tips were made.
+    QString m_hoverUserText;
+    QString m_hoverProfileText;
 };

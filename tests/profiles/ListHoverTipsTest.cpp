@@ -75,6 +75,16 @@ TEST_F(ListHoverTipsTest, TheTipIsRebuiltOnlyForAnotherRowAndGoesOverEmptySpace)
     EXPECT_EQ(tip.window(), nullptr);
 }
 
+TEST_F(ListHoverTipsTest, ARowThatNowHoldsSomeoneElseGetsTheirTip)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    event(ShowUser, 0, 20, "Cid", kStarcraftStats);
+    overUser(1);
+    event(Leave, 0, 0, "Bob");
+    overUser(1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for Cid"));
+}
+
 TEST_F(ListHoverTipsTest, ARowTheStoreDoesNotKnowGetsNoTip)
 {
     list.insertRow(0, QStringLiteral(" Ghost"));
