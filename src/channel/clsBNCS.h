@@ -2,8 +2,51 @@
 
 #include "profiles/PerProfileObject.h"
 
-// One profile's chat events.
+#include <QString>
+#include <QtGlobal>
+
+class clsDataBuffer;
+struct ChatEvent;
+struct ProfileRecord;
+
+// One profile's chat events: each event brings the profile's user store and,
+// while the profile is on screen, the channel list up to date, and writes its
+// line to the profile's chat pane.
 class clsBNCS : public PerProfileObject {
 public:
     using PerProfileObject::PerProfileObject;
+
+    // Handles one chat event message, the reader on its first payload byte.
+    // A failure ends the handling of that message only and goes to the
+    // error log; what was already updated stays.
+    void ParseEvents(clsDataBuffer &buffer);
+
+    // Makes or remakes the user's row when profileIndex is the profile on
+    // screen: representatives and operators at the top, everyone else at the
+    // 1-based place varIndex, or at the end for 0. Failures go to the error
+    // log.
+    void AddUser(qint16 profileIndex, const QString &username, quint32 flags, qint32 ping,
+                 const QString &statString, quint32 uptime, int varIndex);
+    // Removes the user's row when profileIndex is the profile on screen.
+    void RemoveUser(qint16 profileIndex, const QString &username);
+
+private:
+    void HandleEvent(const ChatEvent &event);
+    void ShowUser(const ChatEvent &event);
+    void Join(const ChatEvent &event);
+    void Leave(const ChatEvent &event);
+    void WhisperFrom(const ChatEvent &event);
+    void Talk(const ChatEvent &event);
+    void EnterChannel(const ChatEvent &event);
+    void FlagsUpdate(const ChatEvent &event);
+    void Emote(const ChatEvent &event);
+
+    ProfileRecord &profile() const;
+    bool IsDisplayed() const;
+    // The event's text is filtered as a message, or its sender as a user.
+    bool IsFiltered(const ChatEvent &event) const;
+    // The profile's text mentions the profile's own name, in any letter case.
+    bool Mentions(const QString &text) const;
+    void MarkUnseenActivity() const;
+    void ShowRowCount(qint16 profileIndex) const;
 };

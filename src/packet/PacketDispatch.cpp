@@ -1,5 +1,6 @@
 #include "packet/PacketDispatch.h"
 
+#include "channel/clsBNCS.h"
 #include "packet/clsDataBuffer.h"
 #include "profiles/TarnwellApp.h"
 #include "session/ProfileReplies.h"
@@ -17,6 +18,9 @@ void DispatchPacket(TarnwellApp &app, int profileIndex, quint8 id, clsDataBuffer
         break;
     case 0x0A:
         app.connection(profileIndex).Receive0x0A(message);
+        break;
+    case 0x0F:
+        app.bncs(profileIndex).ParseEvents(message);
         break;
     case 0x25:
         app.connection(profileIndex).Receive0x25(message);

@@ -1,5 +1,7 @@
 #include "profiles/StartUp.h"
 
+#include "channel/ClientIcon.h"
+#include "channel/UserIcons.h"
 #include "display/modOutput.h"
 #include "platform/FileHelpers.h"
 #include "profiles/TarnwellApp.h"
@@ -30,6 +32,9 @@ void StartUp(TarnwellApp &app)
         LoadInfo(app, name, i, false);
         LoadControl(app, i, name, false);
         auto *entry = new QListWidgetItem(name, window.lstProfiles);
+        const QString &product = app.record(i).Product;
+        entry->setIcon(window.clientIcons().image(product.isEmpty() ? ClientIcon::Administrator
+                                                                    : GetClientIcon(product, 0)));
         entry->setForeground(Rgb(0xBD3D3D).toQColor());
     }
     if (window.lstProfiles->count() > 0)

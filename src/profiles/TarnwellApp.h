@@ -38,6 +38,8 @@ public:
     qint16 CurrentProfile = 0;
     // Set only while start-up loads the stored profiles.
     bool ProfilesLoading = false;
+    // The sender of the last whisper any profile received.
+    QString LastWhisperFrom;
 
     // Slots are dense from 0; every accessor throws Failure for an index
     // outside them.

@@ -1,9 +1,12 @@
 #include "profiles/frmMain.h"
 
+#include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
+#include "profiles/ListHoverTips.h"
 #include "profiles/StartUp.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/UserListActions.h"
 #include "profiles/WindowArt.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
@@ -133,6 +136,8 @@ void frmMain::buildControls()
 
     lblChlInfo = label("lblChlInfo", QStringLiteral("Disconnected [0]"));
     lblChlInfo->setAlignment(Qt::AlignCenter);
+    // It shows channel names from the server.
+    lblChlInfo->setTextFormat(Qt::PlainText);
     setTextColour(*lblChlInfo, Rgb(0xFFFFFF));
 
     lstProfiles = new QListWidget(this);
@@ -142,10 +147,11 @@ void frmMain::buildControls()
     connect(lstProfiles, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { lstProfiles_Click(m_app, item->text()); });
 
-    lstChannelUsers = new QListWidget(this);
+    lstChannelUsers = new ChannelUserList(this);
     lstChannelUsers->setObjectName(QStringLiteral("lstChannelUsers"));
-    lstChannelUsers->setIconSize(QSize(16, 16));
     paintBlack(*lstChannelUsers, Rgb(0x77B1BB));
+    new UserListActions(m_app, *lstChannelUsers);
+    m_hoverTips = new ListHoverTips(m_app, *this);
 
     rtbChat = new QTextEdit(this);
     rtbChat->setObjectName(QStringLiteral("rtbChat"));

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "commands/CheckHotKeys.h"
+#include "display/ClientIcons.h"
 #include "display/Colour.h"
 
 #include <QPixmap>
 #include <QWidget>
 
+class ChannelUserList;
+class ListHoverTips;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -55,6 +58,11 @@ public:
     QList<QLabel *> menuLabels() const;
     void setTextColour(QWidget &widget, Colour colour);
 
+    // The images of the user and profile lists.
+    const ClientIcons &clientIcons() const { return m_clientIcons; }
+    // The hover tips of the two lists.
+    ListHoverTips &hoverTips() const { return *m_hoverTips; }
+
     QLabel *lblProfiles;
     QListWidget *lstProfiles;
     QLabel *lblFile;
@@ -64,7 +72,7 @@ public:
     QLabel *lblAbout;
     QTextEdit *rtbChat;
     QLabel *lblChlInfo;
-    QListWidget *lstChannelUsers;
+    ChannelUserList *lstChannelUsers;
     QLineEdit *txtSend;
     QLabel *imgMini;
     QLabel *imgMini2;
@@ -96,6 +104,8 @@ private:
     void onTrayActivated(int reason);
 
     TarnwellApp &m_app;
+    ClientIcons m_clientIcons;
+    ListHoverTips *m_hoverTips = nullptr;
     QPixmap m_background;
     QPoint m_dragOffset;
     bool m_dragging = false;

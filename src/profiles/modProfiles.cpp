@@ -1,5 +1,6 @@
 #include "profiles/modProfiles.h"
 
+#include "channel/ChannelUserList.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "display/modTransparency.h"
@@ -275,7 +276,7 @@ void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
         LoadOptions(app, app.record(current).Name);
         window.lblProfiles->setText(app.record(current).Name);
         window.showPane(current);
-        app.users(current);
+        app.users(current).FillChannelList(app.CurrentProfile);
         qint16 colourIndex = app.CurrentProfile;
         ProfileColor(app, colourIndex, false, false);
         ApplyScheme(app, app.record(current).Scheme);

@@ -1,5 +1,6 @@
 #include "session/clsConnection.h"
 
+#include "channel/ChannelUserList.h"
 #include "channel/clsUsers.h"
 #include "packet/clsDataBuffer.h"
 #include "packet/clsDataWriter.h"

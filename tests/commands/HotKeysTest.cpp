@@ -1,3 +1,4 @@
+#include "channel/ChannelUserList.h"
 #include "profiles/frmMain.h"
 #include "support/TestApp.h"
 

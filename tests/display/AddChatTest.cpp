@@ -1,4 +1,5 @@
 #include "display/modOutput.h"
+#include "support/PaneRuns.h"
 #include "support/TestApp.h"
 
 #include <QLocale>
@@ -7,23 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TextRun {
-    QString text;
-    QColor colour;
-    bool bold;
-};
-
-std::vector<TextRun> runsOfBlock(const QTextBlock &block)
-{
-    std::vector<TextRun> runs;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        runs.push_back({fragment.text(), fragment.charFormat().foreground().color(),
-                        fragment.charFormat().fontWeight() == QFont::Bold});
-    }
-    return runs;
-}
 
 class AddChatTest : public ::testing::Test {
 protected:
@@ -46,7 +30,7 @@ TEST_F(AddChatTest, ColoursAndBoldFollowTheItemsAndMarkupStaysText)
     app.record(0).MilitaryTime = true;
     app.AddChat(0, {Rgb(0x55AEFF), QStringLiteral("<b>x</b>"), BoldOn, Rgb(0xFFFFFF), QStringLiteral("bold"),
                     FormatCode{7}, BoldOff, QStringLiteral(" plain")});
-    const std::vector<TextRun> runs = runsOfBlock(app.pane(0).firstBlock());
+    const std::vector<TextRun> runs = RunsOfBlock(app.pane(0).firstBlock());
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[0].text, QStringLiteral("[13:05:09] "));
     EXPECT_EQ(runs[0].colour, QColor(0xAA, 0xAA, 0xAA));

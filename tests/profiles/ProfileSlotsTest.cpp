@@ -1,3 +1,4 @@
+#include "channel/ChannelUserList.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
@@ -60,10 +61,10 @@ TEST_F(ProfileSlotsTest, SwitchingShowsTheProfileAndAppliesItsOptionsSchemeAndFo
 
 TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
 {
-    window.lstChannelUsers->addItem(QStringLiteral(" someone"));
+    window.lstChannelUsers->insertRow(0, QStringLiteral(" someone"));
     window.lstProfiles->item(0)->setForeground(QColor(0x7E, 0xA1, 0xD4));
     click(QStringLiteral("alpha"));
-    EXPECT_EQ(window.lstChannelUsers->count(), 1);
+    EXPECT_EQ(window.lstChannelUsers->rowCount(), 1);
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x7E, 0xA1, 0xD4));
 }
 

@@ -1,3 +1,5 @@
+#include "channel/ChannelUserList.h"
+#include "channel/clsUsers.h"
 #include "profiles/frmMain.h"
 #include "session/ConnectionTimers.h"
 #include "session/clsConnection.h"
@@ -24,7 +26,8 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x65, 0xD3, 0x46));
     app.record(0).ReconnectPending = true;
     app.record(0).EnterChatTick = 99;
-    window.lstChannelUsers->addItem(QStringLiteral("someone"));
+    window.lstChannelUsers->insertRow(0, QStringLiteral(" someone"));
+    app.users(0).AddUser(QStringLiteral("someone"), 10, 0, QStringLiteral("RATS"), 0);
     window.lblChlInfo->setText(QStringLiteral("Op Tarn (1)"));
 
     app.connection(0).Disconnect();
@@ -33,14 +36,15 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
     EXPECT_FALSE(app.record(0).ReconnectPending);
     EXPECT_EQ(app.record(0).EnterChatTick, 0u);
-    EXPECT_EQ(window.lstChannelUsers->count(), 0);
+    EXPECT_EQ(window.lstChannelUsers->rowCount(), 0);
+    EXPECT_EQ(app.users(0).UserlistCount(), 0);
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
     EXPECT_TRUE(profiles.server.waitForClientClose(connection));
 
     // A profile not on screen leaves the shared controls alone.
-    window.lstChannelUsers->addItem(QStringLiteral("someone"));
+    window.lstChannelUsers->insertRow(0, QStringLiteral(" someone"));
     app.connection(1).Disconnect();
-    EXPECT_EQ(window.lstChannelUsers->count(), 1);
+    EXPECT_EQ(window.lstChannelUsers->rowCount(), 1);
     EXPECT_EQ(profiles.chatLines(1).last(), QStringLiteral("You have been disconnected from Battle.net."));
     EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
 }

@@ -1,0 +1,227 @@
+#include "channel/clsBNCS.h"
+
+#include "channel/ChannelFlags.h"
+#include "channel/ChannelUserList.h"
+#include "channel/ChatEvent.h"
+#include "channel/ChatNames.h"
+#include "channel/UserFlags.h"
+#include "channel/clsUsers.h"
+#include "channel/modStatString.h"
+#include "commands/Send.h"
+#include "filters/clsFilters.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+
+#include <QLabel>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr quint8 kMessageFilter = 0;
+constexpr quint8 kUserFilter = 1;
+
+qint16 ToOwnPing(qint32 ping)
+{
+    if (ping < std::numeric_limits<qint16>::min() || ping > std::numeric_limits<qint16>::max())
+        throw Failure(Failure::Overflow, u"Overflow"_s);
+    return static_cast<qint16>(ping);
+}
+
+} // namespace
+
+void clsBNCS::ParseEvents(clsDataBuffer &buffer)
+{
+    app().guard("ParseEvents()", "clsBNCS", [&] { HandleEvent(ReadChatEvent(buffer)); });
+}
+
+void clsBNCS::HandleEvent(const ChatEvent &event)
+{
+    const qint16 index = ProfileIndex();
+    switch (event.id) {
+    case ChatEventId::ShowUser:
+        return ShowUser(event);
+    case ChatEventId::Join:
+        return Join(event);
+    case ChatEventId::Leave:
+        return Leave(event);
+    case ChatEventId::WhisperFrom:
+        return WhisperFrom(event);
+    case ChatEventId::Talk:
+        return Talk(event);
+    case ChatEventId::Broadcast:
+    case ChatEventId::Information:
+        return app().AddChat(index, {Rgb(0x7EA1D4), event.text});
+    case ChatEventId::Channel:
+        return EnterChannel(event);
+    case ChatEventId::FlagsUpdate:
+        return FlagsUpdate(event);
+    case ChatEventId::WhisperTo:
+        return app().AddChat(index, {Rgb(0x88C580), u"To: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
+    case ChatEventId::ChannelFull:
+        return app().AddChat(index, {Rgb(0xBD3D3D), u"Channel is full!"_s});
+    case ChatEventId::ChannelMissing:
+        return app().AddChat(index, {Rgb(0xBD3D3D), u"Channel is empty!"_s});
+    case ChatEventId::ChannelRestricted:
+        return app().AddChat(index, {Rgb(0xBD3D3D), u"Channel is restricted!"_s});
+    case ChatEventId::Error:
+        return app().AddChat(index, {Rgb(0xBD3D3D), event.text});
+    case ChatEventId::Emote:
+        return Emote(event);
+    default:
+        return; // events the client has no use for
+    }
+}
+
+void clsBNCS::ShowUser(const ChatEvent &event)
+{
+    const qint16 index = ProfileIndex();
+    const quint32 tick = app().clock().tickCount();
+    clsUsers &users = app().users(index);
+    if (users.HasUser(event.username)) {
+        users.ModifyUser(event.username, event.flags, event.ping, event.text);
+        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+        app().AddChat(index, {Rgb(0xFFFFFF), BoldOn, u"Stats update: "_s, BoldOff, Rgb(0xAAAAAA),
+                              event.username + u" is here using "_s + DescribeStatstring(event.text) +
+                                  u" with a ping time of "_s + QString::number(event.ping) + u" and flags of "_s +
+                                  QString::number(event.flags)});
+    } else {
+        users.AddUser(event.username, event.ping, event.flags, event.text, tick);
+        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+    }
+    if (event.username == profile().AccountName)
+        profile().OwnPing = ToOwnPing(event.ping);
+}
+
+void clsBNCS::Join(const ChatEvent &event)
+{
+    const qint16 index = ProfileIndex();
+    const quint32 tick = app().clock().tickCount();
+    app().users(index).AddUser(event.username, event.ping, event.flags, event.text, tick);
+    AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+    if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
+        return;
+    app().AddChat(index, {Rgb(0x65D346), event.username, BoldOn, u" joined "_s, BoldOff,
+                          u"the channel using ("_s + DescribeStatstring(event.text) + u") with a ping time of "_s +
+                              QString::number(event.ping) + u"."_s});
+}
+
+void clsBNCS::Leave(const ChatEvent &event)
+{
+    const qint16 index = ProfileIndex();
+    app().users(index).RemoveUser(event.username);
+    RemoveUser(index, event.username);
+    if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
+        return;
+    app().AddChat(index, {Rgb(0x65D346), event.username + u" has "_s, BoldOn, u"left "_s, BoldOff,
+                          u"the channel."_s});
+}
+
+void clsBNCS::WhisperFrom(const ChatEvent &event)
+{
+    if (IsFiltered(event))
+        return;
+    const Colour nameColour = Mentions(GetAccountName(event.text)) ? Rgb(0xD8AD3A) : Rgb(0x8AABD1);
+    app().AddChat(ProfileIndex(),
+                  {nameColour, u"From: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
+    MarkUnseenActivity();
+    app().LastWhisperFrom = event.username;
+}
+
+void clsBNCS::Talk(const ChatEvent &event)
+{
+    if (IsFiltered(event))
+        return;
+    const QString separator = u": "_s;
+    ChatItems line;
+    if (Mentions(event.text))
+        line = {Rgb(0xD8AD3A), event.username, separator, Rgb(0xFFFFFF), event.text};
+    else if (event.flags & UserFlag::Representative)
+        line = {Rgb(0xFFFFFF), event.username, separator, Rgb(0x00FFFF), event.text};
+    else if (event.flags & UserFlag::Operator)
+        line = {Rgb(0xFFFFFF), event.username, separator + event.text};
+    else
+        line = {Rgb(0x55AEFF), event.username, separator, Rgb(0xFFFFFF), event.text};
+    app().AddChat(ProfileIndex(), line);
+    MarkUnseenActivity();
+}
+
+void clsBNCS::EnterChannel(const ChatEvent &event)
+{
+    const qint16 index = ProfileIndex();
+    ProfileRecord &record = profile();
+    record.CurrentChannel = event.text;
+    app().users(index).ClearUsers();
+    const QString flagWords = DescribeChannelFlags(event.flags);
+    app().AddChat(index, {Rgb(0xBD3D3D), u"Joined channel "_s + event.text + u" "_s, BoldOn,
+                          u"("_s + flagWords.chopped(2) + u")"_s, BoldOff});
+    if (IsDisplayed()) {
+        app().mainWindow().lstChannelUsers->clear();
+        ShowRowCount(index);
+    }
+    // The server answers by reporting the users of the silent channel "The
+    // Void" as flag updates.
+    if (record.VoidView)
+        Send(app(), index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName);
+}
+
+void clsBNCS::FlagsUpdate(const ChatEvent &event)
+{
+    const qint16 index = ProfileIndex();
+    const quint32 tick = app().clock().tickCount();
+    clsUsers &users = app().users(index);
+    // The Void lists nobody, so each flag update there is a user being present.
+    if (profile().CurrentChannel.contains(u"The Void"_s)) {
+        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+        users.AddUser(event.username, event.ping, event.flags, event.text, tick);
+        return;
+    }
+    // The server also updates users that have no row yet, such as the
+    // profile itself just before it is listed: only the store takes those.
+    const int row = IsDisplayed() ? app().mainWindow().lstChannelUsers->rowWithText(u" "_s + event.username) : 0;
+    if (row > 0)
+        AddUser(index, event.username, event.flags, event.ping, event.text, tick, row);
+    users.ModifyUser(event.username, event.flags, event.ping, event.text);
+}
+
+void clsBNCS::Emote(const ChatEvent &event)
+{
+    if (IsFiltered(event))
+        return;
+    app().AddChat(ProfileIndex(),
+                  {Rgb(0xCBC98C), BoldOn, u"* "_s, BoldOff, event.username + u" "_s + event.text});
+}
+
+ProfileRecord &clsBNCS::profile() const
+{
+    return app().record(ProfileIndex());
+}
+
+bool clsBNCS::IsDisplayed() const
+{
+    return ProfileIndex() == app().CurrentProfile;
+}
+
+bool clsBNCS::IsFiltered(const ChatEvent &event) const
+{
+    const clsFilters &filters = app().filters(ProfileIndex());
+    return filters.FindFilter(kMessageFilter, event.text) || filters.FindFilter(kUserFilter, event.username);
+}
+
+bool clsBNCS::Mentions(const QString &text) const
+{
+    return text.toLower().contains(profile().Username.toLower());
+}
+
+void clsBNCS::MarkUnseenActivity() const
+{
+    if (IsDisplayed())
+        return;
+    qint16 index = ProfileIndex();
+    ProfileColor(app(), index, false, true);
+}

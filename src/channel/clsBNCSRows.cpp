@@ -1,0 +1,75 @@
+// The channel list rows that clsBNCS makes and removes.
+#include "channel/clsBNCS.h"
+
+#include "channel/ChannelUserList.h"
+#include "channel/ClientIcon.h"
+#include "channel/UserFlags.h"
+#include "channel/UserHoverText.h"
+#include "channel/UserIcons.h"
+#include "display/ClientIcons.h"
+#include "platform/Clock.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kLatencyColumn = 1;
+
+QString RowText(const QString &username)
+{
+    return u" "_s + username;
+}
+
+} // namespace
+
+void clsBNCS::AddUser(qint16 profileIndex, const QString &username, quint32 flags, qint32 ping,
+                      const QString &statString, quint32 uptime, int varIndex)
+{
+    app().guard("AddUser()", "clsBNCS", [&] {
+        if (profileIndex != app().CurrentProfile)
+            return;
+        ChannelUserList &list = *app().mainWindow().lstChannelUsers;
+        const ClientIcons &icons = app().mainWindow().clientIcons();
+        const int latencyIcon = GetLatencyIcon(ping, flags);
+        RemoveUser(profileIndex, username);
+        QTreeWidgetItem *row = nullptr;
+        if (!UserFlag::IsListedOnTop(flags)) {
+            row = list.insertRow(varIndex, RowText(username));
+            row->setIcon(kNameColumn, icons.image(GetClientIcon(statString, flags)));
+            row->setForeground(kNameColumn, Rgb(0xFFFFFF).toQColor());
+        } else {
+            row = list.insertRow(1, RowText(username));
+            row->setIcon(kNameColumn, icons.image(ClientIcon::Operator));
+            row->setForeground(kNameColumn, Rgb(0x77B1BB).toQColor());
+        }
+        row->setIcon(kLatencyColumn, icons.image(latencyIcon));
+        if (username == app().record(profileIndex).Username)
+            row->setForeground(kNameColumn, Rgb(0x00FFFF).toQColor());
+        ShowRowCount(profileIndex);
+        // Last, so that a statstring that cannot be described still leaves a
+        // whole row behind it.
+        row->setData(kNameColumn, Qt::UserRole,
+                     UserHoverText(statString, ping, flags, app().clock().ticksSince(uptime)));
+    });
+}
+
+void clsBNCS::RemoveUser(qint16 profileIndex, const QString &username)
+{
+    app().guard("RemoveUser()", "clsBNCS", [&] {
+        if (profileIndex != app().CurrentProfile)
+            return;
+        if (app().mainWindow().lstChannelUsers->removeRowWithText(RowText(username)))
+            ShowRowCount(profileIndex);
+    });
+}
+
+void clsBNCS::ShowRowCount(qint16 profileIndex) const
+{
+    app().mainWindow().lblChlInfo->setText(app().record(profileIndex).CurrentChannel + u" ["_s +
+                                           QString::number(app().mainWindow().lstChannelUsers->rowCount()) + u"]"_s);
+}

@@ -1,0 +1,6 @@
+#include "filters/clsFilters.h"
+
+bool clsFilters::FindFilter(quint8, const QString &) const
+{
+    return false;
+}

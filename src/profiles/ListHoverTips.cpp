@@ -1,0 +1,138 @@
+#include "profiles/ListHoverTips.h"
+
+#include "channel/ChannelUserList.h"
+#include "channel/DurationText.h"
+#include "channel/UserHoverText.h"
+#include "channel/clsUsers.h"
+#include "display/clsToolTip.h"
+#include "display/modOutput.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+
+#include <QListWidget>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A near-black background: the colour value 1, since 0 means the system's.
+constexpr Colour kTipBackground{1};
+constexpr qint32 kInformationIcon = 1;
+constexpr qint32 kBalloon = 1;
+
+} // namespace
+
+ListHoverTips::ListHoverTips(TarnwellApp &app, frmMain &window) : QObject(&window), m_app(app), m_window(window)
+{
+    for (QAbstractItemView *list : {static_cast<QAbstractItemView *>(window.lstChannelUsers),
+                                    static_cast<QAbstractItemView *>(window.lstProfiles)}) {
+        list->viewport()->setMouseTracking(true);
+        list->viewport()->installEventFilter(this);
+    }
+}
+
+ListHoverTips::~ListHoverTips() = default;
+
+clsToolTip &ListHoverTips::ListTip()
+{
+    if (!m_listTip)
+        m_listTip = std::make_unique<clsToolTip>();
+    return *m_listTip;
+}
+
+bool ListHoverTips::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        const QPoint point = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (watched == m_window.lstChannelUsers->viewport())
+            lstChannelUsers_MouseMove(point);
+        else if (watched == m_window.lstProfiles->viewport())
+            lstProfiles_MouseMove(point);
+    }
+    return false;
+}
+
+void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
+{
+    m_app.guard("lstChannelUsers_MouseMove", "frmMain", [&] {
+        ChannelUserList &list = *m_window.lstChannelUsers;
+        const int row = list.rowAt(point);
+        QTreeWidgetItem *item = row > 0 ? list.rowItem(row) : nullptr;
+        if (!reachedNewRow(HoverUserRow, m_hoverUserText, row, item ? item->text(0) : QString()))
+            return;
+        const QString name = StripFirstChar(item->text(0));
+        const clsUsers &users = m_app.users(m_app.CurrentProfile);
+        // A row the store does not know has nothing to tell.
+        if (!users.HasUser(name))
+            return;
+        item->setData(0, Qt::UserRole,
+                      UserHoverText(users.GetStatstring(name), users.GetLatency(name), users.GetFlags(name),
+                                    m_app.clock().ticksSince(users.GetUptime(name))));
+        ShowUserTip(row);
+    });
+}
+
+void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
+{
+    m_app.guard("lstProfiles_MouseMove", "frmMain", [&] {
+        QListWidget &list = *m_window.lstProfiles;
+        const int row = list.indexAt(point).row() + 1;
+        QListWidgetItem *item = list.item(row - 1);
+        if (!reachedNewRow(HoverProfileRow, m_hoverProfileText, row, item ? item->text() : QString()))
+            return;
+        QString tag = u"Not connected."_s;
+        for (int index = 0; index < m_app.slotCount(); ++index) {
+            const ProfileRecord &profile = m_app.record(index);
+            if (!profile.Active || profile.Name != item->text() || profile.EnterChatTick == 0)
+                continue;
+            tag = u"Account name: "_s + profile.AccountName + u"\r\nServer: "_s + profile.Server +
+                  u"\r\nPing: "_s + QString::number(profile.OwnPing) + u"\r\nUptime: "_s +
+                  FormatDuration(m_app.clock().ticksSince(profile.EnterChatTick), DurationWords::Short);
+        }
+        item->setData(Qt::UserRole, tag);
+        ShowProfileTip(row);
+    });
+}
+
+bool ListHoverTips::reachedNewRow(int &hoverRow, QString &hoverText, int row, const QString &text)
+{
+    if (row == hoverRow && text == hoverText)
+        return false;
+    hoverRow = row;
+    hoverText = text;
+    ListTip().Destroy();
+    return row != 0;
+}
+
+void ListHoverTips::ShowUserTip(int row)
+{
+    ChannelUserList &list = *m_window.lstChannelUsers;
+    QTreeWidgetItem *item = list.rowItem(row);
+    dressListTip(StripFirstChar(item->text(0)), item->data(0, Qt::UserRole).toString());
+    ListTip().setIcon(kInformationIcon);
+    ListTip().Create(list.viewport());
+}
+
+void ListHoverTips::ShowProfileTip(int row)
+{
+    QListWidget &list = *m_window.lstProfiles;
+    QListWidgetItem *item = list.item(row - 1);
+    if (!item)
+        throw Failure(Failure::OutOfRange, u"No row %1 in the profile list"_s.arg(row));
+    dressListTip(item->text(), item->data(Qt::UserRole).toString());
+    ListTip().Create(list.viewport());
+}
+
+void ListHoverTips::dressListTip(const QString &name, const QString &tag)
+{
+    clsToolTip &tip = ListTip();
+    tip.setCentered(true);
+    tip.setStyle(kBalloon);
+    tip.setBackColor(kTipBackground);
+    tip.setForeColor(Rgb(0x55AEFF));
+    tip.setTitle(u" Information for "_s + name);
+    tip.setTipText(tag);
+}

@@ -1,0 +1,124 @@
+#include "channel/ChannelUserList.h"
+#include "channel/ChatEvent.h"
+#include "channel/clsBNCS.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "profiles/modProfiles.h"
+#include "support/ChannelFixture.h"
+
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace ChatEventId;
+
+class ChannelUserListTest : public ChannelFixture {
+protected:
+    void SetUp() override { event(Channel, 0, 0, "Alpha", "Chat"); }
+
+    qint64 imageOf(int row, int column) const { return list.rowItem(row)->icon(column).cacheKey(); }
+    qint64 image(int index) const { return window.clientIcons().image(index).cacheKey(); }
+    QColor colourOf(int row) const { return list.rowItem(row)->foreground(0).color(); }
+
+    // Connects the profile on screen to a server on this machine.
+    void connectProfile()
+    {
+        ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+        QTcpSocket &socket = app.socket(app.CurrentProfile);
+        socket.connectToHost(QHostAddress::LocalHost, server.serverPort());
+        ASSERT_TRUE(socket.waitForConnected(5000));
+    }
+    QPoint centreOf(int row) const { return list.visualItemRect(list.rowItem(row)).center(); }
+
+    QTcpServer server;
+};
+
+TEST_F(ChannelUserListTest, RowsCarryClientAndLatencyImagesAndTheirStatusColour)
+{
+    event(ShowUser, 0, 250, "Bob", "PX2D");
+    event(ShowUser, 0x10, 50, "Cid", "3RAW 1R3W 3 ISCW");
+    event(ShowUser, 0x02, 0, "Op", kStarcraftStats);
+    event(ShowUser, 0x02, 80, "Alpha", kStarcraftStats);
+    ASSERT_EQ(rowTexts(), (QStringList{" Alpha", " Op", " Bob", " Cid"}));
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+    EXPECT_EQ(imageOf(3, 0), image(12));
+    EXPECT_EQ(imageOf(3, 1), image(15));
+    EXPECT_EQ(colourOf(3), QColor(0xFFFFFFu));
+    EXPECT_EQ(imageOf(4, 0), image(36));
+    EXPECT_EQ(imageOf(4, 1), image(20));
+    EXPECT_EQ(imageOf(2, 0), image(2));
+    EXPECT_EQ(imageOf(2, 1), image(28));
+    EXPECT_EQ(colourOf(2), QColor(0x77B1BBu));
+    // The profile's own row is cyan even as an operator.
+    EXPECT_EQ(colourOf(1), QColor(0x00FFFFu));
+}
+
+TEST_F(ChannelUserListTest, RowsOfAProfileBehindTheScreenAreNeverMade)
+{
+    clsBNCS &beta = app.bncs(kBeta);
+    beta.AddUser(kBeta, QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 0);
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    beta.RemoveUser(kBeta, QStringLiteral("Bob"));
+    EXPECT_EQ(rowTexts(), QStringList{" Bob"});
+}
+
+TEST_F(ChannelUserListTest, APlaceBeyondTheEndIsReportedAndMakesNoRow)
+{
+    app.bncs(kAlpha).AddUser(kAlpha, QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 5);
+    EXPECT_TRUE(rowTexts().isEmpty());
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
+}
+
+TEST_F(ChannelUserListTest, SwitchingProfilesRefillsTheListFromTheirStores)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    event(Channel, 0, 0, "Beta", "Elsewhere", kBeta);
+    event(ShowUser, 0, 10, "Cid", kStarcraftStats, kBeta);
+    event(ShowUser, 0x02, 10, "Dee", kStarcraftStats, kBeta);
+    event(ShowUser, 0, 10, "", kStarcraftStats, kBeta);
+
+    lstProfiles_Click(app, QStringLiteral("beta"));
+    EXPECT_EQ(rowTexts(), (QStringList{" Dee", " Cid"}));
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Elsewhere [2]"));
+    lstProfiles_Click(app, QStringLiteral("alpha"));
+    EXPECT_EQ(rowTexts(), QStringList{" Bob"});
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
+}
+
+TEST_F(ChannelUserListTest, ChannelNamesAreShownAsPlainText)
+{
+    event(Channel, 0, 0, "Alpha", "<b>Clan</b>");
+    EXPECT_EQ(window.lblChlInfo->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("<b>Clan</b> [0]"));
+}
+
+TEST_F(ChannelUserListTest, DoubleClickAndRightButtonActOnlyWhileConnected)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    window.showForTyping();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QMenu &userMenu = *app.popupMenu().mnuUserOptions;
+
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centreOf(1));
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, centreOf(1));
+    EXPECT_TRUE(window.txtSend->text().isEmpty());
+    EXPECT_FALSE(userMenu.isVisible());
+
+    connectProfile();
+    window.txtSend->setText(QStringLiteral("/w "));
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centreOf(1));
+    EXPECT_EQ(window.txtSend->text(), QStringLiteral("/w Bob"));
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, centreOf(1));
+    EXPECT_TRUE(userMenu.isVisible());
+    userMenu.hide();
+}
+
+} // namespace

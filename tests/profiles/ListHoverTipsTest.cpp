@@ -1,0 +1,130 @@
+#include "channel/ChannelUserList.h"
+#include "channel/ChatEvent.h"
+#include "channel/clsUsers.h"
+#include "display/ToolTipWindow.h"
+#include "display/clsToolTip.h"
+#include "profiles/ListHoverTips.h"
+#include "profiles/frmMain.h"
+#include "support/ChannelFixture.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace ChatEventId;
+
+class ListHoverTipsTest : public ChannelFixture {
+protected:
+    void SetUp() override
+    {
+        window.showForTyping();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        event(Channel, 0, 0, "Alpha", "Chat");
+    }
+    static void moveOver(QAbstractItemView &view, const QPoint &point)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(point), QPointF(view.viewport()->mapToGlobal(point)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &move);
+    }
+    void overUser(int row) { moveOver(list, list.visualItemRect(list.rowItem(row)).center()); }
+    void overProfile(int row)
+    {
+        moveOver(*window.lstProfiles, window.lstProfiles->visualItemRect(window.lstProfiles->item(row - 1)).center());
+    }
+    void overEmptySpace(QAbstractItemView &view) { moveOver(view, QPoint(5, view.viewport()->height() - 3)); }
+
+    ListHoverTips &tips = window.hoverTips();
+    clsToolTip &tip = tips.ListTip();
+};
+
+TEST_F(ListHoverTipsTest, AUsersTipDescribesTheStoredUserAsABlueBalloon)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    event(ShowUser, 0x02, 120, "Op", "RATS");
+    test.clock.advance(3725000);
+    overUser(1);
+    EXPECT_EQ(tips.HoverUserRow, 1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for Op"));
+    EXPECT_EQ(tip.TipText(), QStringLiteral("a Starcraft bot\r\nPing: 120\r\nFlags: 2\r\nUptime: 1 hr, 2 mins, and 5 secs"));
+    EXPECT_EQ(tip.Style(), 1);
+    EXPECT_TRUE(tip.Centered());
+    EXPECT_EQ(tip.Icon(), 1);
+    EXPECT_EQ(tip.BackColor(), Colour{1});
+    EXPECT_EQ(tip.ForeColor(), Rgb(0x55AEFF));
+    ASSERT_NE(tip.window(), nullptr);
+}
+
+TEST_F(ListHoverTipsTest, TheTipIsRebuiltOnlyForAnotherRowAndGoesOverEmptySpace)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    event(ShowUser, 0, 10, "Cid", kStarcraftStats);
+    overUser(1);
+    event(FlagsUpdate, 0, 999, "Bob", {});
+    overUser(1);
+    EXPECT_TRUE(tip.TipText().contains(QStringLiteral("Ping: 10\r\n")));
+    overUser(2);
+    overUser(1);
+    EXPECT_TRUE(tip.TipText().contains(QStringLiteral("Ping: 999\r\n")));
+    overEmptySpace(list);
+    EXPECT_EQ(tips.HoverUserRow, 0);
+    EXPECT_EQ(tip.window(), nullptr);
+}
+
+TEST_F(ListHoverTipsTest, ARowThatNowHoldsSomeoneElseGetsTheirTip)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    event(ShowUser, 0, 20, "Cid", kStarcraftStats);
+    overUser(1);
+    event(Leave, 0, 0, "Bob");
+    overUser(1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for Cid"));
+}
+
+TEST_F(ListHoverTipsTest, ARowTheStoreDoesNotKnowGetsNoTip)
+{
+    list.insertRow(0, QStringLiteral(" Ghost"));
+    overUser(1);
+    EXPECT_EQ(tips.HoverUserRow, 1);
+    EXPECT_EQ(tip.window(), nullptr);
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+}
+
+TEST_F(ListHoverTipsTest, AMalformedStatstringInATipIsReported)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    app.users(kAlpha).ModifyUser(QStringLiteral("Bob"), 0, 10, QStringLiteral("PX2Dno commas"));
+    overUser(1);
+    EXPECT_EQ(tip.window(), nullptr);
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: lstChannelUsers_MouseMove of frmMain")));
+}
+
+TEST_F(ListHoverTipsTest, AProfilesTipTellsItsConnectionAndKeepsTheUserTipsIcon)
+{
+    overProfile(1);
+    EXPECT_EQ(tips.HoverProfileRow, 1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for alpha"));
+    EXPECT_EQ(tip.TipText(), QStringLiteral("Not connected."));
+    EXPECT_EQ(tip.Icon(), 0);
+
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    overUser(1);
+    ProfileRecord &beta = app.record(kBeta);
+    beta.Server = QStringLiteral("127.0.0.1");
+    beta.OwnPing = 47;
+    beta.EnterChatTick = test.clock.tickCount();
+    test.clock.advance(90061000);
+    overProfile(2);
+    EXPECT_EQ(tip.TipText(), QStringLiteral("Account name: Beta\r\nServer: 127.0.0.1\r\nPing: 47\r\n"
+                                            "Uptime: 1 day, 1 hr, 1 min, and 1 sec"));
+    EXPECT_EQ(tip.Icon(), 1);
+    overEmptySpace(*window.lstProfiles);
+    EXPECT_EQ(tips.HoverProfileRow, 0);
+    EXPECT_EQ(tip.window(), nullptr);
+}
+
+} // namespace

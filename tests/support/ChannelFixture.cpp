@@ -1,0 +1,35 @@
+#include "support/ChannelFixture.h"
+
+#include "channel/ChannelUserList.h"
+#include "profiles/frmMain.h"
+#include "support/ChatEvents.h"
+
+ChannelFixture::ChannelFixture()
+    : app(*test.app), window(app.mainWindow()), list(*app.mainWindow().lstChannelUsers)
+{
+    test.writeProfile(QStringLiteral("alpha"),
+                      "[Login]\nUsername=Alpha\nProduct=RATS\n[Options]\nJoin/Leave=1\n");
+    test.writeProfile(QStringLiteral("beta"), "[Login]\nUsername=Beta\nProduct=PX2D\n");
+    test.startUp();
+    app.record(kAlpha).AccountName = QStringLiteral("Alpha");
+    app.record(kBeta).AccountName = QStringLiteral("Beta");
+}
+
+void ChannelFixture::event(quint32 id, quint32 flags, qint32 ping, const QByteArray &name, const QByteArray &text,
+                           int profile)
+{
+    DeliverChatEvent(app, profile, ChatEventMessage(id, flags, ping, name, text));
+}
+
+QStringList ChannelFixture::rowTexts() const
+{
+    QStringList texts;
+    for (int row = 1; row <= list.rowCount(); ++row)
+        texts << list.rowItem(row)->text(0);
+    return texts;
+}
+
+std::vector<TextRun> ChannelFixture::lastLine(int profile) const
+{
+    return LastLineRuns(app.pane(profile));
+}
