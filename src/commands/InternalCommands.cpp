@@ -1,5 +1,6 @@
 #include "commands/InternalCommands.h"
 
+#include "channel/ChatNames.h"
 #include "channel/DurationText.h"
 #include "commands/CommandLine.h"
 #include "commands/MediaCommands.h"
@@ -62,12 +63,12 @@ void switchProfile(TarnwellApp &app, const QString &argument)
     lstProfiles_Click(app, entry->text());
 }
 
+}
+
 void viewProfile(TarnwellApp &app, const QString &name)
 {
     app.profileWindow().showFor(name);
     RequestProfile(app, name);
-}
-
 } // namespace
 
 void RequestProfile(TarnwellApp &app, const QString &name)
@@ -105,6 +106,10 @@ void InternalCommands(TarnwellApp &app, const QString &text)
             switchProfile(app, line.argument);
         else if (command == QLatin1String("/cc"))
             app.pane(current).clear();
+        else if (command == QLatin1String("/r"))
+            Send(app, current,
+                 QStringLiteral("/w ") + GetNamePrefix(profile.Product) + app.LastWhisperFrom + QLatin1Char(' ') +
+                     line.argument + QLatin1Char(' ') + line.rest);
         else if (command == QLatin1String("/version") || command == QLatin1String("/about") ||
                  command == QLatin1String("/ver"))
             Send(app, current,

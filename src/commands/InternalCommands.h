@@ -9,6 +9,9 @@ class TarnwellApp;
 // Failures go to the error log.
 void InternalCommands(TarnwellApp &app, const QString &text);
 
+// Shows the profile window for a user and requests the profile.
+void viewProfile(TarnwellApp &app, const QString &name);
+
 // Shows the profile window for a user and asks the server for the profile;
 // only the own account's profile can be edited.
 void RequestProfile(TarnwellApp &app, const QString &name);

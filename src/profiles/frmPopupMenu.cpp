@@ -4,6 +4,9 @@
 #include <QMenu>
 #include <QTextDocument>
 
+#include "channel/ChannelUserList.h"
+#include "commands/InternalCommands.h"
+#include "display/modOutput.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
@@ -81,6 +84,8 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuIgnore = newEntry(mnuUser, "mnuIgnore", QStringLiteral("Ignore"));
     mnuUnignore = newEntry(mnuUser, "mnuUnignore", QStringLiteral("Unignore"));
     mnuProfile = newEntry(mnuUserOptions, "mnuProfile", QStringLiteral("&Profile"));
+    mnuProfile->setEnabled(true);
+    connect(mnuProfile, &QAction::triggered, this, &frmPopupMenu::mnuProfile_Click);
 }
 
 frmPopupMenu::~frmPopupMenu()
@@ -117,6 +122,15 @@ void frmPopupMenu::mnuConnect_Click()
 void frmPopupMenu::mnuDisconnect_Click()
 {
     m_app.guard("mnuDisconnect_Click", "frmPopupMenu", [this] { m_app.connection(m_app.CurrentProfile).Disconnect(); });
+}
+
+void frmPopupMenu::mnuProfile_Click()
+{
+    m_app.guard("mnuProfile_Click", "frmPopupMenu", [this] {
+        const QTreeWidgetItem *row = m_app.mainWindow().lstChannelUsers->currentItem();
+        if (row && !row->text(0).isEmpty())
+            viewProfile(m_app, StripFirstChar(row->text(0)));
+    });
 }
 
 void frmPopupMenu::setTransparencyCaption(const QString &level)

@@ -58,6 +58,8 @@ public:
     // Connects or disconnects the displayed profile.
     void mnuConnect_Click();
     void mnuDisconnect_Click();
+    // Shows the profile of the user selected in the channel list.
+    void mnuProfile_Click();
 
     // Captions the transparency entry as "Transparency [level]".
     void setTransparencyCaption(const QString &level);

@@ -91,6 +91,16 @@ TEST_F(InternalCommandsTest, AnnouncementsGoThroughTheSendPath)
                                          "1 min and 1 sec.\0"));
 }
 
+TEST_F(InternalCommandsTest, RepliesGoToTheLastWhisperer)
+{
+    enter(QStringLiteral("/r hello"), 1);
+    EXPECT_EQ(lastChatSent(), bytes("/w  hello \0"));
+    app.LastWhisperFrom = QStringLiteral("Bob");
+    app.record(0).Product = QStringLiteral("VD2D");
+    enter(QStringLiteral("/R hi there"), 2);
+    EXPECT_EQ(lastChatSent(), bytes("/w *Bob hi there\0"));
+}
+
 TEST_F(InternalCommandsTest, MediaCommandsReportAbsentPlayers)
 {
     InternalCommands(app, QStringLiteral("/play"));

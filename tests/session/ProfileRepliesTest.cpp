@@ -1,10 +1,14 @@
+#include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
 #include "packet/clsDataWriter.h"
 #include "session/frmProfile.h"
 #include "support/Bytes.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/ServerProfiles.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -96,6 +100,16 @@ TEST_F(ProfileRepliesTest, ViewingAndSavingTheOwnProfile)
     EXPECT_EQ(save.id, 0x27);
     EXPECT_EQ(save.payload, bytes("\x01\0\0\0\x04\0\0\0" "Ann#2\0profile\\sex\0profile\\age\0profile\\location\0"
                                   "profile\\description\0f\0\0Tarn\0<b>me</b>\0"));
+}
+
+TEST_F(ProfileRepliesTest, TheUserMenuShowsTheSelectedUsersProfile)
+{
+    ChannelUserList &users = *app.mainWindow().lstChannelUsers;
+    users.setCurrentItem(users.insertRow(0, QStringLiteral(" Bob")));
+    app.popupMenu().mnuProfile->trigger();
+    EXPECT_EQ(app.profileWindow().windowTitle(), QStringLiteral("Bob's profile"));
+    ASSERT_TRUE(p.server.waitForMessages(connection, 3));
+    EXPECT_TRUE(p.server.messages(connection).back().payload.contains(bytes("Bob\0profile\\sex\0")));
 }
 
 TEST_F(ProfileRepliesTest, OthersProfilesAreLockedAndShortRepliesAreLogged)
