@@ -2,7 +2,7 @@
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 #include "support/MessageBoxAnswer.h"
-#include "support/ServerProfiles.h"
+#include "support/ConnectedProfileTest.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -13,18 +13,8 @@
 
 namespace {
 
-class InternalCommandsTest : public ::testing::Test {
+class InternalCommandsTest : public ConnectedProfileTest<2> {
 protected:
-    ServerProfiles p;
-    TarnwellApp &app = p.app();
-    int connection = -1;
-
-    void SetUp() override
-    {
-        p.startUp(2);
-        connection = p.connect(0);
-        ASSERT_GE(connection, 0);
-    }
     std::vector<TestServer::Message> sentAfterLogon() const
     {
         std::vector<TestServer::Message> all = p.server.messages(connection);

@@ -1,7 +1,7 @@
 #include "commands/Send.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
-#include "support/ServerProfiles.h"
+#include "support/ConnectedProfileTest.h"
 
 #include <QLabel>
 #include <QTextBlock>
@@ -11,17 +11,11 @@
 
 namespace {
 
-class SendTest : public ::testing::Test {
+class SendTest : public ConnectedProfileTest<> {
 protected:
-    ServerProfiles p;
-    TarnwellApp &app = p.app();
-    int connection = -1;
-
     void SetUp() override
     {
-        p.startUp(1);
-        connection = p.connect(0);
-        ASSERT_GE(connection, 0);
+        ConnectedProfileTest::SetUp();
         app.record(0).AccountName = QStringLiteral("probe");
     }
     // The chat messages 0x0E the client sent, in order.

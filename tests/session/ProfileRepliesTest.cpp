@@ -6,7 +6,7 @@
 #include "session/frmProfile.h"
 #include "support/Bytes.h"
 #include "support/MessageBoxAnswer.h"
-#include "support/ServerProfiles.h"
+#include "support/ConnectedProfileTest.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,17 +18,11 @@
 
 namespace {
 
-class ProfileRepliesTest : public ::testing::Test {
+class ProfileRepliesTest : public ConnectedProfileTest<> {
 protected:
-    ServerProfiles p;
-    TarnwellApp &app = p.app();
-    int connection = -1;
-
     void SetUp() override
     {
-        p.startUp(1);
-        connection = p.connect(0);
-        ASSERT_GE(connection, 0);
+        ConnectedProfileTest::SetUp();
         app.record(0).AccountName = QStringLiteral("Ann");
         app.record(0).Username = QStringLiteral("Ann#2");
     }
