@@ -9,10 +9,10 @@ quint32 SystemClock::tickCount() const
 {
     // Like the system tick count, this starts well above zero and wraps after
     // about 49.7 days; callers must not assume 0 means "never".
-    const qint64 sinceBoot = QElapsedTimer::clockType() == QElapsedTimer::MonotonicClock
-                                 ? m_monotonic.msecsSinceReference()
-                                 : m_monotonic.elapsed();
-    return static_cast<quint32>(sinceBoot);
+    // The timer's start, measured from the monotonic clock's own start,
+    // plus what has passed since.
+    const qint64 sinceClockStart = m_monotonic.msecsSinceReference() + m_monotonic.elapsed();
+    return static_cast<quint32>(sinceClockStart);
 }
 
 QDateTime SystemClock::now() const
