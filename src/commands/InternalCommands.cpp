@@ -54,6 +54,7 @@ void switchProfile(TarnwellApp &app, const QString &argument)
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarnwell"),
                         QStringLiteral("Profile index '") + argument + QStringLiteral("' does not exist!"),
                         QMessageBox::Ok, &app.mainWindow());
+        box.setTextFormat(Qt::PlainText);
         box.exec();
         return;
     }
