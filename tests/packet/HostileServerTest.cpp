@@ -19,7 +19,7 @@ protected:
     static int rounds()
     {
         const int asked = qEnvironmentVariableIntValue("TARNWELL_FUZZ_ITERATIONS");
-        return asked > 0 ? asked : 3;
+        return asked > 0 ? asked : 4;
     }
 
     // As the socket's reads are handed on; a reply may open a message box.
@@ -27,6 +27,12 @@ protected:
     {
         const MessageBoxAnswer answer;
         EXPECT_NO_THROW(app.connection(profile).receiver().DataArrival(bytes));
+    }
+
+    QString savedPassword(int profile) const
+    {
+        return app.settings().ReadProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
+                                                 QStringLiteral("Password"));
     }
 
     // Connected again where the last round ended the connection, in chat,
@@ -54,6 +60,9 @@ protected:
 
 TEST_F(HostileServerTest, NoServerInputCrashesTheClientOrStopsItAnswering)
 {
+    for (int profile : {0, 1})
+        app.settings().WriteProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
+                                           QStringLiteral("Password"), QStringLiteral("Secret1"));
     for (int round = 0; round < rounds(); ++round) {
         SCOPED_TRACE(testing::Message() << "seed " << round + 1);
         HostileMessages server(static_cast<std::uint32_t>(round + 1));
@@ -81,6 +90,9 @@ TEST_F(HostileServerTest, NoServerInputCrashesTheClientOrStopsItAnswering)
         }
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // No reply the client did not ask for changes what it keeps.
+    EXPECT_EQ(savedPassword(0), QStringLiteral("Secret1"));
+    EXPECT_EQ(savedPassword(1), QStringLiteral("Secret1"));
     EXPECT_FALSE(p.test.errorLogText().isEmpty());
 
     // The program still reads its server and answers it.

@@ -179,10 +179,12 @@ QByteArray HostileMessages::name()
         "probe", "PROBE", "Beta", "<b>bold</b>", "&lt;i&gt;", "a*b", "*", "Char*Acc*x", "\xE9\xFF\x81\x8D\x9D",
         "",      "The Void", "/quit", "probe#2",
     };
-    switch (below(6)) {
+    switch (below(16)) {
     case 0:
-        return text(below(24));
     case 1:
+    case 2:
+        return text(below(24));
+    case 3:
         return QByteArray(200 + below(400), 'n');
     default:
         return pick(kNames);
@@ -237,7 +239,16 @@ QByteArray HostileMessages::number()
 
 QByteArray HostileMessages::status()
 {
-    return below(4) ? int32(below(17)) : word();
+    // Success and the first refusals are what most handlers act on.
+    switch (below(4)) {
+    case 0:
+    case 1:
+        return int32(below(3));
+    case 2:
+        return int32(below(17));
+    default:
+        return word();
+    }
 }
 
 QByteArray HostileMessages::word()
