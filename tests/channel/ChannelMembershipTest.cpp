@@ -70,6 +70,19 @@ TEST_F(ChannelMembershipTest, AStatsUpdateMovesTheRowToTheEndButNotTheStoredUser
                                grey}}));
 }
 
+TEST_F(ChannelMembershipTest, ANameInAnotherLetterCaseIsTheSameUserInListAndStore)
+{
+    enterWithThreeUsers();
+    event(Join, 0, 10, "BOB", kStarcraftStats);
+    EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Dee", " BOB"}));
+    event(FlagsUpdate, 0x02, 10, "bob", kStarcraftStats);
+    EXPECT_EQ(rowTexts(), (QStringList{" bob", " Cid", " Dee"}));
+    event(Leave, 0, 0, "Bob");
+    EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Dee"}));
+    EXPECT_EQ(storedNames(), (QStringList{"Cid", "Dee"}));
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [2]"));
+}
+
 TEST_F(ChannelMembershipTest, OperatorsAreListedOnTopTheLatestFirst)
 {
     enter("Chat");
