@@ -1,4 +1,8 @@
+#include "channel/ChannelUserList.h"
+#include "channel/clsUsers.h"
+#include "display/modOutput.h"
 #include "packet/clsDataWriter.h"
+#include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
 #include "support/ConnectedProfileTest.h"
@@ -33,6 +37,19 @@ protected:
     {
         return app.settings().ReadProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
                                                  QStringLiteral("Password"));
+    }
+
+    // Rows of the channel list whose user the on-screen profile does not keep.
+    QStringList unstoredRows() const
+    {
+        const ChannelUserList &list = *app.mainWindow().lstChannelUsers;
+        QStringList names;
+        for (int row = 1; row <= list.rowCount(); ++row) {
+            const QString name = StripFirstChar(list.rowItem(row)->text(0));
+            if (!app.users(app.CurrentProfile).HasUser(name))
+                names << name;
+        }
+        return names;
     }
 
     // Connected again where the last round ended the connection, in chat,
@@ -88,6 +105,7 @@ TEST_F(HostileServerTest, NoServerInputCrashesTheClientOrStopsItAnswering)
             if (server.below(10) == 0)
                 lstProfiles_Click(app, app.record(static_cast<int>(server.below(2))).Name);
         }
+        EXPECT_EQ(unstoredRows(), QStringList());
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     // No reply the client did not ask for changes what it keeps.
