@@ -20,16 +20,18 @@ namespace {
 // TARNWELL_FUZZ_ITERATIONS to run more rounds than the suite does.
 class HostileServerTest : public ConnectedProfileTest<2> {
 protected:
+    // A reply may open a message box.
+    const MessageBoxAnswer boxes;
+
     static int rounds()
     {
         const int asked = qEnvironmentVariableIntValue("TARNWELL_FUZZ_ITERATIONS");
         return asked > 0 ? asked : 4;
     }
 
-    // As the socket's reads are handed on; a reply may open a message box.
+    // As the socket's reads are handed on.
     void deliver(int profile, const QByteArray &bytes)
     {
-        const MessageBoxAnswer answer;
         EXPECT_NO_THROW(app.connection(profile).receiver().DataArrival(bytes));
     }
 
