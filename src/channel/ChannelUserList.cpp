@@ -8,6 +8,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int kLatencyColumnWidth = 22;
+
+// One user is one row however the server writes the name's letter case:
+// otherwise a user listed as "Bob" and again as "bob" would leave a row
+// behind when leaving, one the store no longer knows.
+QString IndexKey(const QString &text)
+{
+    return text.toLower();
+}
 } // namespace
 
 ChannelUserList::ChannelUserList(QWidget *parent) : QTreeWidget(parent)
@@ -46,7 +54,7 @@ ChannelUserList::~ChannelUserList()
 
 int ChannelUserList::rowWithText(const QString &text) const
 {
-    QTreeWidgetItem *row = m_rowsByText.value(text);
+    QTreeWidgetItem *row = m_rowsByText.value(IndexKey(text));
     return row ? indexOfTopLevelItem(row) + 1 : 0;
 }
 
@@ -68,7 +76,7 @@ QTreeWidgetItem *ChannelUserList::insertRow(int place, const QString &text)
 
 bool ChannelUserList::removeRowWithText(const QString &text)
 {
-    QTreeWidgetItem *row = m_rowsByText.value(text);
+    QTreeWidgetItem *row = m_rowsByText.value(IndexKey(text));
     if (!row)
         return false;
     delete row;
@@ -85,7 +93,7 @@ void ChannelUserList::indexRows(int first, int last)
 {
     for (int place = first; place <= last; ++place) {
         QTreeWidgetItem *row = topLevelItem(place);
-        m_rowsByText.insert(row->text(0), row);
+        m_rowsByText.insert(IndexKey(row->text(0)), row);
     }
 }
 
@@ -93,7 +101,7 @@ void ChannelUserList::forgetRows(int first, int last)
 {
     for (int place = first; place <= last; ++place) {
         QTreeWidgetItem *row = topLevelItem(place);
-        const auto entry = m_rowsByText.constFind(row->text(0));
+        const auto entry = m_rowsByText.constFind(IndexKey(row->text(0)));
         if (entry != m_rowsByText.cend() && entry.value() == row)
             m_rowsByText.erase(entry);
     }

@@ -176,17 +176,18 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     const quint32 tick = app().clock().tickCount();
     clsUsers &users = app().users(index);
     // The Void lists nobody, so each flag update there is a user being present.
+    // The store comes first here as everywhere: a user it refuses gets no row.
     if (profile().CurrentChannel.contains(u"The Void"_s)) {
-        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
+        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
         return;
     }
     // The server also updates users that have no row yet, such as the
     // profile itself just before it is listed: only the store takes those.
+    users.ModifyUser(event.username, event.flags, event.ping, event.text);
     const int row = IsDisplayed() ? app().mainWindow().lstChannelUsers->rowWithText(u" "_s + event.username) : 0;
     if (row > 0)
         AddUser(index, event.username, event.flags, event.ping, event.text, tick, row);
-    users.ModifyUser(event.username, event.flags, event.ping, event.text);
 }
 
 void clsBNCS::Emote(const ChatEvent &event)

@@ -8,12 +8,24 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+qsizetype Cost(const QString &username, const QString &product)
+{
+    return clsUsers::kShareOfEachUser + username.size() + product.size();
+}
+
+} // namespace
+
 void clsUsers::AddUser(const QString &username, qint32 latency, quint32 flags, const QString &product,
                        quint32 uptime)
 {
+    const ChannelUser *replaced = find(username);
+    RequireRoom(Cost(username, product) - (replaced ? Cost(replaced->Username, replaced->Product) : 0), username);
     RemoveUser(username);
     m_users.push_back(ChannelUser{username, latency, flags, product, uptime});
     m_byLowerName.insert(username.toLower(), std::prev(m_users.end()));
+    m_used += Cost(username, product);
 }
 
 void clsUsers::ModifyUser(const QString &username, quint32 flags, qint32 latency, const QString &product)
@@ -21,10 +33,13 @@ void clsUsers::ModifyUser(const QString &username, quint32 flags, qint32 latency
     ChannelUser *user = find(username);
     if (!user)
         return;
+    if (!product.isEmpty()) {
+        RequireRoom(product.size() - user->Product.size(), username);
+        m_used += product.size() - user->Product.size();
+        user->Product = product;
+    }
     user->Flags = flags;
     user->Latency = latency;
-    if (!product.isEmpty())
-        user->Product = product;
 }
 
 void clsUsers::RemoveUser(const QString &username)
@@ -32,6 +47,7 @@ void clsUsers::RemoveUser(const QString &username)
     const auto entry = m_byLowerName.constFind(username.toLower());
     if (entry == m_byLowerName.cend())
         return;
+    m_used -= Cost(entry.value()->Username, entry.value()->Product);
     m_users.erase(entry.value());
     m_byLowerName.erase(entry);
 }
@@ -40,6 +56,16 @@ void clsUsers::ClearUsers()
 {
     m_users.clear();
     m_byLowerName.clear();
+    m_used = 0;
+}
+
+void clsUsers::RequireRoom(qsizetype growth, const QString &username) const
+{
+    if (m_used + growth > kCapacity)
+        throw Failure(Failure::Overflow,
+                      u"The channel's users fill the store: \"%1\" is not kept (%2 users are)"_s
+                          .arg(username.left(32))
+                          .arg(m_users.size()));
 }
 
 bool clsUsers::HasUser(const QString &username) const

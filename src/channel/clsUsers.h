@@ -20,16 +20,25 @@ struct ChannelUser {
 // The users in one profile's current channel, in arrival order. Names are
 // looked up without regard to letter case, through an index, so that a busy
 // channel costs no more per event than a quiet one.
+//
+// The store holds at most kCapacity: the characters of every name and
+// statstring, and kShareOfEachUser more for each user's own bookkeeping. A
+// crowded real channel uses a small part of it; what would go beyond is
+// refused, so that a server listing users without end cannot fill the memory.
 class clsUsers : public PerProfileObject {
 public:
     using PerProfileObject::PerProfileObject;
 
+    static constexpr qsizetype kCapacity = 4'000'000;
+    static constexpr qsizetype kShareOfEachUser = 200;
+
     // Stores the user at the end; a user already stored moves there and
-    // starts a new uptime.
+    // starts a new uptime. Beyond the capacity it throws Failure and
+    // changes nothing.
     void AddUser(const QString &username, qint32 latency, quint32 flags, const QString &product, quint32 uptime);
     // Updates a stored user's flags and latency, and the statstring when the
     // new one is not empty; keeps its place and uptime. Unknown names are
-    // ignored.
+    // ignored. Beyond the capacity it throws Failure and changes nothing.
     void ModifyUser(const QString &username, quint32 flags, qint32 latency, const QString &product);
     // Unknown names are ignored.
     void RemoveUser(const QString &username);
@@ -55,7 +64,10 @@ private:
     const ChannelUser &stored(const QString &username) const;
     // The stored record, or null.
     ChannelUser *find(const QString &username) const;
+    // Throws Failure unless the store can grow by this much.
+    void RequireRoom(qsizetype growth, const QString &username) const;
 
     Users m_users;
     QHash<QString, Users::iterator> m_byLowerName;
+    qsizetype m_used = 0;
 };

@@ -45,6 +45,11 @@ void frmErrorHandler::report(const CurrentError &error, const QString &procedure
         if (focus)
             focus->setFocus();
     }
+    // Failures can come as fast as a server sends what cannot be handled,
+    // each quoting what it could not read: past the chat panes' limit the
+    // log starts over, as they do, instead of filling the memory.
+    if (PaneTextLength(*m_rtbErrors->document()) > kAutoClearLimit)
+        m_rtbErrors->clear();
     AddText(*m_rtbErrors, {{Rgb(0xFF0000), QString::number(error.number) + QStringLiteral(" - ") + error.description}},
             now);
     AddText(*m_rtbErrors,

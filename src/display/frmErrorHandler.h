@@ -9,7 +9,8 @@ class QPushButton;
 class QTextEdit;
 
 // The error log window: every run-time failure the program catches is
-// reported here in two lines, and kept until the user clears the log.
+// reported here in two lines, and kept until the user clears the log or it
+// grows past the chat panes' auto-clear limit.
 class frmErrorHandler : public QWidget {
     Q_OBJECT
 public:

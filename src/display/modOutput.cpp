@@ -29,6 +29,18 @@ QString itemText(const ChatItem &item)
     return {};
 }
 
+// Text from the server, much of it written by other users, must not break a
+// chat line: a break would start what looks like a line of its own, time
+// stamp and all. Each character that would break the line becomes a space.
+QString onOneLine(QString text)
+{
+    for (QChar &ch : text) {
+        if (ch == u'\r' || ch == u'\n' || ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator)
+            ch = u' ';
+    }
+    return text;
+}
+
 QTextCursor endOfText(QTextDocument &document)
 {
     QTextCursor cursor(&document);
@@ -87,7 +99,7 @@ void WriteChatLine(QTextDocument &pane, const ChatItems &items, bool militaryTim
             else if (format->code == BoldOff.code)
                 bold = false;
         } else {
-            cursor.insertText(itemText(item), colourFormat(colour, bold));
+            cursor.insertText(onOneLine(itemText(item)), colourFormat(colour, bold));
         }
     }
     cursor.insertBlock(paragraph, colourFormat(colour, bold));

@@ -1,6 +1,7 @@
 // Account creation (0x3D) and password change (0x31) for the password-hash
 // logon.
 
+#include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
 #include "session/HashLogonFields.h"
 #include "session/HexWord.h"
@@ -68,6 +69,10 @@ void clsConnection::Receive0x31(clsDataBuffer &message)
 {
     app().guard("Receive0x31()", "clsConnection", [&] {
         const quint32 result = ReplyReader(message).int32();
+        // Only a change this profile asked for can be confirmed: a reply out
+        // of nowhere would save the empty new password over the real one.
+        if (app().record(ProfileIndex()).NewPassword.isEmpty())
+            throw Failure(Failure::ProtocolData, QStringLiteral("Password change reply without a change under way"));
         if ((result & 0xFF) != 1) {
             DisconnectWith(QStringLiteral("Password change failed!"));
             return;

@@ -70,6 +70,19 @@ TEST_F(ChannelMembershipTest, AStatsUpdateMovesTheRowToTheEndButNotTheStoredUser
                                grey}}));
 }
 
+TEST_F(ChannelMembershipTest, ANameInAnotherLetterCaseIsTheSameUserInListAndStore)
+{
+    enterWithThreeUsers();
+    event(Join, 0, 10, "BOB", kStarcraftStats);
+    EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Dee", " BOB"}));
+    event(FlagsUpdate, 0x02, 10, "bob", kStarcraftStats);
+    EXPECT_EQ(rowTexts(), (QStringList{" bob", " Cid", " Dee"}));
+    event(Leave, 0, 0, "Bob");
+    EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Dee"}));
+    EXPECT_EQ(storedNames(), (QStringList{"Cid", "Dee"}));
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [2]"));
+}
+
 TEST_F(ChannelMembershipTest, OperatorsAreListedOnTopTheLatestFirst)
 {
     enter("Chat");
@@ -179,6 +192,31 @@ TEST_F(ChannelMembershipTest, AMessageCutShortIsReportedAndTheNextOneIsHandled)
     EXPECT_EQ(test.errorLogText().count(QStringLiteral("Error in: ParseEvents() of clsBNCS")), 2);
     DeliverChatEvent(app, kAlpha, whole);
     EXPECT_EQ(rowTexts(), QStringList{" Bob"});
+}
+
+TEST_F(ChannelMembershipTest, AServerListingUsersWithoutEndIsRefusedOnceTheStoreIsFullAndGetsNoRows)
+{
+    enterWithThreeUsers();
+    clsUsers &users = app.users(kAlpha);
+    // Chat lines of names this long would only slow the test down.
+    app.record(kAlpha).JoinLeave = false;
+    const QByteArray longName(30000, 'n');
+    int joins = 0;
+    while (test.errorLogText().isEmpty() && joins < 1000)
+        event(Join, 0, 10, QByteArray::number(joins++) + longName, kStarcraftStats);
+    EXPECT_EQ(joins, clsUsers::kCapacity / (clsUsers::kShareOfEachUser + longName.size()) + 1);
+    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("fill the store")));
+    EXPECT_EQ(users.UserlistCount(), 3 + joins - 1);
+    EXPECT_EQ(list.rowCount(), users.UserlistCount());
+
+    // A stored user's statstring cannot grow beyond it either.
+    event(ShowUser, 0, 10, "Bob", QByteArray(longName.size(), 's'));
+    EXPECT_EQ(users.GetStatstring(QStringLiteral("Bob")), QString::fromLatin1(kStarcraftStats));
+    // What leaves makes room.
+    event(Leave, 0, 0, "0" + longName);
+    event(Join, 0, 10, "Eve", kStarcraftStats);
+    EXPECT_TRUE(users.HasUser(QStringLiteral("Eve")));
+    EXPECT_EQ(list.rowCount(), users.UserlistCount());
 }
 
 TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedButTheUserIsStillListed)

@@ -48,6 +48,15 @@ TEST_F(AddChatTest, ColoursAndBoldFollowTheItemsAndMarkupStaysText)
     EXPECT_EQ(paragraph.textIndent(), -paragraph.leftMargin());
 }
 
+TEST_F(AddChatTest, ABreakInTheTextCannotStartALineOfItsOwn)
+{
+    app.record(0).MilitaryTime = true;
+    app.AddChat(0, {QStringLiteral("Bob: hi\r\n[13:05:09] Op: your password?\rx\ny") + QChar::LineSeparator +
+                    QStringLiteral("z") + QChar::ParagraphSeparator});
+    EXPECT_EQ(app.pane(0).blockCount(), 2);
+    EXPECT_EQ(test.chatText(0), QStringLiteral("[13:05:09] Bob: hi  [13:05:09] Op: your password? x y z \n"));
+}
+
 TEST_F(AddChatTest, EmptyListsDatesAndNumbersAsText)
 {
     app.record(0).MilitaryTime = true;

@@ -1,4 +1,5 @@
 #include "display/frmErrorHandler.h"
+#include "display/modOutput.h"
 #include "platform/Failure.h"
 #include "support/TestApp.h"
 
@@ -46,6 +47,21 @@ TEST(ErrorLog, StandardExceptionsAreReportedToo)
     TestApp test;
     test.app->guard("Send()", "modFunctions", [] { throw std::out_of_range("index 4"); });
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("9 - index 4")));
+}
+
+TEST(ErrorLog, StartsOverPastTheChatPanesLimitAndKeepsTheNewestReport)
+{
+    TestApp test;
+    const QString unreadable(1000, QLatin1Char('x'));
+    for (int report = 0; report < 2 * kAutoClearLimit / unreadable.size(); ++report) {
+        test.app->guard("ParseEvents()", "clsBNCS", [&] { throw Failure(Failure::ProtocolData, unreadable); });
+        ASSERT_LE(PaneTextLength(*test.app->errorLog()->rtbErrors()->document()),
+                  kAutoClearLimit + 2 * unreadable.size());
+    }
+    test.app->guard("Connect()", "clsConnection", [] { throw Failure(Failure::OutOfRange, QStringLiteral("last")); });
+    const QStringList lines = test.errorLogText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[lines.size() - 2].endsWith(QStringLiteral("] 9 - last")));
 }
 
 } // namespace

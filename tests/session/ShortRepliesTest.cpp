@@ -45,18 +45,22 @@ TEST(ShortReplies, AreReportedUnderTheirHandlersNamesAndChangeNothing)
     }
 }
 
-// A reply that needs a logon in progress, arriving without one, is refused
-// the same way.
+// A reply that needs a logon step in progress, arriving without one, is
+// refused the same way.
 TEST(ShortReplies, AProofWithoutAnExchangeIsRefused)
 {
     LogonSession session(1);
     ASSERT_TRUE(session.connect());
     session.send(0x54, Word(0) + QByteArray(20, 'm'));
     session.send(0x56, Word(0) + QByteArray(20, 'm'));
+    // A password change nobody asked for: the saved password stays.
+    session.send(0x31, Word(1));
     ASSERT_TRUE(session.roundTrip());
     const QString errors = session.profiles.test.errorLogText();
     EXPECT_TRUE(errors.contains(QStringLiteral("Error in: Receive0x54() of clsConnection")));
     EXPECT_TRUE(errors.contains(QStringLiteral("Error in: Receive0x56() of clsConnection")));
+    EXPECT_TRUE(errors.contains(QStringLiteral("Error in: Receive0x31() of clsConnection")));
+    EXPECT_EQ(session.profile().Password, QStringLiteral("Secret1"));
     EXPECT_TRUE(session.app().isConnected(0));
 }
 

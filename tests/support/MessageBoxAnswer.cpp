@@ -12,7 +12,6 @@ MessageBoxAnswer::MessageBoxAnswer(QMessageBox::StandardButton answer)
             return;
         m_text = box->text();
         m_title = box->windowTitle();
-        m_watch.stop();
         box->button(answer)->click();
     });
     m_watch.start();

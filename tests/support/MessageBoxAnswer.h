@@ -4,13 +4,13 @@
 #include <QString>
 #include <QTimer>
 
-// Answers the next message box that the program opens, whenever it opens,
-// and keeps its text. Lives as long as the test needs it.
+// Answers every message box that the program opens while it lives, whenever
+// it opens, and keeps the text of the last one.
 class MessageBoxAnswer {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton answer = QMessageBox::Ok);
 
-    // The text of the box that was answered, or "" when none was.
+    // The text of the last box answered, or "" when none was.
     const QString &text() const { return m_text; }
     const QString &title() const { return m_title; }
 

@@ -1,0 +1,132 @@
+#include "channel/ChannelUserList.h"
+#include "channel/clsUsers.h"
+#include "display/modOutput.h"
+#include "packet/clsDataWriter.h"
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+#include "session/clsConnection.h"
+#include "support/ConnectedProfileTest.h"
+#include "support/HostileMessages.h"
+#include "support/MessageBoxAnswer.h"
+#include "support/WaitUntil.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two profiles in chat, profile 0 on screen and connected, fed seeded
+// streams of hostile server messages through their receive loops. Set
+// TARNWELL_FUZZ_ITERATIONS to run more rounds than the suite does.
+class HostileServerTest : public ConnectedProfileTest<2> {
+protected:
+    // A reply may open a message box.
+    const MessageBoxAnswer boxes;
+
+    static int rounds()
+    {
+        const int asked = qEnvironmentVariableIntValue("TARNWELL_FUZZ_ITERATIONS");
+        return asked > 0 ? asked : 4;
+    }
+
+    // As the socket's reads are handed on.
+    void deliver(int profile, const QByteArray &bytes)
+    {
+        EXPECT_NO_THROW(app.connection(profile).receiver().DataArrival(bytes));
+    }
+
+    QString savedPassword(int profile) const
+    {
+        return app.settings().ReadProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
+                                                 QStringLiteral("Password"));
+    }
+
+    // Rows of the channel list whose user the on-screen profile does not keep.
+    QStringList unstoredRows() const
+    {
+        const ChannelUserList &list = *app.mainWindow().lstChannelUsers;
+        QStringList names;
+        for (int row = 1; row <= list.rowCount(); ++row) {
+            const QString name = StripFirstChar(list.rowItem(row)->text(0));
+            if (!app.users(app.CurrentProfile).HasUser(name))
+                names << name;
+        }
+        return names;
+    }
+
+    // Connected again where the last round ended the connection, in chat,
+    // with every option that makes the handlers do more switched on.
+    void enterChat(bool voidView)
+    {
+        if (!app.isConnected(0)) {
+            connection = p.connect(0);
+            ASSERT_GE(connection, 0);
+        }
+        for (int profile : {0, 1}) {
+            ProfileRecord &record = app.record(profile);
+            app.settings().WriteProfileSetting(record.Name, QStringLiteral("Options"), QStringLiteral("Join/Leave"),
+                                               QStringLiteral("1"));
+            record.JoinLeave = true;
+            record.VoidView = voidView;
+            record.AccountName = record.Username = QStringLiteral("probe");
+            record.CurrentChannel = QStringLiteral("Fuzz");
+            record.Mode = QStringLiteral("Register");
+            record.Email = QStringLiteral("probe@example.com");
+            record.EnterChatTick = app.clock().tickCount();
+        }
+    }
+};
+
+TEST_F(HostileServerTest, NoServerInputCrashesTheClientOrStopsItAnswering)
+{
+    for (int profile : {0, 1})
+        app.settings().WriteProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
+                                           QStringLiteral("Password"), QStringLiteral("Secret1"));
+    for (int round = 0; round < rounds(); ++round) {
+        SCOPED_TRACE(testing::Message() << "seed " << round + 1);
+        HostileMessages server(static_cast<std::uint32_t>(round + 1));
+        enterChat(round % 2 == 1);
+
+        // Every message the client reads, cut short at every length.
+        for (const quint8 id : HostileMessages::ids()) {
+            const QByteArray whole = server.payload(id);
+            for (qsizetype length = 0; length <= whole.size(); ++length)
+                deliver(0, TestServer::message(id, whole.left(length)));
+        }
+        // Bursts of mixed messages, read in pieces of any size, now and then
+        // broken by bytes that end the stream.
+        for (int burst = 0; burst < 40; ++burst) {
+            QByteArray stream;
+            for (int message = 0; message < 8; ++message)
+                stream += server.message();
+            if (server.below(8) == 0)
+                stream.insert(server.below(static_cast<std::uint32_t>(stream.size())), server.garbage());
+            const int profile = server.below(4) == 0 ? 1 : 0;
+            for (const QByteArray &piece : server.pieces(stream))
+                deliver(profile, piece);
+            if (server.below(10) == 0)
+                lstProfiles_Click(app, app.record(static_cast<int>(server.below(2))).Name);
+        }
+        EXPECT_EQ(unstoredRows(), QStringList());
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // No reply the client did not ask for changes what it keeps.
+    EXPECT_EQ(savedPassword(0), QStringLiteral("Secret1"));
+    EXPECT_EQ(savedPassword(1), QStringLiteral("Secret1"));
+    EXPECT_FALSE(p.test.errorLogText().isEmpty());
+
+    // The program still reads its server and answers it.
+    enterChat(false);
+    clsDataWriter ping;
+    ping.InsertInt32(0x5EED);
+    p.server.sendMessage(connection, 0x25, ping);
+    EXPECT_TRUE(WaitUntil([&] {
+        for (const TestServer::Message &message : p.server.messages(connection)) {
+            if (message.id == 0x25 && message.payload == ping.buffer)
+                return true;
+        }
+        return false;
+    }));
+}
+
+} // namespace
