@@ -199,7 +199,10 @@ QByteArray HostileMessages::statstring()
     static const char *const kWarcraft3[] = {"3RAW", "PX3W"};
     const int shape = static_cast<int>(below(5));
     // Mostly the product whose statistics the shape imitates.
-    const char *product = below(4) == 0 ? pick(kProducts) : shape == 2 ? pick(kDiablo2) : shape == 3 ? pick(kWarcraft3) : pick(kProducts);
+    const char *product = below(4) == 0 ? pick(kProducts)
+                          : shape == 2    ? pick(kDiablo2)
+                          : shape == 3    ? pick(kWarcraft3)
+                                          : pick(kProducts);
     QByteArray code = QByteArray(product).left(below(6) ? 4 : below(4));
     switch (shape) {
     case 0:
@@ -213,7 +216,7 @@ QByteArray HostileMessages::statstring()
         QByteArray data = text(24 + below(14));
         for (const qsizetype offset : {13, 25, 26, 27, 30}) {
             if (offset < data.size() && below(2))
-                data[offset] = static_cast<char>(below(256));
+                data[offset] = static_cast<char>(1 + below(255));
         }
         return code + text(below(6)) + ',' + text(below(6)) + ',' + data;
     }
