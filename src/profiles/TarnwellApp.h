@@ -17,6 +17,7 @@ class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
 class frmProfile;
+class frmConfiguration;
 class WinampLink;
 class WmpLink;
 class ITunesLink;
@@ -82,6 +83,8 @@ public:
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
     // The profile window, created on first use.
     frmProfile &profileWindow();
+    // The configuration dialog, created on first use.
+    frmConfiguration &configuration();
 
     // The media players on this machine.
     WinampLink &winamp() const { return *m_winamp; }
@@ -99,6 +102,7 @@ private:
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmErrorHandler> m_errorLog;
     std::unique_ptr<frmProfile> m_profileWindow;
+    std::unique_ptr<frmConfiguration> m_configuration;
     std::unique_ptr<WinampLink> m_winamp;
     std::unique_ptr<WmpLink> m_wmp;
     std::unique_ptr<ITunesLink> m_itunes;
