@@ -10,6 +10,7 @@
 #include "support/ServerProfiles.h"
 #include "support/WaitUntil.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
