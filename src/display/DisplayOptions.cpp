@@ -40,6 +40,9 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
     const int current = app.CurrentProfile;
     app.guard(text.procedure, "frmPopupMenu", [&] {
         ProfileRecord &profile = app.record(current);
+        // A deleted profile's slot has no settings to keep an option in.
+        if (!profile.Active)
+            return;
         bool &flag = profile.*text.flag;
         const bool on = !flag;
         app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Options"), QString::fromLatin1(text.key),
@@ -65,6 +68,8 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
 void AskTransparency(TarnwellApp &app)
 {
     app.guard("mnuTransparency", "frmPopupMenu", [&] {
+        if (!app.record(app.CurrentProfile).Active)
+            return;
         frmMain &window = app.mainWindow();
         const QString answer = InputBox(
             &window, QStringLiteral("What level of transparency do you want? 0 being translucent, 255 being solid"),

@@ -11,7 +11,8 @@ enum class DisplayOption { JoinLeave, VoidView, MilitaryTime, LockScreen };
 // mark to the new state and confirms in the profile's chat pane. The
 // confirmation of the lock screen is shown both ways, and that of military
 // time is already stamped in the new form. Failures go to the error log and
-// leave the check mark showing the profile's flag.
+// leave the check mark showing the profile's flag. Without a live profile on
+// screen (none yet, or it was deleted) neither does anything.
 void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkMark);
 
 // Asks for the window's opacity (0 to 255), saves the answer as typed for the

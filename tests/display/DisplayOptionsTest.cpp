@@ -88,8 +88,8 @@ TEST_F(DisplayOptionsTest, TransparencyIsSavedAsTypedAndAppliedWhenItIsALevel)
     } cases[] = {
         {"128", 128 / 255.0, "Transparency [128]\tF7", false},
         {"300", 128 / 255.0, "Transparency [300]\tF7", false},
-        {"half", 128 / 255.0, "Transparency [300]\tF7", true},
         {"255", 1.0, "Transparency [255]\tF7", false},
+        {"half", 1.0, "Transparency [255]\tF7", true},
     };
     for (const auto &c : cases) {
         InputBoxAnswer answer({QString::fromLatin1(c.answer)});
@@ -104,7 +104,7 @@ TEST_F(DisplayOptionsTest, TransparencyIsSavedAsTypedAndAppliedWhenItIsALevel)
     }
     InputBoxAnswer cancel({QString()});
     menus.mnuTransparency->trigger();
-    EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QStringLiteral("255"));
+    EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QStringLiteral("half"));
 }
 
 TEST_F(DisplayOptionsTest, SetTransparencyTellsWhatItDid)
