@@ -96,7 +96,9 @@ void frmColorPicker::takeColourAt(QPoint position)
 
 bool frmColorPicker::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != CPic1)
+    const bool mouseEvent = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+                            event->type() == QEvent::MouseButtonRelease;
+    if (watched != CPic1 || !mouseEvent)
         return QWidget::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
     switch (event->type()) {

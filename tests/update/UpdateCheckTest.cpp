@@ -48,13 +48,15 @@ protected:
         test.startUp();
         check.setServer({QStringLiteral("127.0.0.1"), server.port()});
     }
-    // Starts the check and waits for its request.
-    void startAndAwaitRequest()
+    // Starts the check against the server and waits for its whole request.
+    void startAndAwaitRequest(const TestServer &to)
     {
+        check.setServer({QStringLiteral("127.0.0.1"), to.port()});
         check.start();
-        ASSERT_TRUE(server.waitForBytes(0, 4));
-        ASSERT_TRUE(WaitUntil([&] { return server.received(0).endsWith("\r\n\r\n"); }));
+        ASSERT_TRUE(to.waitForBytes(0, 4));
+        ASSERT_TRUE(WaitUntil([&] { return to.received(0).endsWith("\r\n\r\n"); }));
     }
+    void startAndAwaitRequest() { startAndAwaitRequest(server); }
 };
 
 TEST_F(UpdateCheckTest, ANewerVersionIsOfferedWithItsDownloadAddress)
@@ -86,8 +88,9 @@ TEST_F(UpdateCheckTest, AReplyInThreePiecesIsGatheredUntilItsEleventhLine)
     const qsizetype cuts[] = {0, 30, whole.size() - 3, whole.size()};
     for (int piece = 0; piece < 3; ++piece) {
         server.send(0, whole.mid(cuts[piece], cuts[piece + 1] - cuts[piece]));
-        if (piece < 2)
+        if (piece < 2) {
             ASSERT_TRUE(WaitUntil([&] { return check.gatheredBytes() == cuts[piece + 1]; }));
+        }
         EXPECT_EQ(check.notice(), nullptr);
     }
     ASSERT_TRUE(WaitUntil([&] { return check.notice() != nullptr; }));
@@ -98,9 +101,7 @@ TEST_F(UpdateCheckTest, NoNoticeForAnOlderEqualOrEmptyVersion)
 {
     for (const char *version : {"1.1.2", "1.0.9", "1.1.10", ""}) {
         TestServer each;
-        check.setServer({QStringLiteral("127.0.0.1"), each.port()});
-        check.start();
-        ASSERT_TRUE(WaitUntil([&] { return each.received(0).endsWith("\r\n\r\n"); }));
+        startAndAwaitRequest(each);
         each.send(0, reply(version));
         each.close(0);
         ASSERT_TRUE(WaitUntil([&] { return check.sckVersion->state() == QAbstractSocket::UnconnectedState; }));
