@@ -1,5 +1,6 @@
 #include "profiles/frmConfiguration.h"
 
+#include "display/BringUp.h"
 #include "profiles/ProductTable.h"
 #include "profiles/ProfileManagement.h"
 #include "profiles/TarnwellApp.h"
@@ -143,9 +144,7 @@ void frmConfiguration::open()
 {
     reset();
     fill();
-    show();
-    raise();
-    activateWindow();
+    BringUp(*this);
 }
 
 void frmConfiguration::reset()

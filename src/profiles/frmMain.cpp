@@ -1,6 +1,9 @@
 #include "profiles/frmMain.h"
 
+#include "appearance/Appearance.h"
+#include "appearance/DisplayFont.h"
 #include "channel/ChannelUserList.h"
+#include "display/BringUp.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
 #include "profiles/ListHoverTips.h"
@@ -12,6 +15,7 @@
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
+#include "update/frmAbout.h"
 
 #include <QAction>
 #include <QCursor>
@@ -54,7 +58,11 @@ constexpr Geometry kCloseHover{12390, -15, 600, 240};
 constexpr int kMenuLineTop = 120;
 constexpr int kMenuLineBottom = 620;
 
+// The window's own colours, until a colour scheme recolours it.
 const Colour kMenuTextColour = Rgb(0xC0FFFF);
+const Colour kProfileTextColour = Rgb(0x00FFFF);
+const Colour kChannelTextColour = Rgb(0xFFFFFF);
+const Colour kInputTextColour = Rgb(0xFFFFFF);
 
 void paintBlack(QWidget &widget, Colour text)
 {
@@ -72,12 +80,11 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(WindowArt::windowIcon());
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPointSizeF(9.75);
-    setFont(windowFont);
+    setFont(DisplayFont(font(), QStringLiteral("Tahoma"), 9.75));
     setAutoFillBackground(false);
     setMouseTracking(true);
     buildControls();
+    showDesignColours();
     placeControls();
     showPane(0);
     wireHotKeys();
@@ -126,11 +133,9 @@ void frmMain::buildControls()
     };
     lblProfiles = label("lblProfiles", {});
     lblProfiles->setAlignment(Qt::AlignCenter);
-    QFont profileFont(QStringLiteral("Tahoma"));
-    profileFont.setPointSizeF(11.25);
+    QFont profileFont = DisplayFont(font(), QStringLiteral("Tahoma"), 11.25);
     profileFont.setBold(true);
     lblProfiles->setFont(profileFont);
-    setTextColour(*lblProfiles, Rgb(0x00FFFF));
 
     lblFile = label("lblFile", QStringLiteral("&File"));
     lblConnection = label("lblConnection", QStringLiteral("&Connection"));
@@ -139,21 +144,19 @@ void frmMain::buildControls()
     lblAbout = label("lblAbout", QStringLiteral("&About"));
     txtSend = new QLineEdit(this);
     txtSend->setObjectName(QStringLiteral("txtSend"));
-    paintBlack(*txtSend, Rgb(0xFFFFFF));
+    paintBlack(*txtSend, kInputTextColour);
     for (QLabel *menuLabel : menuLabels()) {
         menuLabel->setTextFormat(Qt::PlainText);
         menuLabel->setAttribute(Qt::WA_TranslucentBackground);
         // A buddy makes the label underline its access letter instead of
         // showing the ampersand.
         menuLabel->setBuddy(txtSend);
-        setTextColour(*menuLabel, kMenuTextColour);
     }
 
     lblChlInfo = label("lblChlInfo", QStringLiteral("Disconnected [0]"));
     lblChlInfo->setAlignment(Qt::AlignCenter);
     // It shows channel names from the server.
     lblChlInfo->setTextFormat(Qt::PlainText);
-    setTextColour(*lblChlInfo, Rgb(0xFFFFFF));
 
     lstProfiles = new QListWidget(this);
     lstProfiles->setObjectName(QStringLiteral("lstProfiles"));
@@ -243,6 +246,17 @@ void frmMain::setTextColour(QWidget &widget, Colour colour)
     palette.setColor(QPalette::WindowText, colour.toQColor());
     palette.setColor(QPalette::Text, colour.toQColor());
     widget.setPalette(palette);
+}
+
+void frmMain::showDesignColours()
+{
+    lineColours = LineColours{};
+    setTextColour(*txtSend, kInputTextColour);
+    setTextColour(*lblChlInfo, kChannelTextColour);
+    setTextColour(*lblProfiles, kProfileTextColour);
+    for (QLabel *menuLabel : menuLabels())
+        setTextColour(*menuLabel, kMenuTextColour);
+    setBackgroundPicture({});
 }
 
 void frmMain::setBackgroundPicture(const QPixmap &picture)
@@ -358,6 +372,8 @@ void frmMain::onMenuLabelClicked(QLabel *label)
                                            : nullptr;
     if (menu)
         menu->popup(QCursor::pos());
+    else if (label == lblAbout)
+        BringUp(m_app.aboutWindow());
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

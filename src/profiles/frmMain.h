@@ -61,6 +61,8 @@ public:
     // Where the two separators of the menu bar stand, in twips.
     std::array<int, 2> menuLineX{2520, 9480};
     void setBackgroundPicture(const QPixmap &picture);
+    // The colours the window has without a colour scheme, and no picture.
+    void showDesignColours();
     const QPixmap &backgroundPicture() const { return m_background; }
     QList<QLabel *> menuLabels() const;
     void setTextColour(QWidget &widget, Colour colour);

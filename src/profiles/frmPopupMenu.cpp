@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QTextDocument>
 
+#include "appearance/Appearance.h"
 #include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
@@ -109,6 +110,8 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     // The File menu: each entry opens its window.
     wire(mnuCreateProfile, [this] { CreateProfile(); });
     wire(mnuConfig, [this] { m_app.configuration().open(); });
+    wire(mnuColorSchemes, [this] { m_app.appearance().openSkins(); });
+    wire(mnuFont, [this] { m_app.appearance().openFonts(); });
 
     wire(mnuConnectall, [this] { ConnectAll(); });
     wire(mnuConnect, [this] { mnuConnect_Click(); });

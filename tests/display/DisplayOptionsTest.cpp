@@ -102,7 +102,7 @@ TEST_F(DisplayOptionsTest, TransparencyIsSavedAsTypedAndAppliedWhenItIsALevel)
                   c.reported)
             << c.answer;
     }
-    InputBoxAnswer cancel({QString()});
+    InputBoxAnswer empty({QString()});
     menus.mnuTransparency->trigger();
     EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QStringLiteral("half"));
 }

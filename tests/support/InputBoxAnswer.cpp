@@ -8,16 +8,11 @@ InputBoxAnswer::InputBoxAnswer(QStringList answers) : m_answers(std::move(answer
     m_watch.setInterval(5);
     QObject::connect(&m_watch, &QTimer::timeout, [this] {
         auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!box || m_answers.isEmpty())
+        if (!box)
             return;
         m_titles << box->windowTitle();
         m_prompts << box->labelText();
-        const QString answer = m_answers.takeFirst();
-        if (answer.isEmpty()) {
-            box->reject();
-            return;
-        }
-        box->setTextValue(answer);
+        box->setTextValue(m_answers.size() > 1 ? m_answers.takeFirst() : m_answers.value(0));
         box->accept();
     });
     m_watch.start();
