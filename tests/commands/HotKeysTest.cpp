@@ -98,10 +98,7 @@ TEST_F(HotKeysTest, F8HidesTheProfileListAndBringsItBack)
     EXPECT_EQ(entry.text(), QStringLiteral("Show Profiles\tF8"));
     EXPECT_EQ(window.rtbChat->geometry(), QRect(window.twips(130), window.twips(735), window.twips(8630),
                                                 window.twips(5510)));
-    EXPECT_EQ(window.lstChannelUsers->x(), window.twips(8895));
     EXPECT_EQ(window.width(), window.twips(12270));
-    EXPECT_EQ(window.menuLineX, (std::array<int, 2>{2400, 8760}));
-    EXPECT_EQ(window.lblProfiles->text(), QStringLiteral("alpha"));
 
     press(Qt::Key_F8);
     EXPECT_TRUE(window.lstProfiles->isVisible());
@@ -109,7 +106,6 @@ TEST_F(HotKeysTest, F8HidesTheProfileListAndBringsItBack)
     EXPECT_EQ(window.rtbChat->x(), window.twips(2535));
     EXPECT_EQ(window.rtbChat->width(), window.twips(6950));
     EXPECT_EQ(window.lblAbout->x(), window.twips(8760));
-    EXPECT_EQ(window.txtSend->width(), window.twips(12600));
     EXPECT_LE(std::abs(window.width() - fullWidth), window.twips(30));
 }
 

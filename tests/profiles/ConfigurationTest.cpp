@@ -111,10 +111,15 @@ TEST_F(ConfigurationTest, EmptyLatencyAndModeOpenAsRegularAndDisableAndAreSavedS
     EXPECT_EQ(setting("Registration", "Mode"), QStringLiteral("Disable"));
 }
 
-TEST_F(ConfigurationTest, SavingWithoutASelectedProfileSaysSoAndCloses)
+TEST_F(ConfigurationTest, ADoubleClickOpensTheEntrysProfileAndSavingWithoutOneSaysSo)
 {
     start({});
-    app.mainWindow().lstProfiles->clearSelection();
+    QListWidget &list = *app.mainWindow().lstProfiles;
+    list.setCurrentRow(1);
+    Q_EMIT list.itemDoubleClicked(list.item(1));
+    EXPECT_EQ(dialog->Username->text(), QStringLiteral("Bee"));
+
+    list.clearSelection();
     dialog->open();
     EXPECT_TRUE(dialog->lblProfile->text().isEmpty());
     MessageBoxAnswer ok;
@@ -132,17 +137,6 @@ TEST_F(ConfigurationTest, SavingAfterSwitchingProfilesRefreshesTheShownProfilesR
     EXPECT_EQ(app.record(0).Username, QStringLiteral("Anna"));
     EXPECT_EQ(app.record(1).Name, QStringLiteral("beta"));
     EXPECT_EQ(app.record(1).Username, QStringLiteral("Bee"));
-}
-
-TEST_F(ConfigurationTest, ADoubleClickOnAProfileEntryOpensItsConfiguration)
-{
-    start({});
-    QListWidget &list = *app.mainWindow().lstProfiles;
-    list.setCurrentRow(1);
-    Q_EMIT list.itemDoubleClicked(list.item(1));
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->lblProfile->text(), QStringLiteral("beta"));
-    EXPECT_EQ(dialog->Username->text(), QStringLiteral("Bee"));
 }
 
 } // namespace
