@@ -84,9 +84,6 @@ TEST_F(HotKeysTest, MenuKeysDoWhatTheirEntriesDo)
         EXPECT_EQ(answer.titles(), QStringList{QStringLiteral("Transparency")});
     }
     EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 0.01);
-    // Keys of entries that do nothing yet stay dead.
-    press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_FALSE(app.popupMenu().mnuColorSchemes->isEnabled());
 }
 
 TEST_F(HotKeysTest, F8HidesTheProfileListAndBringsItBack)
