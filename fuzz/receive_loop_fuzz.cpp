@@ -67,16 +67,24 @@ private:
     QTimer m_modalWatch;
 };
 
+// Made before the first input and never destroyed, like the application.
+ReceivingProfile *profile = nullptr;
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    StartFuzzApplication();
+    profile = new ReceivingProfile;
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    StartFuzzApplication();
-    static ReceivingProfile profile;
     if (size < 1)
         return -1;
     // 0 brings everything in one read; otherwise reads of 1 to 255 bytes.
     const qsizetype readSize = data[0] == 0 ? static_cast<qsizetype>(size) : data[0];
-    profile.feed(InputBytes(data + 1, size - 1), readSize);
+    profile->feed(InputBytes(data + 1, size - 1), readSize);
     return 0;
 }
