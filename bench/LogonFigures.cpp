@@ -60,7 +60,7 @@ void LogonFigures()
         const double hashes = runsPerSecond([&](std::uint32_t serverToken) {
             checksum += static_cast<unsigned char>(doubleHashPassword("secret1", 0x12345678, serverToken).at(0));
         });
-        Figures::pair("hash logons", logons, "logons/s", "bare password proofs", hashes);
+        Figures::pair("hash logons", logons, "per s", "bare password proofs", hashes);
     }
 
     Figures::heading("Full logons with SRP (connect to chat, 127.0.0.1, server proofs included)");
@@ -79,7 +79,7 @@ void LogonFigures()
             checksum += static_cast<unsigned char>(nls_get_M1(*context, B, salt).at(0));
             checksum += nls_check_M2(*context, M2) ? 1 : 0;
         });
-        Figures::pair("SRP logons", logons, "logons/s", "bare client SRP computations", proofs);
+        Figures::pair("SRP logons", logons, "per s", "bare client SRP computations", proofs);
     }
     std::printf("  (checksum %u)\n", checksum);
 }

@@ -62,7 +62,7 @@ void TalkBurstStallFigures()
     stalls.start();
     for (qsizetype at = 0; at < burst.size(); at += kReadSize)
         p.server.send(connection, burst.mid(at, kReadSize));
-    const bool handled = p.server.waitForMessages(connection, answered + 1);
+    const bool handled = WaitUntil([&] { return p.server.messages(connection).size() > answered; }, 600000);
     stalls.stop();
     const double seconds = Figures::seconds(timer);
     const double burstStall = stalls.worstLateness();

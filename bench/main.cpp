@@ -6,16 +6,23 @@
 
 #include <QApplication>
 
+#include <utility>
+
+// Arguments name the parts to run (all when there are none): receive,
+// pane, stall, channel, logon, profiles.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    ReceiveLoopFigures();
-    ChatPaneFigures();
-    TalkBurstStallFigures();
-    ChannelBurstFigures();
-    LogonFigures();
-    ManyProfilesFigures();
+    const std::pair<const char *, void (*)()> parts[] = {
+        {"receive", ReceiveLoopFigures}, {"pane", ChatPaneFigures}, {"stall", TalkBurstStallFigures},
+        {"channel", ChannelBurstFigures}, {"logon", LogonFigures},   {"profiles", ManyProfilesFigures},
+    };
+    const QStringList asked = application.arguments().mid(1);
+    for (const auto &[name, run] : parts) {
+        if (asked.isEmpty() || asked.contains(QLatin1String(name)))
+            run();
+    }
     return 0;
 }

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 constexpr int kChannelUsers = 200;
@@ -82,14 +84,15 @@ protected:
     }
 
     // Runs xdotool on the test's display, serving the test server meanwhile;
-    // its output, or "" when it failed.
-    QString xdotool(const QStringList &arguments, int timeout = 10000)
+    // its output, or nothing when it failed.
+    std::optional<QString> xdotool(const QStringList &arguments, int timeout = 10000)
     {
         QProcess tool;
         tool.setProcessEnvironment(environment());
         tool.start(QStringLiteral("xdotool"), arguments);
-        if (!WaitUntil([&] { return tool.state() == QProcess::NotRunning; }, timeout) || tool.exitCode() != 0)
-            return {};
+        if (!WaitUntil([&] { return tool.state() == QProcess::NotRunning; }, timeout) ||
+            tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+            return std::nullopt;
         return QString::fromLatin1(tool.readAllStandardOutput().trimmed());
     }
 
@@ -139,19 +142,20 @@ TEST_F(ExecutableEndToEnd, LogsOnTakesTheChannelAndSendsWhatIsTyped)
     const QString window = xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
                                     QStringLiteral("--name"), QStringLiteral("^Tarnwell")},
                                    kStartTimeout)
+                               .value_or(QString())
                                .section(QLatin1Char('\n'), 0, 0);
     ASSERT_FALSE(window.isEmpty()) << "no main window appeared";
-    ASSERT_FALSE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}).isNull());
+    ASSERT_TRUE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}));
 
     // F2 connects the profile on screen.
-    xdotool({QStringLiteral("key"), QStringLiteral("F2")});
+    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("F2")}));
     ASSERT_TRUE(server.waitForConnections(1));
     ASSERT_TRUE(WaitUntil([&] { return lastPayload(0x25) == Word(0xE2E); }, kStartTimeout))
         << "the client did not get through logon and the channel";
 
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
-             QStringLiteral("hello from the keyboard")});
-    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+                         QStringLiteral("hello from the keyboard")}));
+    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
     ASSERT_TRUE(WaitUntil([&] { return lastPayload(0x0E) == QByteArray("hello from the keyboard", 24); }))
         << "the typed line did not reach the server";
 
