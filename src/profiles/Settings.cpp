@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 #include "platform/FileHelpers.h"
 #include "platform/IniFile.h"
+#include "platform/PlainFileName.h"
 
 #include <QFile>
 
@@ -53,6 +54,10 @@ QString Settings::profileConfigPath(const QString &profileName) const
 
 QString Settings::schemePath(const QString &schemeName) const
 {
+    // Scheme names come from settings files and dialogs; one that leads out
+    // of the Schemes folder must neither read nor create a file there.
+    if (!IsPlainFileName(schemeName))
+        throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: scheme name ") + schemeName);
     return schemesFolder() + QLatin1Char('/') + schemeName + QStringLiteral(".ini");
 }
 

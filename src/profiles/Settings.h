@@ -16,6 +16,7 @@ public:
     QString schemesFolder() const;
     QString profileFolder(const QString &profileName) const;
     QString profileConfigPath(const QString &profileName) const;
+    // Throws Failure for a name that would lead out of the Schemes folder.
     QString schemePath(const QString &schemeName) const;
 
     QString ReadProfileSetting(const QString &profileName, const QString &section, const QString &key) const;

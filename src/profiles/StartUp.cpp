@@ -7,6 +7,7 @@
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
+#include "update/UpdateCheck.h"
 
 #include <QDir>
 #include <QLabel>
@@ -58,4 +59,5 @@ void StartUp(TarnwellApp &app)
         if (!scheme.isEmpty())
             ApplyScheme(app, scheme);
     }
+    app.updateCheck().start();
 }

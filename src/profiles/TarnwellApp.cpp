@@ -1,5 +1,6 @@
 #include "profiles/TarnwellApp.h"
 
+#include "appearance/Appearance.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "display/frmErrorHandler.h"
@@ -15,6 +16,8 @@
 #include "session/clsConnection.h"
 #include "session/ProfileReplies.h"
 #include "session/frmProfile.h"
+#include "update/UpdateCheck.h"
+#include "update/frmAbout.h"
 
 #include <QTcpSocket>
 #include <QTextDocument>
@@ -40,6 +43,8 @@ TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     // before any profile is loaded, so the welcome line has somewhere to go.
     growSlots(1);
     createControlSet(0);
+    m_appearance = std::make_unique<Appearance>(*this);
+    m_updateCheck = std::make_unique<UpdateCheck>(*this, UpdateServer::configured());
     m_popupMenu = std::make_unique<frmPopupMenu>(*this);
     m_mainWindow = std::make_unique<frmMain>(*this);
 }
@@ -47,9 +52,19 @@ TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
 TarnwellApp::~TarnwellApp()
 {
     // Windows first: they refer to the slots' panes.
+    m_appearance.reset();
+    m_updateCheck.reset();
+    m_aboutWindow.reset();
     m_mainWindow.reset();
     m_errorLog.reset();
     m_profileWindow.reset();
+}
+
+frmAbout &TarnwellApp::aboutWindow()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = std::make_unique<frmAbout>();
+    return *m_aboutWindow;
 }
 
 frmProfile &TarnwellApp::profileWindow()

@@ -11,12 +11,15 @@
 #include <memory>
 #include <vector>
 
+class Appearance;
 class Clock;
 class ConnectionTimers;
 class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
 class frmProfile;
+class frmAbout;
+class UpdateCheck;
 class WinampLink;
 class WmpLink;
 class ITunesLink;
@@ -83,6 +86,13 @@ public:
     // The profile window, created on first use.
     frmProfile &profileWindow();
 
+    // The colour scheme, font and colour picker windows.
+    Appearance &appearance() const { return *m_appearance; }
+    // The version query at start and its notice.
+    UpdateCheck &updateCheck() const { return *m_updateCheck; }
+    // The about window, created on first use.
+    frmAbout &aboutWindow();
+
     // The media players on this machine.
     WinampLink &winamp() const { return *m_winamp; }
     WmpLink &wmp() const { return *m_wmp; }
@@ -99,6 +109,9 @@ private:
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmErrorHandler> m_errorLog;
     std::unique_ptr<frmProfile> m_profileWindow;
+    std::unique_ptr<Appearance> m_appearance;
+    std::unique_ptr<UpdateCheck> m_updateCheck;
+    std::unique_ptr<frmAbout> m_aboutWindow;
     std::unique_ptr<WinampLink> m_winamp;
     std::unique_ptr<WmpLink> m_wmp;
     std::unique_ptr<ITunesLink> m_itunes;

@@ -1,6 +1,9 @@
 #include "profiles/frmMain.h"
 
+#include "appearance/Appearance.h"
+#include "appearance/DisplayFont.h"
 #include "channel/ChannelUserList.h"
+#include "display/BringUp.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
 #include "profiles/ListHoverTips.h"
@@ -10,6 +13,7 @@
 #include "profiles/WindowArt.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
+#include "update/frmAbout.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -53,7 +57,11 @@ constexpr int kMenuLine2X = 9480;
 constexpr int kMenuLineTop = 120;
 constexpr int kMenuLineBottom = 620;
 
+// The window's own colours, until a colour scheme recolours it.
 const Colour kMenuTextColour = Rgb(0xC0FFFF);
+const Colour kProfileTextColour = Rgb(0x00FFFF);
+const Colour kChannelTextColour = Rgb(0xFFFFFF);
+const Colour kInputTextColour = Rgb(0xFFFFFF);
 
 void paintBlack(QWidget &widget, Colour text)
 {
@@ -71,12 +79,11 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(WindowArt::windowIcon());
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPointSizeF(9.75);
-    setFont(windowFont);
+    setFont(DisplayFont(font(), QStringLiteral("Tahoma"), 9.75));
     setAutoFillBackground(false);
     setMouseTracking(true);
     buildControls();
+    showDesignColours();
     placeControls();
     showPane(0);
     frmPopupMenu &menus = m_app.popupMenu();
@@ -84,6 +91,8 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     hotKeys.setAction(HotKey::F2, [&menus] { menus.mnuConnect_Click(); });
     hotKeys.setAction(HotKey::F3, [&menus] { menus.mnuDisconnect_Click(); });
     hotKeys.setAction(HotKey::F5, [&menus] { menus.mnuClear_Click(); });
+    hotKeys.setAction(HotKey::CtrlS, [this] { m_app.appearance().openSkins(); });
+    hotKeys.setAction(HotKey::CtrlN, [this] { m_app.appearance().openFonts(); });
     connect(txtSend, &QLineEdit::returnPressed, this, [this] {
         const QString line = txtSend->text();
         if (line.isEmpty())
@@ -111,11 +120,9 @@ void frmMain::buildControls()
     };
     lblProfiles = label("lblProfiles", {});
     lblProfiles->setAlignment(Qt::AlignCenter);
-    QFont profileFont(QStringLiteral("Tahoma"));
-    profileFont.setPointSizeF(11.25);
+    QFont profileFont = DisplayFont(font(), QStringLiteral("Tahoma"), 11.25);
     profileFont.setBold(true);
     lblProfiles->setFont(profileFont);
-    setTextColour(*lblProfiles, Rgb(0x00FFFF));
 
     lblFile = label("lblFile", QStringLiteral("&File"));
     lblConnection = label("lblConnection", QStringLiteral("&Connection"));
@@ -124,21 +131,19 @@ void frmMain::buildControls()
     lblAbout = label("lblAbout", QStringLiteral("&About"));
     txtSend = new QLineEdit(this);
     txtSend->setObjectName(QStringLiteral("txtSend"));
-    paintBlack(*txtSend, Rgb(0xFFFFFF));
+    paintBlack(*txtSend, kInputTextColour);
     for (QLabel *menuLabel : menuLabels()) {
         menuLabel->setTextFormat(Qt::PlainText);
         menuLabel->setAttribute(Qt::WA_TranslucentBackground);
         // A buddy makes the label underline its access letter instead of
         // showing the ampersand.
         menuLabel->setBuddy(txtSend);
-        setTextColour(*menuLabel, kMenuTextColour);
     }
 
     lblChlInfo = label("lblChlInfo", QStringLiteral("Disconnected [0]"));
     lblChlInfo->setAlignment(Qt::AlignCenter);
     // It shows channel names from the server.
     lblChlInfo->setTextFormat(Qt::PlainText);
-    setTextColour(*lblChlInfo, Rgb(0xFFFFFF));
 
     lstProfiles = new QListWidget(this);
     lstProfiles->setObjectName(QStringLiteral("lstProfiles"));
@@ -227,6 +232,17 @@ void frmMain::setTextColour(QWidget &widget, Colour colour)
     palette.setColor(QPalette::WindowText, colour.toQColor());
     palette.setColor(QPalette::Text, colour.toQColor());
     widget.setPalette(palette);
+}
+
+void frmMain::showDesignColours()
+{
+    lineColours = LineColours{};
+    setTextColour(*txtSend, kInputTextColour);
+    setTextColour(*lblChlInfo, kChannelTextColour);
+    setTextColour(*lblProfiles, kProfileTextColour);
+    for (QLabel *menuLabel : menuLabels())
+        setTextColour(*menuLabel, kMenuTextColour);
+    setBackgroundPicture({});
 }
 
 void frmMain::setBackgroundPicture(const QPixmap &picture)
@@ -322,6 +338,8 @@ void frmMain::onMenuLabelClicked(QLabel *label)
                                            : nullptr;
     if (menu)
         menu->popup(QCursor::pos());
+    else if (label == lblAbout)
+        BringUp(m_app.aboutWindow());
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

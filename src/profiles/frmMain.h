@@ -54,6 +54,8 @@ public:
     };
     LineColours lineColours;
     void setBackgroundPicture(const QPixmap &picture);
+    // The colours the window has without a colour scheme, and no picture.
+    void showDesignColours();
     const QPixmap &backgroundPicture() const { return m_background; }
     QList<QLabel *> menuLabels() const;
     void setTextColour(QWidget &widget, Colour colour);

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QTextDocument>
 
+#include "appearance/Appearance.h"
 #include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
@@ -46,6 +47,10 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuFont = newEntry(mnuFile, "mnuFont", QStringLiteral("Font Customization"), QStringLiteral("Ctrl+N"));
     mnuFilters = newEntry(mnuFile, "mnuFilters", QStringLiteral("Filters"), QStringLiteral("Ctrl+F"));
     mnuIdle = newEntry(mnuFile, "mnuIdle", QStringLiteral("Idle Settings"), QStringLiteral("Ctrl+I"));
+    for (QAction *entry : {mnuColorSchemes, mnuFont})
+        entry->setEnabled(true);
+    connect(mnuColorSchemes, &QAction::triggered, this, [this] { m_app.appearance().openSkins(); });
+    connect(mnuFont, &QAction::triggered, this, [this] { m_app.appearance().openFonts(); });
 
     mnuConnection = newMenu("mnuConnection", QStringLiteral("&Connection"));
     mnuConnectall = newEntry(mnuConnection, "mnuConnectall", QStringLiteral("Connect All"), QStringLiteral("F1"));

@@ -1,5 +1,7 @@
 #include "profiles/modProfiles.h"
 
+#include "appearance/Appearance.h"
+#include "appearance/DisplayFont.h"
 #include "channel/ChannelUserList.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
@@ -53,10 +55,7 @@ Colour schemeColour(TarnwellApp &app, const QString &scheme, const char *key)
 
 void setFont(QWidget &widget, const QString &family, double pointSize)
 {
-    QFont font = widget.font();
-    font.setFamily(family);
-    font.setPointSizeF(pointSize);
-    widget.setFont(font);
+    widget.setFont(DisplayFont(widget.font(), family, pointSize));
 }
 
 } // namespace
@@ -185,6 +184,10 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName)
     if (app.settings().ReadProfileSetting(current, QStringLiteral("Scheme"), QStringLiteral("Default")).isEmpty())
         return;
     frmMain &window = app.mainWindow();
+    if (!app.appearance().acceptSchemeFileName(schemeName)) {
+        window.showDesignColours();
+        return;
+    }
     // Each step stands alone: a colour that is not a number or a missing
     // picture leaves just that part as it was.
     const std::function<void()> steps[] = {
@@ -193,7 +196,9 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName)
             const QString picture =
                 app.settings().ReadSchemeSetting(schemeName, QStringLiteral("Skin"), QStringLiteral("BG Picture"));
             QPixmap background;
-            if (!picture.isEmpty() && !background.load(app.settings().schemesFolder() + QLatin1Char('/') + picture))
+            // A refused picture name leaves the window without a picture.
+            if (!picture.isEmpty() && app.appearance().acceptSchemeFileName(picture) &&
+                !background.load(app.settings().schemesFolder() + QLatin1Char('/') + picture))
                 throw Failure(Failure::FileNotFound, QStringLiteral("File not found: ") + picture);
             window.setBackgroundPicture(background);
         },
@@ -234,14 +239,12 @@ void ApplyProfileFonts(TarnwellApp &app, int index)
         return;
 
     QTextDocument &pane = app.pane(index);
-    QFont paneFont = pane.defaultFont();
-    paneFont.setFamily(chatFont);
-    paneFont.setPointSizeF(size("RichTextBox Size"));
+    const QFont paneFont = DisplayFont(pane.defaultFont(), chatFont, size("RichTextBox Size"));
     pane.setDefaultFont(paneFont);
     QTextCursor everything(&pane);
     everything.select(QTextCursor::Document);
     QTextCharFormat format;
-    format.setFontFamilies({chatFont});
+    format.setFontFamilies(paneFont.families());
     format.setFontPointSize(paneFont.pointSizeF());
     everything.mergeCharFormat(format);
 

@@ -2,6 +2,7 @@
 
 #include "display/frmErrorHandler.h"
 #include "profiles/frmMain.h"
+#include "update/UpdateCheck.h"
 
 #include <QFile>
 #include <QTextEdit>
@@ -9,6 +10,9 @@
 TestApp::TestApp() : clock(QDateTime(QDate(2026, 12, 8), QTime(13, 5, 9)), 5000)
 {
     app = std::make_unique<TarnwellApp>(m_folder.path(), clock);
+    // Whatever update server the build names, tests never reach it; update
+    // tests name their own on this machine.
+    app->updateCheck().setServer({});
 }
 
 void TestApp::writeProfile(const QString &name, const QByteArray &configText) const

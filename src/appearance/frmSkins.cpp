@@ -1,0 +1,218 @@
+#include "appearance/frmSkins.h"
+
+#include "appearance/Appearance.h"
+#include "appearance/ColourField.h"
+#include "appearance/SchemeList.h"
+#include "display/BringUp.h"
+#include "display/ClickableLabel.h"
+#include "platform/Failure.h"
+#include "platform/FileHelpers.h"
+#include "platform/PlainFileName.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/modProfiles.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+void messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, QStringLiteral("Tarnwell"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+frmSkins::frmSkins(TarnwellApp &app) : QWidget(nullptr, Qt::Window), m_app(app)
+{
+    setObjectName(QStringLiteral("frmSkins"));
+    setWindowTitle(QStringLiteral("Color Schemes"));
+    buildControls();
+    connect(lstSkins, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(cmdNew, &QPushButton::clicked, this, &frmSkins::cmdNew_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmSkins::cmdDelete_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmSkins::cmdApply_Click);
+    connect(cmdUse, &QPushButton::clicked, this, &frmSkins::cmdUse_Click);
+}
+
+void frmSkins::buildControls()
+{
+    lstSkins = new QListWidget(this);
+    lstSkins->setObjectName(QStringLiteral("lstSkins"));
+    const auto button = [this](const char *name, const QString &caption) {
+        auto *control = new QPushButton(caption, this);
+        control->setObjectName(QString::fromLatin1(name));
+        return control;
+    };
+    cmdNew = button("cmdNew", QStringLiteral("&New"));
+    cmdDelete = button("cmdDelete", QStringLiteral("&Delete"));
+    cmdApply = button("cmdApply", QStringLiteral("&Apply"));
+    cmdUse = button("cmdUse", QStringLiteral("&Use"));
+    txtBotBG = new QLineEdit(this);
+    txtBotBG->setObjectName(QStringLiteral("txtBotBG"));
+
+    auto *fieldsGrid = new QGridLayout;
+    for (std::size_t i = 0; i < kSchemeColours.size(); ++i) {
+        const SchemeColourKey &key = kSchemeColours[i];
+        const int row = static_cast<int>(i);
+        colourFields[i] = new ColourField(key.field, this);
+        const QByteArray name = "lblPick" + QByteArray::number(key.pick);
+        auto *pickLabel = new ClickableLabel(name.constData(), QStringLiteral("Pick"), this);
+        connect(pickLabel, &ClickableLabel::clicked, this, [this, pick = key.pick] { this->pick(pick); });
+        pickLabels[static_cast<std::size_t>(key.pick)] = pickLabel;
+        fieldsGrid->addWidget(new QLabel(QString::fromLatin1(key.target), this), row, 0);
+        fieldsGrid->addWidget(colourFields[i], row, 1);
+        fieldsGrid->addWidget(pickLabel, row, 2);
+    }
+    const int pictureRow = static_cast<int>(kSchemeColours.size());
+    fieldsGrid->addWidget(new QLabel(QStringLiteral("BG Picture"), this), pictureRow, 0);
+    fieldsGrid->addWidget(txtBotBG, pictureRow, 1, 1, 2);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *control : {cmdNew, cmdDelete, cmdApply, cmdUse})
+        buttons->addWidget(control);
+    auto *left = new QVBoxLayout;
+    left->addWidget(lstSkins);
+    left->addLayout(buttons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(fieldsGrid);
+}
+
+void frmSkins::open()
+{
+    if (!isVisible())
+        Form_Load();
+    BringUp(*this);
+}
+
+void frmSkins::Form_Load()
+{
+    const QSignalBlocker quiet(lstSkins);
+    lstSkins->clear();
+    m_app.guard("Form_Load()", "frmSkins", [this] {
+        lstSkins->addItems(ListSchemes(m_app.settings().schemesFolder()));
+        lstSkins->setCurrentRow(0);
+    });
+    showSelected();
+}
+
+void frmSkins::showSelected()
+{
+    const QListWidgetItem *selected = lstSkins->currentItem();
+    if (!selected)
+        return;
+    SchemeFields shown = fields();
+    ReadSchemeFields(m_app.settings(), selected->text(), shown);
+    showFields(shown);
+    setWindowTitle(QStringLiteral("Color Schemes (") + selected->text() + QLatin1Char(')'));
+}
+
+QString frmSkins::selectedName() const
+{
+    const QListWidgetItem *selected = lstSkins->currentItem();
+    if (!selected)
+        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
+    return selected->text();
+}
+
+void frmSkins::cmdNew_Click()
+{
+    const QString name = QInputDialog::getText(this, QStringLiteral("Create a Color Scheme"),
+                                               QStringLiteral("What is the name of the color scheme you wish to create?"));
+    if (name.isEmpty()) {
+        messageBox(this, QMessageBox::Information, QStringLiteral("The name of the skin cannot be blank, please try again."));
+        return;
+    }
+    if (!lstSkins->findItems(name, Qt::MatchFixedString).isEmpty()) {
+        messageBox(this, QMessageBox::Critical, QStringLiteral("That skin already exists!"));
+        return;
+    }
+    if (!IsPlainFileName(name)) {
+        messageBox(this, QMessageBox::Information,
+                   QStringLiteral("The name of the skin cannot hold \\, /, .. or control characters, please try again."));
+        return;
+    }
+    m_app.guard("cmdNew_Click", "frmSkins", [&] {
+        const QString path = m_app.settings().schemePath(name);
+        if (!FileExists(path))
+            CreateTextFile(path);
+        const QSignalBlocker quiet(lstSkins);
+        lstSkins->addItem(name);
+    });
+}
+
+void frmSkins::cmdDelete_Click()
+{
+    m_app.guard("cmdDelete_Click", "frmSkins", [this] {
+        if (lstSkins->count() == 0)
+            return;
+        const QString path = m_app.settings().schemePath(selectedName());
+        if (!QFile::remove(path))
+            throw Failure(Failure::FileNotFound, QStringLiteral("File not found: ") + path);
+        delete lstSkins->takeItem(lstSkins->currentRow());
+    });
+}
+
+void frmSkins::cmdApply_Click()
+{
+    m_app.guard("cmdApply_Click", "frmSkins",
+                [this] { WriteSchemeFields(m_app.settings(), selectedName(), fields()); });
+}
+
+void frmSkins::cmdUse_Click()
+{
+    m_app.guard("cmdUse_Click", "frmSkins", [this] {
+        if (lstSkins->count() == 0)
+            return;
+        const QString name = selectedName();
+        ProfileRecord &profile = m_app.record(m_app.CurrentProfile);
+        m_app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Scheme"), QStringLiteral("Default"), name);
+        ApplyScheme(m_app, name);
+        profile.Scheme = name;
+    });
+}
+
+void frmSkins::pick(int n)
+{
+    for (const SchemeColourKey &key : kSchemeColours) {
+        if (key.pick == n) {
+            m_app.appearance().openColourPicker(QString::fromLatin1(key.target));
+            return;
+        }
+    }
+}
+
+ColourField *frmSkins::fieldForTarget(const QString &target) const
+{
+    for (std::size_t i = 0; i < kSchemeColours.size(); ++i) {
+        if (target == QLatin1String(kSchemeColours[i].target))
+            return colourFields[i];
+    }
+    return nullptr;
+}
+
+SchemeFields frmSkins::fields() const
+{
+    SchemeFields values;
+    values.picture = txtBotBG->text();
+    for (std::size_t i = 0; i < kSchemeColours.size(); ++i)
+        values.colours[i] = colourFields[i]->colour();
+    return values;
+}
+
+void frmSkins::showFields(const SchemeFields &values)
+{
+    txtBotBG->setText(values.picture);
+    for (std::size_t i = 0; i < kSchemeColours.size(); ++i)
+        colourFields[i]->setColour(values.colours[i]);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+class ClickableLabel;
+
+// The about window: the program's name, what it is, and who made it.
+class frmAbout : public QWidget {
+    Q_OBJECT
+public:
+    frmAbout();
+
+    ClickableLabel *lblClose;
+};
