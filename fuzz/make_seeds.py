@@ -116,7 +116,21 @@ def ini_seeds():
     write('ini_reader_fuzz', 'spaces_and_case', b' [ login ] \n  PASSWORD  =  spaced value  \n[login]\nserver=x\n')
 
 
+def update_reply_seeds():
+    head = b'\r\n'.join([b'HTTP/1.1 200 OK', b'Date: Tue, 08 Dec 2026 13:05:09 GMT', b'Server: Apache',
+                         b'Last-Modified: Mon, 07 Dec 2026 10:00:00 GMT', b'ETag: "5-1a2b"', b'Accept-Ranges: bytes',
+                         b'Content-Length: 5', b'Connection: close', b'Content-Type: text/plain', b'']) + b'\r\n'
+    # The first byte is 1 when the server has closed the connection.
+    write('update_reply_fuzz', 'newer_closed', b'\x01' + head + b'1.1.3')
+    write('update_reply_fuzz', 'newer_line', b'\x00' + head + b'1.1.3\r\n')
+    write('update_reply_fuzz', 'same', b'\x01' + head + b'1.1.2')
+    write('update_reply_fuzz', 'older', b'\x01' + head + b'1.0.9\r\n')
+    write('update_reply_fuzz', 'headers_only', b'\x00' + head)
+    write('update_reply_fuzz', 'not_found', b'\x01HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n')
+
+
 receive_loop_seeds()
+update_reply_seeds()
 chat_event_seeds()
 statstring_seeds()
 ini_seeds()
