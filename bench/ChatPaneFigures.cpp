@@ -3,6 +3,7 @@
 // bare QTextCursor into a visible QTextEdit.
 #include "BareChatPane.h"
 #include "Figures.h"
+#include "InChat.h"
 #include "Sections.h"
 
 #include "packet/PacketReceiver.h"
@@ -68,12 +69,8 @@ void ChatPaneFigures()
     Figures::goal(QStringLiteral("AddChat at least as fast as the bare QTextEdit"), addChat >= bare);
 
     Figures::heading("10,000 talk events through the receive loop, pane on screen");
-    if (p.connect(0) < 0)
+    if (ConnectInChat(p) < 0)
         return Figures::goal(QStringLiteral("connect to the local test server"), false);
-    ProfileRecord &record = app.record(0);
-    record.Username = record.AccountName = QStringLiteral("probe");
-    record.CurrentChannel = QStringLiteral("Bench");
-    record.EnterChatTick = app.clock().tickCount();
     QByteArray events;
     for (int line = 0; line < kTalkEvents; ++line)
         events += ChatEventMessage(0x05, 0, 30, talker(line).toLatin1(), talkText(line).toLatin1());

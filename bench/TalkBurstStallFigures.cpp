@@ -2,6 +2,7 @@
 // arrives over the socket in 64 KiB writes, beside the same timer's worst
 // lateness on an idle loop of the same length.
 #include "Figures.h"
+#include "InChat.h"
 #include "Sections.h"
 #include "StallMeter.h"
 
@@ -40,13 +41,9 @@ void TalkBurstStallFigures()
     p.startUp(1);
     TarnwellApp &app = p.app();
     app.mainWindow().show();
-    const int connection = p.connect(0);
+    const int connection = ConnectInChat(p);
     if (connection < 0)
         return Figures::goal(QStringLiteral("connect to the local test server"), false);
-    ProfileRecord &record = app.record(0);
-    record.Username = record.AccountName = QStringLiteral("probe");
-    record.CurrentChannel = QStringLiteral("Bench");
-    record.EnterChatTick = app.clock().tickCount();
 
     QByteArray burst;
     for (int line = 0; line < kTalkEvents; ++line)

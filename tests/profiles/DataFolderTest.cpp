@@ -13,6 +13,15 @@ namespace {
 
 const QString kNotice = QStringLiteral("The program folder cannot be written to, so profiles and schemes are kept in ");
 
+// No one, an administrator included, can make a file in a folder whose path
+// runs through a file: such a path stands for a folder that cannot be
+// written.
+bool makeFile(const QString &path, const QByteArray &content = {})
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 TEST(DataFolder, AWritableProgramFolderStaysPortableAndLeavesNothingBehind)
 {
     QTemporaryDir program;
@@ -26,18 +35,11 @@ TEST(DataFolder, AWritableProgramFolderStaysPortableAndLeavesNothingBehind)
 
 TEST(DataFolder, AnInstalledCopyKeepsTheSameLayoutInTheUserFolderAndSaysSoOnce)
 {
-    // No one, an administrator included, can make a file in a folder whose
-    // path runs through a file.
     QTemporaryDir scratch;
-    QFile blocker(scratch.filePath(QStringLiteral("usr")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(makeFile(scratch.filePath(QStringLiteral("usr"))));
     const QString user = scratch.filePath(QStringLiteral("home/.local/share/Tarnwell"));
     ASSERT_TRUE(QDir().mkpath(user + QStringLiteral("/Profiles/Solo")));
-    QFile config(user + QStringLiteral("/Profiles/Solo/Config.ini"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write("[Login]\r\nUsername=Solo\r\n");
-    config.close();
+    ASSERT_TRUE(makeFile(user + QStringLiteral("/Profiles/Solo/Config.ini"), "[Login]\r\nUsername=Solo\r\n"));
 
     const DataFolder folder = DataFolder::choose(scratch.filePath(QStringLiteral("usr/bin")), user);
     EXPECT_EQ(folder.path(), user);
@@ -57,9 +59,7 @@ TEST(DataFolder, AnInstalledCopyKeepsTheSameLayoutInTheUserFolderAndSaysSoOnce)
 TEST(DataFolder, WhenNeitherCanBeWrittenTheProgramFolderStays)
 {
     QTemporaryDir scratch;
-    QFile blocker(scratch.filePath(QStringLiteral("file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(makeFile(scratch.filePath(QStringLiteral("file"))));
     const QString program = scratch.filePath(QStringLiteral("file/bin"));
     const DataFolder folder = DataFolder::choose(program, scratch.filePath(QStringLiteral("file/home")));
     EXPECT_EQ(folder.path(), program);
