@@ -35,17 +35,13 @@ QImage drawGradient()
 
 Colour frmColorPicker::gradientColour(int x, int y)
 {
-    const int column = x % kBand;
-    const int rise = 4 * column;
-    const int fall = 255 - 4 * column;
-    struct Components {
-        int red, green;
-    };
-    static constexpr int kFull = 255;
-    const Components bands[] = {{rise, 0}, {kFull, rise}, {fall, kFull}, {0, fall}};
-    const Components &band = bands[std::clamp(x / kBand, 0, 3)];
+    const int rise = 4 * (x % kBand);
+    const int fall = 255 - rise;
+    // Red and green of each band; blue grows with the row.
+    const int bands[4][2] = {{rise, 0}, {255, rise}, {fall, 255}, {0, fall}};
+    const int *band = bands[std::clamp(x / kBand, 0, 3)];
     const auto component = [](int value) { return static_cast<quint32>(std::clamp(value, 0, 255)); };
-    return Colour{component(band.red) | component(band.green) << 8 | component(2 * y) << 16};
+    return Colour{component(band[0]) | component(band[1]) << 8 | component(2 * y) << 16};
 }
 
 frmColorPicker::frmColorPicker(Appearance &appearance)

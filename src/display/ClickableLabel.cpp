@@ -7,6 +7,9 @@ ClickableLabel::ClickableLabel(const char *name, const QString &caption, QWidget
     setObjectName(QString::fromLatin1(name));
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
+    QFont link = font();
+    link.setUnderline(true);
+    setFont(link);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

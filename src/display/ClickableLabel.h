@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label that acts as a button: a left click on it emits clicked(). The
-// small windows use such labels for their links and Close captions.
+// A label that acts as a button, underlined as links are: a left click on it
+// emits clicked(). The small windows use such labels for their links and
+// Close captions.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:

@@ -29,9 +29,6 @@ frmUpdate::frmUpdate(QUrl downloadAddress)
     setWindowTitle(QStringLiteral("Time for an Update!"));
     lblCurrent->setObjectName(QStringLiteral("lblCurrent"));
     lblYour->setObjectName(QStringLiteral("lblYour"));
-    QFont link = lblDownload->font();
-    link.setUnderline(true);
-    lblDownload->setFont(link);
 
     QLabel *heading = plainLabel(QStringLiteral("Time for an Update!"), this);
     QFont bold = heading->font();
