@@ -155,6 +155,6 @@ QString DescribeDiablo2(const QString &statstring)
         text += u" in act "_s + progress->act;
     text += u" on realm "_s + character.realm;
     if (expansionCharacter)
-        text += u" (Expansion"_s;
+        text += u" (Expansion)"_s;
     return text;
 }
