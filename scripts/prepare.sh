@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$1; shift
 
-packages=(g++ make cmake pkg-config qt6-base-dev libssl-dev libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core)
+packages=(g++ clang libfuzzer-14-dev make cmake pkg-config qt6-base-dev libssl-dev libgtest-dev libgmock-dev
+          xvfb xauth xdotool fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,8 +1,10 @@
 #include "platform/Clock.h"
+#include "profiles/DataFolder.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char **argv)
 {
@@ -12,11 +14,14 @@ int main(int argc, char **argv)
     // question does.
     application.setQuitOnLastWindowClosed(false);
 
+    const DataFolder folder = DataFolder::choose(QCoreApplication::applicationDirPath(),
+                                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     SystemClock clock;
-    TarnwellApp app(QCoreApplication::applicationDirPath(), clock);
+    TarnwellApp app(folder.path(), clock);
     frmMain &window = app.mainWindow();
     QObject::connect(&window, &frmMain::exitConfirmed, &application, &QCoreApplication::quit);
     window.Form_Load();
+    folder.announce(app);
     window.showForTyping();
     return application.exec();
 }

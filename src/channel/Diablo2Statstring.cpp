@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Failure.h"
+#include "platform/WireText.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -49,8 +50,11 @@ Character SplitCharacter(const QString &statstring)
     if (nameEnd < 0)
         throw Failure(Failure::ProtocolData,
             u"Diablo II statstring \"%1\" lacks the commas after realm and character name"_s.arg(statstring));
-    Character character{statstring.mid(4, realmEnd - 4), statstring.mid(realmEnd + 1, nameEnd - realmEnd - 1),
-        Cp1252::encode(statstring.mid(nameEnd + 1))};
+    // The statstring keeps the bytes the server sent; realm and name are
+    // read as UTF-8 where they are that.
+    const auto shown = [](const QString &part) { return WireText::decode(Cp1252::encode(part)); };
+    Character character{shown(statstring.mid(4, realmEnd - 4)),
+        shown(statstring.mid(realmEnd + 1, nameEnd - realmEnd - 1)), Cp1252::encode(statstring.mid(nameEnd + 1))};
     if (character.data.size() < kRequiredDataBytes)
         throw Failure(Failure::ProtocolData,
             u"Diablo II statstring carries %1 bytes of character data, %2 are needed"_s.arg(character.data.size())
@@ -151,6 +155,6 @@ QString DescribeDiablo2(const QString &statstring)
         text += u" in act "_s + progress->act;
     text += u" on realm "_s + character.realm;
     if (expansionCharacter)
-        text += u" (Expansion"_s;
+        text += u" (Expansion)"_s;
     return text;
 }

@@ -186,8 +186,11 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     // profile itself just before it is listed: only the store takes those.
     users.ModifyUser(event.username, event.flags, event.ping, event.text);
     const int row = IsDisplayed() ? app().mainWindow().lstChannelUsers->rowWithText(u" "_s + event.username) : 0;
-    if (row > 0)
-        AddUser(index, event.username, event.flags, event.ping, event.text, tick, row);
+    // The update rarely carries a statstring: the row is rebuilt from what
+    // the store holds, so it keeps its product and its user's uptime.
+    if (row > 0 && users.HasUser(event.username))
+        AddUser(index, event.username, users.GetFlags(event.username), users.GetLatency(event.username),
+                users.GetStatstring(event.username), users.GetUptime(event.username), row);
 }
 
 void clsBNCS::Emote(const ChatEvent &event)

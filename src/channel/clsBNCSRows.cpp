@@ -20,9 +20,20 @@ namespace {
 constexpr int kNameColumn = 0;
 constexpr int kLatencyColumn = 1;
 
+// Marks the rows of the group of representatives and operators on top.
+constexpr int kTopGroupRole = Qt::UserRole + 1;
+
 QString RowText(const QString &username)
 {
     return u" "_s + username;
+}
+
+int TopGroupSize(const ChannelUserList &list)
+{
+    int size = 0;
+    while (size < list.rowCount() && list.rowItem(size + 1)->data(kNameColumn, kTopGroupRole).toBool())
+        ++size;
+    return size;
 }
 
 } // namespace
@@ -39,11 +50,14 @@ void clsBNCS::AddUser(qint16 profileIndex, const QString &username, quint32 flag
         RemoveUser(profileIndex, username);
         QTreeWidgetItem *row = nullptr;
         if (!UserFlag::IsListedOnTop(flags)) {
-            row = list.insertRow(varIndex, RowText(username));
+            // A row rebuilt in place stays below the group on top, so an
+            // operator who loses the flag moves below the remaining ones.
+            row = list.insertRow(varIndex == 0 ? 0 : qMax(varIndex, TopGroupSize(list) + 1), RowText(username));
             row->setIcon(kNameColumn, icons.image(GetClientIcon(statString, flags)));
             row->setForeground(kNameColumn, Rgb(0xFFFFFF).toQColor());
         } else {
             row = list.insertRow(1, RowText(username));
+            row->setData(kNameColumn, kTopGroupRole, true);
             row->setIcon(kNameColumn, icons.image(ClientIcon::Operator));
             row->setForeground(kNameColumn, Rgb(0x77B1BB).toQColor());
         }

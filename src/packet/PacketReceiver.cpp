@@ -14,6 +14,9 @@ void PacketReceiver::DataArrival(const QByteArray &bytes)
         return;
     m_dispatching = true;
     const auto loopEnded = qScopeGuard([this] { m_dispatching = false; });
+    const clsConnection &connection = app().connection(ProfileIndex());
+    const quint32 attempt = connection.attempt();
+    const bool live = connection.isCurrentAttempt(attempt);
 
     while (m_buffer.size() >= ReceiveBuffer::kHeaderLength) {
         const qint16 length = m_buffer.declaredLength();
@@ -30,6 +33,12 @@ void PacketReceiver::DataArrival(const QByteArray &bytes)
         // The message leaves the buffer before its handler runs, so a handler
         // that disconnects or reconnects never sees it again.
         HandleMessage(m_buffer.take(length));
+        // A message that ended the connection leaves the rest of the read
+        // to a dead one: nothing of it is handled.
+        if (live && !connection.isCurrentAttempt(attempt)) {
+            m_buffer.clear();
+            break;
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 #include "packet/clsDataBuffer.h"
 
-#include "platform/Cp1252.h"
 #include "platform/Failure.h"
+#include "platform/WireText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -75,7 +75,9 @@ QByteArray clsDataBuffer::ReadCString(const QByteArray &source)
 
 QString clsDataBuffer::ReadCStringText(const QByteArray &source)
 {
-    return Cp1252::decode(ReadCString(source));
+    // UTF-8 where the text is valid UTF-8 and not plain ASCII, else
+    // Windows-1252.
+    return WireText::decode(ReadCString(source));
 }
 
 qint16 clsDataBuffer::ExtractInt16(const QByteArray &bytes)

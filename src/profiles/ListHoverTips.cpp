@@ -61,7 +61,13 @@ void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
         ChannelUserList &list = *m_window.lstChannelUsers;
         const int row = list.rowAt(point);
         QTreeWidgetItem *item = row > 0 ? list.rowItem(row) : nullptr;
-        if (!reachedNewRow(HoverUserRow, m_hoverUserText, row, item ? item->text(0) : QString()))
+        const int before = HoverUserRow;
+        const bool newTip = reachedNewRow(HoverUserRow, m_hoverUserText, row, item ? item->text(0) : QString());
+        // The shared tip no longer shows the profile list's row: coming back
+        // to that row must build its tip again.
+        if (HoverUserRow != before || newTip)
+            HoverProfileRow = 0;
+        if (!newTip)
             return;
         const QString name = StripFirstChar(item->text(0));
         const clsUsers &users = m_app.users(m_app.CurrentProfile);
@@ -81,7 +87,12 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
         QListWidget &list = *m_window.lstProfiles;
         const int row = list.indexAt(point).row() + 1;
         QListWidgetItem *item = list.item(row - 1);
-        if (!reachedNewRow(HoverProfileRow, m_hoverProfileText, row, item ? item->text() : QString()))
+        const int before = HoverProfileRow;
+        const bool newTip = reachedNewRow(HoverProfileRow, m_hoverProfileText, row, item ? item->text() : QString());
+        // Likewise the user list's row.
+        if (HoverProfileRow != before || newTip)
+            HoverUserRow = 0;
+        if (!newTip)
             return;
         QString tag = u"Not connected."_s;
         for (int index = 0; index < m_app.slotCount(); ++index) {

@@ -127,6 +127,8 @@ void frmMain::buildControls()
     auto label = [this](const char *name, const QString &caption) {
         auto *control = new QLabel(caption, this);
         control->setObjectName(QString::fromLatin1(name));
+        // Labels show names from the server and from folders: never markup.
+        control->setTextFormat(Qt::PlainText);
         control->setMouseTracking(true);
         control->installEventFilter(this);
         return control;
@@ -146,7 +148,6 @@ void frmMain::buildControls()
     txtSend->setObjectName(QStringLiteral("txtSend"));
     paintBlack(*txtSend, kInputTextColour);
     for (QLabel *menuLabel : menuLabels()) {
-        menuLabel->setTextFormat(Qt::PlainText);
         menuLabel->setAttribute(Qt::WA_TranslucentBackground);
         // A buddy makes the label underline its access letter instead of
         // showing the ampersand.
@@ -155,8 +156,6 @@ void frmMain::buildControls()
 
     lblChlInfo = label("lblChlInfo", QStringLiteral("Disconnected [0]"));
     lblChlInfo->setAlignment(Qt::AlignCenter);
-    // It shows channel names from the server.
-    lblChlInfo->setTextFormat(Qt::PlainText);
 
     lstProfiles = new QListWidget(this);
     lstProfiles->setObjectName(QStringLiteral("lstProfiles"));

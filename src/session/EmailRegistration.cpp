@@ -8,9 +8,25 @@
 #include "session/ReplyReader.h"
 #include "session/clsConnection.h"
 
+namespace {
+
+const QString kRegistration = QStringLiteral("Registration");
+const QString kDisabled = QStringLiteral("Disabled");
+
+// "Change" and "Retrieve" ask once: asking again on every reconnection would
+// send the user a reset e-mail each time. The mode becomes "Disabled", in the
+// settings file and in memory.
+void RegistrationRequestSent(TarnwellApp &app, ProfileRecord &profile)
+{
+    app.settings().WriteProfileSetting(profile.Name, kRegistration, QStringLiteral("Mode"), kDisabled);
+    profile.Mode = kDisabled;
+}
+
+} // namespace
+
 void clsConnection::SendRegistrationRequests()
 {
-    const ProfileRecord &profile = app().record(ProfileIndex());
+    ProfileRecord &profile = app().record(ProfileIndex());
     if (profile.Mode == QLatin1String("Change") && !profile.Email.isEmpty() && !profile.NewEmail.isEmpty()) {
         Chat(Rgb(0x8FA685), QStringLiteral("Sent request for switching e-mails of this account."));
         clsDataWriter writer;
@@ -18,6 +34,7 @@ void clsConnection::SendRegistrationRequests()
         writer.InsertCStringText(profile.Email);
         writer.InsertCStringText(profile.NewEmail);
         SendPacket(0x5B, writer.buffer);
+        RegistrationRequestSent(app(), profile);
     }
     if (profile.Mode == QLatin1String("Retrieve") && !profile.Email.isEmpty()) {
         Chat(Rgb(0x8FA685), QStringLiteral("Sent request for retrieving the password of this account."));
@@ -25,6 +42,7 @@ void clsConnection::SendRegistrationRequests()
         writer.InsertCStringText(profile.Username);
         writer.InsertCStringText(profile.Email);
         SendPacket(0x5A, writer.buffer);
+        RegistrationRequestSent(app(), profile);
     }
 }
 
@@ -51,8 +69,8 @@ void clsConnection::Send0x59(const QString &email)
     SendPacket(0x59, writer.buffer);
     Chat(Rgb(0x8FA685), QStringLiteral("Your account has been registered to the email: ") + email);
     // Only the setting changes: a second request in this run registers again.
-    app().settings().WriteProfileSetting(app().record(ProfileIndex()).Name, QStringLiteral("Registration"),
-                                         QStringLiteral("Mode"), QStringLiteral("Disabled"));
+    app().settings().WriteProfileSetting(app().record(ProfileIndex()).Name, kRegistration, QStringLiteral("Mode"),
+                                         kDisabled);
 }
 
 void clsConnection::Receive0x5A(clsDataBuffer &message)

@@ -3,14 +3,12 @@
 #include "packet/clsDataBuffer.h"
 #include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
 #include "session/ProfileKeys.h"
 #include "session/clsConnection.h"
 #include "session/frmProfile.h"
 #include "session/modParseKeys.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTextEdit>
 
@@ -61,10 +59,10 @@ void Recieve0x26(TarnwellApp &app, int profileIndex, clsDataBuffer &message)
 void ShowAccountKeys(TarnwellApp &app, int profileIndex, const QByteArray &message)
 {
     const QStringList values = ProfileKeys::replyValues(message.mid(kValuesOffset), ProfileKeys::kAccountKeyCount);
+    // A box here would hold every connection still behind its event loop,
+    // once for each such reply: the chat says it instead.
     if (values.size() < ProfileKeys::kAccountKeyCount) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tarnwell"), QStringLiteral("Error: Not enough profile keys??"),
-                        QMessageBox::Ok, &app.mainWindow());
-        box.exec();
+        app.AddChat(profileIndex, {Rgb(0xBD3D3D), QStringLiteral("Error: Not enough profile keys??")});
         return;
     }
     const QString &created = values[6];

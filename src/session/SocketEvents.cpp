@@ -1,5 +1,6 @@
 #include "session/SocketEvents.h"
 
+#include "platform/PeerResetProbe.h"
 #include "profiles/TarnwellApp.h"
 #include "session/ConnectionTimers.h"
 #include "session/SocketErrorNumbers.h"
@@ -34,9 +35,14 @@ void WireSocketEvents(TarnwellApp &app, int profileIndex)
     });
     QObject::connect(&socket, &QTcpSocket::readyRead, &app,
                      [=, &app] { later([&app, profileIndex] { sckBNET_DataArrival(app, profileIndex); }); });
+    // Asked at once: by the time the queued handler runs, the connection is gone.
+    auto *resetProbe = new PeerResetProbe(socket);
     QObject::connect(&socket, &QTcpSocket::errorOccurred, &app, [=, &app](QAbstractSocket::SocketError error) {
-        later([&app, profileIndex, error] {
-            if (error == QAbstractSocket::RemoteHostClosedError) {
+        // A reset by the peer is reported like a polite close, but it is a
+        // failure (a crashed server, a dropped route) and reconnects.
+        const bool reset = error == QAbstractSocket::RemoteHostClosedError && resetProbe->endedByReset();
+        later([&app, profileIndex, error, reset] {
+            if (error == QAbstractSocket::RemoteHostClosedError && !reset) {
                 sckBNET_Close(app, profileIndex);
                 return;
             }

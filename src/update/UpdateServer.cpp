@@ -1,5 +1,7 @@
 #include "update/UpdateServer.h"
 
+#include "update/UpdateServerConfig.h"
+
 UpdateServer UpdateServer::configured()
 {
     return {QStringLiteral(TARNWELL_UPDATE_HOST), static_cast<quint16>(TARNWELL_UPDATE_PORT)};

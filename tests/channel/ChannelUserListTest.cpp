@@ -61,6 +61,28 @@ TEST_F(ChannelUserListTest, RowsCarryClientAndLatencyImagesAndTheirStatusColour)
     EXPECT_EQ(colourOf(1), QColor(0x00FFFFu));
 }
 
+TEST_F(ChannelUserListTest, AFlagUpdateRebuildsTheRowFromTheStoredUser)
+{
+    for (const QByteArray name : {"Op1", "Op2"})
+        event(ShowUser, 0x02, 10, name, kStarcraftStats);
+    for (const QByteArray name : {"Bob", "Cid"})
+        event(ShowUser, 0, 10, name, kStarcraftStats);
+    ASSERT_EQ(rowTexts(), (QStringList{" Op2", " Op1", " Bob", " Cid"}));
+    test.clock.advance(60000);
+    // Updates such as these after "/ignore" or a lost flag carry no statstring.
+    event(FlagsUpdate, 0, 10, "Bob", {});
+    event(FlagsUpdate, 0x20, 10, "Cid", {});
+    event(FlagsUpdate, 0, 10, "Op2", {});
+    EXPECT_EQ(rowTexts(), (QStringList{" Op1", " Op2", " Bob", " Cid"}));
+    const struct {
+        int row;
+        int icon;
+    } rows[] = {{2, 5}, {3, 5}, {4, 13}};
+    for (const auto &each : rows)
+        EXPECT_EQ(imageOf(each.row, 0), image(each.icon)) << "row " << each.row;
+    EXPECT_TRUE(list.rowItem(3)->data(0, Qt::UserRole).toString().endsWith(QStringLiteral("Uptime: 1 min and 0 secs")));
+}
+
 TEST_F(ChannelUserListTest, RowsOfAProfileBehindTheScreenAreNeverMade)
 {
     clsBNCS &beta = app.bncs(kBeta);

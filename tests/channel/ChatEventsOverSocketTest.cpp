@@ -51,6 +51,18 @@ protected:
     }
 };
 
+TEST_F(ChatEventsOverSocketTest, NamesChannelsAndChatAreReadAsUtf8WhereTheyAreThat)
+{
+    send(0, Channel, 0, "probe", QString::fromUtf8("Кафе").toUtf8());
+    send(0, Talk, 0, QString::fromUtf8("Ёжик").toUtf8(), QString::fromUtf8("你好 😀").toUtf8());
+    send(0, Talk, 0, "old", "na\xEFve");
+    ASSERT_TRUE(waitForLine(0, QStringLiteral("old: na\u00EFve")));
+    const QStringList lines = p.chatLines(0);
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("Joined channel Кафе (private)")));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёжик: 你好 😀")));
+    EXPECT_EQ(app.record(0).CurrentChannel, QString::fromUtf8("Кафе"));
+}
+
 TEST_F(ChatEventsOverSocketTest, AServersChannelEntryInOneReadListsTheProfileWithoutFailures)
 {
     // What a real server sends on entering an empty channel.

@@ -53,10 +53,10 @@ TEST(DescribeDiablo2, DescribesAnExpansionCharacter)
 {
     EXPECT_EQ(DescribeStatstring(Diablo2Statstring(u"PX2DR,N,"_s, {})),
         u"Diablo II Lord of Destruction: Slayer N, a level 85 ladder Sorceress in act 2 (Nightmare) on realm R "
-        u"(Expansion"_s);
+        u"(Expansion)"_s);
     EXPECT_EQ(DescribeStatstring(Diablo2Statstring(
                   u"PX2DUSEast,Grim,"_s, {.classByte = 5, .level = 99, .flags = 0x24, .act = 158, .ladder = 255})),
-        u"Diablo II Lord of Destruction: Guardian Grim, a hardcore level 99 Barbarian on realm USEast (Expansion"_s);
+        u"Diablo II Lord of Destruction: Guardian Grim, a hardcore level 99 Barbarian on realm USEast (Expansion)"_s);
 }
 
 TEST(DescribeDiablo2, DescribesAClassicCharacter)
@@ -76,7 +76,7 @@ TEST(DescribeDiablo2, ClassicActsAndTitlesApplyToClassicCharactersOfTheExpansion
     EXPECT_EQ(DescribeStatstring(Diablo2Statstring(u"PX2DR,N,"_s, classicOnExpansion)),
         u"Diablo II Lord of Destruction: Dame N, a level 40 Assassin in act 1 (Nightmare) on realm R"_s);
     EXPECT_EQ(DescribeStatstring(Diablo2Statstring(u"VD2DR,N,"_s, {.classByte = 3, .flags = 0x20, .act = 136})),
-        u"Diablo II: Sir N, a level 85 ladder Necromancer in act 1 (Nightmare) on realm R (Expansion"_s)
+        u"Diablo II: Sir N, a level 85 ladder Necromancer in act 1 (Nightmare) on realm R (Expansion)"_s)
         << "a classic product reads the act byte the classic way";
 }
 
@@ -90,18 +90,18 @@ TEST(DescribeDiablo2, ActBytesMapToActsAndTitles)
         QString description; // after the header
     };
     const QList<Case> cases = {
-        {u"PX2D"_s, 0x20, 5, 136, u"N, a level 1 Barbarian in act 5 (Normal) on realm R (Expansion"_s},
+        {u"PX2D"_s, 0x20, 5, 136, u"N, a level 1 Barbarian in act 5 (Normal) on realm R (Expansion)"_s},
         {u"PX2D"_s, 0x24, 5, 138,
-            u"Destroyer N, a hardcore level 1 Barbarian in act 1 (Nightmare) on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x20, 5, 146, u"Slayer N, a level 1 Barbarian in act 5 (Nightmare) on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x24, 5, 148, u"Conquerer N, a hardcore level 1 Barbarian in act 1 (Hell) on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x20, 5, 156, u"Champion N, a level 1 Barbarian in act 5 (Hell) on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x20, 1, 158, u"Matriarch N, a level 1 Amazon on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x20, 5, 158, u"Patriarch N, a level 1 Barbarian on realm R (Expansion"_s},
+            u"Destroyer N, a hardcore level 1 Barbarian in act 1 (Nightmare) on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x20, 5, 146, u"Slayer N, a level 1 Barbarian in act 5 (Nightmare) on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x24, 5, 148, u"Conquerer N, a hardcore level 1 Barbarian in act 1 (Hell) on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x20, 5, 156, u"Champion N, a level 1 Barbarian in act 5 (Hell) on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x20, 1, 158, u"Matriarch N, a level 1 Amazon on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x20, 5, 158, u"Patriarch N, a level 1 Barbarian on realm R (Expansion)"_s},
         // Bytes between or beyond the acts are taken as the title level.
-        {u"PX2D"_s, 0x20, 5, 139, u"Unknown (0x8B)N, a level 1 Barbarian on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x20, 5, 160, u"Unknown (0xA0)N, a level 1 Barbarian on realm R (Expansion"_s},
-        {u"PX2D"_s, 0x20, 5, 2, u"Champion N, a level 1 Barbarian on realm R (Expansion"_s},
+        {u"PX2D"_s, 0x20, 5, 139, u"Unknown (0x8B)N, a level 1 Barbarian on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x20, 5, 160, u"Unknown (0xA0)N, a level 1 Barbarian on realm R (Expansion)"_s},
+        {u"PX2D"_s, 0x20, 5, 2, u"Champion N, a level 1 Barbarian on realm R (Expansion)"_s},
 
         {u"VD2D"_s, 0x00, 3, 134, u"N, a level 1 Necromancer in act 4 (Normal) on realm R"_s},
         {u"VD2D"_s, 0x04, 3, 136, u"Count N, a hardcore level 1 Necromancer in act 1 (Nightmare) on realm R"_s},
@@ -131,10 +131,10 @@ TEST(DescribeDiablo2, ReadsTheDataAsTheBytesThatCameOverTheWire)
         = Diablo2Statstring(u"PX2DR,N,"_s, {.classByte = 9, .level = 0x80, .flags = 0x20, .act = 128, .ladder = 0x9F});
     EXPECT_EQ(DescribeDiablo2(statstring),
         u"Diablo II Lord of Destruction: N, a level 128 ladder unknown class in act 1 (Normal) on realm R"
-        u" (Expansion"_s);
+        u" (Expansion)"_s);
     EXPECT_EQ(DescribeDiablo2(Diablo2Statstring(u"PX2D,,"_s, {}, 31)),
         u"Diablo II Lord of Destruction: Slayer , a level 85 ladder Sorceress in act 2 (Nightmare) on realm "
-        u" (Expansion"_s)
+        u" (Expansion)"_s)
         << "empty realm and name, exactly 31 bytes of data";
 }
 

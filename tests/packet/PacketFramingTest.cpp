@@ -1,7 +1,11 @@
 #include "packet/clsDataWriter.h"
+#include "channel/clsUsers.h"
+#include "profiles/frmMain.h"
 #include "session/clsConnection.h"
+#include "support/ChatEvents.h"
 #include "support/ServerProfiles.h"
 
+#include <QLabel>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,20 +98,33 @@ TEST_F(PacketFraming, IgnoresUnknownIdsAndNotesMessage0x5E)
                              "inconvenience."));
 }
 
-TEST_F(PacketFraming, AWrongFirstByteDisconnectsAndTheMessagesBehindItAreStillRead)
+TEST_F(PacketFraming, NothingBehindAMessageThatEndedTheConnectionIsHandled)
 {
     QByteArray wrong = Ping(7);
     wrong[0] = '\xAB';
-    receiver().DataArrival(wrong + Ping(8));
-    const QStringList lines = profiles.chatLines(0);
-    ASSERT_GE(lines.size(), 4);
-    EXPECT_EQ(lines.mid(lines.size() - 4),
-              QStringList({QStringLiteral("Battle.net protocol violation occurred (0xAB)"),
-                           QStringLiteral("You have been disconnected from Battle.net."),
-                           QStringLiteral("Packet sending failed [25], connection lost!"),
-                           QStringLiteral("You have been disconnected from Battle.net.")}));
-    EXPECT_EQ(receiver().bufferedBytes(), 0);
-    EXPECT_TRUE(profiles.server.waitForClientClose(connection));
+    const QByteArray refused = TestServer::message(0x3A, clsDataWriter::CreateInt32(2));
+    const QByteArray listed = ChatEventMessage(0x01, 0, 10, "Bob", "RATS");
+    const struct {
+        QByteArray ending;
+        QString line;
+    } cases[] = {
+        {wrong, QStringLiteral("Battle.net protocol violation occurred (0xAB)")},
+        {refused, QStringLiteral("Password was incorrect!")},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.line.toStdString());
+        const int at = profiles.server.connectionCount();
+        ASSERT_GE(profiles.connect(0), 0);
+        const qsizetype linesBefore = profiles.chatLines(0).size();
+        receiver().DataArrival(each.ending + Ping(8) + ChatEventMessage(0x07, 0, 0, "probe", "Chat") + listed);
+        EXPECT_EQ(profiles.chatLines(0).mid(linesBefore),
+                  QStringList({each.line, QStringLiteral("You have been disconnected from Battle.net.")}));
+        EXPECT_EQ(receiver().bufferedBytes(), 0);
+        EXPECT_EQ(profiles.app().users(0).UserlistCount(), 0);
+        EXPECT_EQ(profiles.app().mainWindow().lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
+        EXPECT_TRUE(profiles.server.waitForClientClose(at));
+        EXPECT_EQ(Replies(profiles.server, at).size(), 0u);
+    }
 }
 
 TEST_F(PacketFraming, ALengthThatCannotFrameAMessageDisconnectsAndDropsTheStream)

@@ -75,6 +75,19 @@ TEST_F(ListHoverTipsTest, TheTipIsRebuiltOnlyForAnotherRowAndGoesOverEmptySpace)
     EXPECT_EQ(tip.window(), nullptr);
 }
 
+TEST_F(ListHoverTipsTest, AUsersTipComesBackAfterTheProfileListTookTheTip)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    overUser(1);
+    overProfile(1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for alpha"));
+    overUser(1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for Bob"));
+    ASSERT_NE(tip.window(), nullptr);
+    overProfile(1);
+    EXPECT_EQ(tip.Title(), QStringLiteral(" Information for alpha"));
+}
+
 TEST_F(ListHoverTipsTest, ARowThatNowHoldsSomeoneElseGetsTheirTip)
 {
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);

@@ -122,3 +122,18 @@ TEST_F(MainWindowTest, TheInputBoxKeepsTheKeyboardWhenTheErrorLogAppears)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindowLabels, ShowNamesAsTheyAreNeverAsMarkup)
+{
+    TestApp test;
+    test.writeProfile(QStringLiteral("<b>x"));
+    test.startUp();
+    frmMain &window = test.app->mainWindow();
+    EXPECT_EQ(window.lblProfiles->text(), QStringLiteral("<b>x"));
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
+
+} // namespace

@@ -9,7 +9,13 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/socket.h>
 
 namespace {
 
@@ -79,6 +85,55 @@ TEST(Disconnect, ACloseByTheServerDisconnectsWithoutReconnecting)
     EXPECT_FALSE(profiles.app().record(0).ReconnectPending);
     EXPECT_FALSE(profiles.app().timers().autoReconnectEnabled());
     EXPECT_EQ(lines.count(QStringLiteral("You have been disconnected from Battle.net.")), 1);
+}
+
+TEST(Disconnect, AResetByTheServerIsAnErrorThatReconnectsAndAPoliteCloseIsNot)
+{
+    const QString reset = QStringLiteral("Error #10054 - Connection is reset by remote side");
+    const struct {
+        const char *name;
+        std::function<void(QTcpSocket &)> end;
+        bool reconnects;
+    } cases[] = {
+        {"reset",
+         [](QTcpSocket &server) {
+             // Closing with a zero linger time resets, as a crashed server does.
+             const linger none{1, 0};
+             ::setsockopt(static_cast<int>(server.socketDescriptor()), SOL_SOCKET, SO_LINGER, &none, sizeof none);
+             server.abort();
+         },
+         true},
+        {"close in the middle of a message",
+         [](QTcpSocket &server) {
+             server.write(TestServer::message(0x25, "1234").left(6));
+             server.disconnectFromHost();
+         },
+         false},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.name);
+        ServerProfiles profiles;
+        profiles.startUp(1);
+        QTcpServer server;
+        ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+        profiles.app().connection(0).Connect(QStringLiteral("127.0.0.1:") + QString::number(server.serverPort()));
+        ASSERT_TRUE(WaitUntil([&] { return profiles.chatLines(0).last().startsWith(QStringLiteral("Connection has")); }));
+        ASSERT_TRUE(WaitUntil([&] { return server.hasPendingConnections(); }));
+        QTcpSocket *accepted = server.nextPendingConnection();
+        // What the client sent is read first: a server that closes on unread
+        // data resets the connection instead of closing it.
+        constexpr qint64 kGreeting = 1 + 58 + 8;
+        ASSERT_TRUE(WaitUntil([&] { return accepted->bytesAvailable() >= kGreeting; }));
+        accepted->readAll();
+        each.end(*accepted);
+        ASSERT_TRUE(WaitUntil([&] {
+            return profiles.chatLines(0).last() == QStringLiteral("You have been disconnected from Battle.net.");
+        }));
+        EXPECT_EQ(profiles.chatLines(0).contains(reset), each.reconnects);
+        EXPECT_EQ(profiles.app().record(0).ReconnectPending, each.reconnects);
+        EXPECT_EQ(profiles.app().timers().autoReconnectEnabled(), each.reconnects);
+        EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
+    }
 }
 
 } // namespace

@@ -67,7 +67,13 @@ TEST(EmailRegistration, TheModeSettingMakesItsRequestBeforeTheLogon)
         EXPECT_EQ(session.sentIds(), expected);
         if (each.id != 0) {
             EXPECT_EQ(session.sent(each.id), each.payload);
+            EXPECT_EQ(session.setting("Registration", "Mode"), QStringLiteral("Disabled"));
+            EXPECT_EQ(session.profile().Mode, QStringLiteral("Disabled"));
         }
+        // A reconnection in the same run asks nothing again.
+        ASSERT_TRUE(session.connect());
+        ASSERT_TRUE(session.waitForSent(0x3A));
+        EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x14, 0x3A}));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "session/frmProfile.h"
 #include "support/Bytes.h"
 #include "support/MessageBoxAnswer.h"
+#include "support/PaneRuns.h"
 #include "support/ConnectedProfileTest.h"
 
 #include <QAction>
@@ -59,13 +60,17 @@ TEST_F(ProfileRepliesTest, TheAccountSummaryIsWrittenInWords)
     EXPECT_EQ(lines.last(), QStringLiteral("Time Logged: 1 days, 2 hours, 3 minutes, 4 seconds."));
 }
 
-TEST_F(ProfileRepliesTest, ASummaryWithTooFewValuesSaysSo)
+TEST_F(ProfileRepliesTest, ASummaryWithTooFewValuesSaysSoInRedWithoutABox)
 {
     const MessageBoxAnswer answer;
     const int linesBefore = p.chatLines(0).size();
     reply(10, {"0", "0", "Ann"});
-    EXPECT_EQ(answer.text(), QStringLiteral("Error: Not enough profile keys??"));
-    EXPECT_EQ(p.chatLines(0).size(), linesBefore);
+    reply(10, {});
+    EXPECT_EQ(answer.text(), QString());
+    EXPECT_EQ(p.chatLines(0).mid(linesBefore),
+              QStringList(2, QStringLiteral("Error: Not enough profile keys??")));
+    const std::vector<TextRun> red{{QStringLiteral("Error: Not enough profile keys??"), QColor(0xBD3D3Du), false}};
+    EXPECT_EQ(LastLineRuns(app.pane(0)), red);
 }
 
 TEST_F(ProfileRepliesTest, ViewingAndSavingTheOwnProfile)

@@ -1,0 +1,16 @@
+#include "InChat.h"
+
+#include "platform/Clock.h"
+#include "profiles/TarnwellApp.h"
+#include "support/ServerProfiles.h"
+
+int ConnectInChat(ServerProfiles &profiles)
+{
+    const int connection = profiles.connect(0);
+    TarnwellApp &app = profiles.app();
+    ProfileRecord &record = app.record(0);
+    record.Username = record.AccountName = QStringLiteral("probe");
+    record.CurrentChannel = QStringLiteral("Bench");
+    record.EnterChatTick = app.clock().tickCount();
+    return connection;
+}
