@@ -44,6 +44,10 @@ QString Settings::profileFolder(const QString &profileName) const
     // leave a stray settings file there.
     if (profileName.isEmpty())
         throw Failure(Failure::PathNotFound, QStringLiteral("Path not found: no profile name"));
+    // A name that is not one folder below Profiles would reach outside it.
+    if (profileName.contains(QLatin1Char('/')) || profileName == QLatin1String(".") ||
+        profileName == QLatin1String(".."))
+        throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + profileName);
     return profilesFolder() + QLatin1Char('/') + profileName;
 }
 

@@ -1,7 +1,5 @@
 #include "profiles/StartUp.h"
 
-#include "channel/ClientIcon.h"
-#include "channel/UserIcons.h"
 #include "display/modOutput.h"
 #include "platform/FileHelpers.h"
 #include "profiles/TarnwellApp.h"
@@ -33,16 +31,19 @@ void StartUp(TarnwellApp &app)
         LoadInfo(app, name, i, false);
         LoadControl(app, i, name, false);
         auto *entry = new QListWidgetItem(name, window.lstProfiles);
-        const QString &product = app.record(i).Product;
-        entry->setIcon(window.clientIcons().image(product.isEmpty() ? ClientIcon::Administrator
-                                                                    : GetClientIcon(product, 0)));
+        SetProfileEntryIcon(app, *entry, app.record(i).Product);
         entry->setForeground(Rgb(0xBD3D3D).toQColor());
     }
-    if (window.lstProfiles->count() > 0)
+    if (window.lstProfiles->count() > 0) {
+        window.lstProfiles->setCurrentRow(0);
         LoadOptions(app, window.lstProfiles->item(0)->text());
+    }
 
     app.AddChat(0, {Rgb(0x77B1BB), QStringLiteral("Welcome to "), Rgb(0xFFFFFF), BoldOn, QStringLiteral("Tarnwell "),
                     Rgb(0x77B1BB), BoldOff, GetVersion()});
+    // A first start would otherwise show nothing to do.
+    if (window.lstProfiles->count() == 0)
+        app.AddChat(0, {Rgb(0x77B1BB), QStringLiteral("No profiles yet: File > Create a Profile (Ctrl+P).")});
     window.setWindowTitle(QStringLiteral("Tarnwell ") + GetVersion());
     app.ProfilesLoading = false;
 

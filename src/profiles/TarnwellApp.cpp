@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/MediaPlayerLinks.h"
+#include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
 #include "session/ConnectionTimers.h"
@@ -58,6 +59,14 @@ TarnwellApp::~TarnwellApp()
     m_mainWindow.reset();
     m_errorLog.reset();
     m_profileWindow.reset();
+    m_configuration.reset();
+}
+
+frmConfiguration &TarnwellApp::configuration()
+{
+    if (!m_configuration)
+        m_configuration = std::make_unique<frmConfiguration>(*this);
+    return *m_configuration;
 }
 
 frmAbout &TarnwellApp::aboutWindow()

@@ -18,6 +18,7 @@ class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
 class frmProfile;
+class frmConfiguration;
 class frmAbout;
 class UpdateCheck;
 class WinampLink;
@@ -85,6 +86,8 @@ public:
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
     // The profile window, created on first use.
     frmProfile &profileWindow();
+    // The configuration dialog, created on first use.
+    frmConfiguration &configuration();
 
     // The colour scheme, font and colour picker windows.
     Appearance &appearance() const { return *m_appearance; }
@@ -109,6 +112,7 @@ private:
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmErrorHandler> m_errorLog;
     std::unique_ptr<frmProfile> m_profileWindow;
+    std::unique_ptr<frmConfiguration> m_configuration;
     std::unique_ptr<Appearance> m_appearance;
     std::unique_ptr<UpdateCheck> m_updateCheck;
     std::unique_ptr<frmAbout> m_aboutWindow;

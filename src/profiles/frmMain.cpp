@@ -10,11 +10,14 @@
 #include "profiles/StartUp.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/UserListActions.h"
+#include "profiles/WindowArrangement.h"
 #include "profiles/WindowArt.h"
+#include "profiles/frmConfiguration.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
 #include "update/frmAbout.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,8 +55,6 @@ constexpr Geometry kMini{12030, -15, 360, 240};
 constexpr Geometry kMiniHover{12040, -10, 345, 240};
 constexpr Geometry kClose{12390, 0, 600, 225};
 constexpr Geometry kCloseHover{12390, -15, 600, 240};
-constexpr int kMenuLine1X = 2520;
-constexpr int kMenuLine2X = 9480;
 constexpr int kMenuLineTop = 120;
 constexpr int kMenuLineBottom = 620;
 
@@ -86,13 +87,7 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     showDesignColours();
     placeControls();
     showPane(0);
-    frmPopupMenu &menus = m_app.popupMenu();
-    hotKeys.setAction(HotKey::F1, [&menus] { menus.ConnectAll(); });
-    hotKeys.setAction(HotKey::F2, [&menus] { menus.mnuConnect_Click(); });
-    hotKeys.setAction(HotKey::F3, [&menus] { menus.mnuDisconnect_Click(); });
-    hotKeys.setAction(HotKey::F5, [&menus] { menus.mnuClear_Click(); });
-    hotKeys.setAction(HotKey::CtrlS, [this] { m_app.appearance().openSkins(); });
-    hotKeys.setAction(HotKey::CtrlN, [this] { m_app.appearance().openFonts(); });
+    wireHotKeys();
     connect(txtSend, &QLineEdit::returnPressed, this, [this] {
         const QString line = txtSend->text();
         if (line.isEmpty())
@@ -103,6 +98,24 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::wireHotKeys()
+{
+    // Each key triggers its menu entry, so a key does what the entry does and
+    // nothing while the entry is disabled.
+    const frmPopupMenu &menus = m_app.popupMenu();
+    const std::pair<HotKey, QAction *> entries[] = {
+        {HotKey::CtrlP, menus.mnuCreateProfile}, {HotKey::CtrlG, menus.mnuConfig},
+        {HotKey::CtrlS, menus.mnuColorSchemes},  {HotKey::CtrlN, menus.mnuFont},
+        {HotKey::CtrlI, menus.mnuIdle},          {HotKey::CtrlF, menus.mnuFilters},
+        {HotKey::F1, menus.mnuConnectall},       {HotKey::F2, menus.mnuConnect},
+        {HotKey::F3, menus.mnuDisconnect},       {HotKey::F4, menus.mnuJoinLeave},
+        {HotKey::F5, menus.mnuClear},            {HotKey::F6, menus.mnuLock},
+        {HotKey::F7, menus.mnuTransparency},     {HotKey::F8, menus.mnuShowProfiles},
+    };
+    for (const auto &[key, entry] : entries)
+        hotKeys.setAction(key, [entry = entry] { entry->trigger(); });
+}
 
 int frmMain::twips(int value) const
 {
@@ -150,6 +163,7 @@ void frmMain::buildControls()
     paintBlack(*lstProfiles, Rgb(0xFFFFFF));
     connect(lstProfiles, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { lstProfiles_Click(m_app, item->text()); });
+    connect(lstProfiles, &QListWidget::itemDoubleClicked, this, [this] { m_app.configuration().open(); });
 
     lstChannelUsers = new ChannelUserList(this);
     lstChannelUsers->setObjectName(QStringLiteral("lstChannelUsers"));
@@ -258,6 +272,26 @@ void frmMain::showPane(int index)
         rtbChat->moveCursor(QTextCursor::End);
         rtbChat->ensureCursorVisible();
     }
+}
+
+void frmMain::arrangeProfiles(bool profileListShown)
+{
+    const WindowArrangement &at = profileListShown ? kFullArrangement : kCompactArrangement;
+    lstProfiles->setVisible(at.profileListShown);
+    rtbChat->setGeometry(twips(at.chatLeft), twips(at.chatTop), twips(at.chatWidth), twips(at.chatHeight));
+    menuLineX = at.menuLineX;
+    const QList<QLabel *> labels = menuLabels();
+    for (int i = 0; i < labels.size(); ++i)
+        labels[i]->move(twips(at.menuLabelLeft[static_cast<std::size_t>(i)]), labels[i]->y());
+    lstChannelUsers->move(twips(at.userListLeft), lstChannelUsers->y());
+    lblChlInfo->move(twips(at.channelLabelLeft), lblChlInfo->y());
+    txtSend->resize(twips(at.inputWidth), txtSend->height());
+    imgClose->move(twips(at.closeLeft), imgClose->y());
+    imgClose2->move(twips(at.closeLeft), imgClose2->y());
+    imgMini->move(twips(at.miniLeft), imgMini->y());
+    imgMini2->move(twips(at.miniHoverLeft), imgMini2->y());
+    setFixedWidth(twips(at.windowWidth));
+    update();
 }
 
 void frmMain::Form_Load()
@@ -419,11 +453,12 @@ void frmMain::paintEvent(QPaintEvent *)
         painter.setPen(colour.toQColor());
         painter.drawRect(control->geometry().adjusted(-1, -1, 0, 0));
     };
-    frame(lstProfiles, lineColours.profiles);
+    if (!lstProfiles->isHidden())
+        frame(lstProfiles, lineColours.profiles);
     frame(rtbChat, lineColours.rtb);
     frame(lstChannelUsers, lineColours.users);
     frame(txtSend, lineColours.text);
     painter.setPen(lineColours.menu.toQColor());
-    for (const int x : {kMenuLine1X, kMenuLine2X})
+    for (const int x : menuLineX)
         painter.drawLine(twips(x), twips(kMenuLineTop), twips(x), twips(kMenuLineBottom));
 }

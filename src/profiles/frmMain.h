@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
+
 class ChannelUserList;
 class ListHoverTips;
 class QLabel;
@@ -32,6 +34,9 @@ public:
 
     // Shows the chat pane of a profile slot in front.
     void showPane(int index);
+    // Puts the controls in the arrangement with the profile list, or in the
+    // narrower one without it.
+    void arrangeProfiles(bool profileListShown);
     // The start-up sequence: folders, stored profiles, welcome line, tray.
     void Form_Load();
 
@@ -53,6 +58,8 @@ public:
         Colour profiles = Rgb(0x7EA1D4);
     };
     LineColours lineColours;
+    // Where the two separators of the menu bar stand, in twips.
+    std::array<int, 2> menuLineX{2520, 9480};
     void setBackgroundPicture(const QPixmap &picture);
     // The colours the window has without a colour scheme, and no picture.
     void showDesignColours();
@@ -104,6 +111,7 @@ private:
     void showHoverPicture(QLabel *normal, QLabel *hover, bool showHover);
     void onMenuLabelClicked(QLabel *label);
     void onTrayActivated(int reason);
+    void wireHotKeys();
 
     TarnwellApp &m_app;
     ClientIcons m_clientIcons;

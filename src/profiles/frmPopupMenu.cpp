@@ -8,11 +8,18 @@
 #include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
+#include "display/DisplayOptions.h"
+#include "display/UserActions.h"
+#include "profiles/ProfileManagement.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 
+#include <QLabel>
 #include <QListWidget>
+
+#include <functional>
 
 namespace {
 
@@ -35,6 +42,21 @@ QAction *newEntry(QMenu *menu, const char *name, const QString &caption, const Q
     return action;
 }
 
+const QString kHideProfiles = QStringLiteral("Hide Profiles");
+const QString kShowProfiles = QStringLiteral("Show Profiles");
+
+// The entry's caption without the shortcut shown beside it.
+QString captionOf(const QAction *entry)
+{
+    return entry->text().section(QLatin1Char('\t'), 0, 0);
+}
+
+void setCaption(QAction *entry, const QString &caption)
+{
+    const QString shortcut = entry->text().section(QLatin1Char('\t'), 1);
+    entry->setText(shortcut.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcut);
+}
+
 } // namespace
 
 frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
@@ -47,21 +69,12 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuFont = newEntry(mnuFile, "mnuFont", QStringLiteral("Font Customization"), QStringLiteral("Ctrl+N"));
     mnuFilters = newEntry(mnuFile, "mnuFilters", QStringLiteral("Filters"), QStringLiteral("Ctrl+F"));
     mnuIdle = newEntry(mnuFile, "mnuIdle", QStringLiteral("Idle Settings"), QStringLiteral("Ctrl+I"));
-    for (QAction *entry : {mnuColorSchemes, mnuFont})
-        entry->setEnabled(true);
-    connect(mnuColorSchemes, &QAction::triggered, this, [this] { m_app.appearance().openSkins(); });
-    connect(mnuFont, &QAction::triggered, this, [this] { m_app.appearance().openFonts(); });
 
     mnuConnection = newMenu("mnuConnection", QStringLiteral("&Connection"));
     mnuConnectall = newEntry(mnuConnection, "mnuConnectall", QStringLiteral("Connect All"), QStringLiteral("F1"));
     mnuConnection->addSeparator();
     mnuConnect = newEntry(mnuConnection, "mnuConnect", QStringLiteral("Connect"), QStringLiteral("F2"));
     mnuDisconnect = newEntry(mnuConnection, "mnuDisconnect", QStringLiteral("Disconnect"), QStringLiteral("F3"));
-    for (QAction *entry : {mnuConnectall, mnuConnect, mnuDisconnect})
-        entry->setEnabled(true);
-    connect(mnuConnectall, &QAction::triggered, this, &frmPopupMenu::ConnectAll);
-    connect(mnuConnect, &QAction::triggered, this, &frmPopupMenu::mnuConnect_Click);
-    connect(mnuDisconnect, &QAction::triggered, this, &frmPopupMenu::mnuDisconnect_Click);
 
     mnuOptions = newMenu("mnuOptions", QStringLiteral("&Options"));
     mnuJoinLeave = newEntry(mnuOptions, "mnuJoinLeave", QStringLiteral("Enable join/leave notifications"),
@@ -72,11 +85,9 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuWindow = newMenu("mnuWindow", QStringLiteral("Window"));
     mnuScreen = newMenu("mnuScreen", QStringLiteral("Screen"), mnuWindow);
     mnuClear = newEntry(mnuScreen, "mnuClear", QStringLiteral("Clear"), QStringLiteral("F5"));
-    mnuClear->setEnabled(true);
-    connect(mnuClear, &QAction::triggered, this, &frmPopupMenu::mnuClear_Click);
     mnuLock = newEntry(mnuScreen, "mnuLock", QStringLiteral("Lock"), QStringLiteral("F6"), true);
     mnuTransparency = newEntry(mnuWindow, "mnuTransparency", QStringLiteral("Transparency"), QStringLiteral("F7"));
-    mnuShowProfiles = newEntry(mnuWindow, "mnuShowProfiles", QStringLiteral("Hide Profiles"), QStringLiteral("F8"));
+    mnuShowProfiles = newEntry(mnuWindow, "mnuShowProfiles", kHideProfiles, QStringLiteral("F8"));
 
     mnuUserOptions = newMenu("mnuUserOptions", QStringLiteral("UserOptions"));
     mnuUser = newMenu("mnuUser", QStringLiteral("&User"), mnuUserOptions);
@@ -89,8 +100,38 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuIgnore = newEntry(mnuUser, "mnuIgnore", QStringLiteral("Ignore"));
     mnuUnignore = newEntry(mnuUser, "mnuUnignore", QStringLiteral("Unignore"));
     mnuProfile = newEntry(mnuUserOptions, "mnuProfile", QStringLiteral("&Profile"));
-    mnuProfile->setEnabled(true);
-    connect(mnuProfile, &QAction::triggered, this, &frmPopupMenu::mnuProfile_Click);
+
+    // What each entry does. An entry stays disabled until it has something
+    // to do; its keyboard shortcut triggers the entry, so it follows.
+    const auto wire = [this](QAction *entry, std::function<void()> handler) {
+        entry->setEnabled(true);
+        connect(entry, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    };
+    // The File menu: each entry opens its window.
+    wire(mnuCreateProfile, [this] { CreateProfile(); });
+    wire(mnuConfig, [this] { m_app.configuration().open(); });
+    wire(mnuColorSchemes, [this] { m_app.appearance().openSkins(); });
+    wire(mnuFont, [this] { m_app.appearance().openFonts(); });
+
+    wire(mnuConnectall, [this] { ConnectAll(); });
+    wire(mnuConnect, [this] { mnuConnect_Click(); });
+    wire(mnuDisconnect, [this] { mnuDisconnect_Click(); });
+
+    wire(mnuJoinLeave, [this] { JoinLeave(); });
+    wire(mnuVoidView, [this] { ToggleDisplayOption(m_app, DisplayOption::VoidView, *mnuVoidView); });
+    wire(mnuMilitary, [this] { ToggleDisplayOption(m_app, DisplayOption::MilitaryTime, *mnuMilitary); });
+    wire(mnuClear, [this] { mnuClear_Click(); });
+    wire(mnuLock, [this] { LockChat(); });
+    wire(mnuTransparency, [this] { Transparency(); });
+    wire(mnuShowProfiles, [this] { HideProfiles(); });
+
+    const std::pair<QAction *, UserAction> userActions[] = {
+        {mnuDesignate, UserAction::Designate}, {mnuResign, UserAction::Resign}, {mnuBan, UserAction::Ban},
+        {mnuUnban, UserAction::Unban},         {mnuIgnore, UserAction::Ignore}, {mnuUnignore, UserAction::Unignore},
+    };
+    for (const auto &[entry, action] : userActions)
+        wire(entry, [this, action = action] { RunUserAction(m_app, action); });
+    wire(mnuProfile, [this] { mnuProfile_Click(); });
 }
 
 frmPopupMenu::~frmPopupMenu()
@@ -103,6 +144,44 @@ frmPopupMenu::~frmPopupMenu()
 void frmPopupMenu::mnuClear_Click()
 {
     m_app.guard("mnuClear_Click", "frmPopupMenu", [this] { m_app.pane(m_app.CurrentProfile).clear(); });
+}
+
+void frmPopupMenu::CreateProfile()
+{
+    ::CreateProfile(m_app);
+}
+
+void frmPopupMenu::JoinLeave()
+{
+    ToggleDisplayOption(m_app, DisplayOption::JoinLeave, *mnuJoinLeave);
+}
+
+void frmPopupMenu::LockChat()
+{
+    ToggleDisplayOption(m_app, DisplayOption::LockScreen, *mnuLock);
+}
+
+void frmPopupMenu::Transparency()
+{
+    AskTransparency(m_app);
+}
+
+void frmPopupMenu::HideProfiles()
+{
+    m_app.guard("mnuShowProfiles", "frmPopupMenu", [this] {
+        frmMain &window = m_app.mainWindow();
+        if (captionOf(mnuShowProfiles) == kHideProfiles) {
+            window.showPane(m_app.CurrentProfile);
+            // Without the list, the label is all that names the profile.
+            if (const QListWidgetItem *entry = window.lstProfiles->currentItem())
+                window.lblProfiles->setText(entry->text());
+            window.arrangeProfiles(false);
+            setCaption(mnuShowProfiles, kShowProfiles);
+        } else {
+            window.arrangeProfiles(true);
+            setCaption(mnuShowProfiles, kHideProfiles);
+        }
+    });
 }
 
 void frmPopupMenu::ConnectAll()
@@ -140,5 +219,5 @@ void frmPopupMenu::mnuProfile_Click()
 
 void frmPopupMenu::setTransparencyCaption(const QString &level)
 {
-    mnuTransparency->setText(QStringLiteral("Transparency [") + level + QStringLiteral("]\tF7"));
+    setCaption(mnuTransparency, QStringLiteral("Transparency [") + level + QLatin1Char(']'));
 }

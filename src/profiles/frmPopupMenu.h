@@ -8,8 +8,8 @@ class TarnwellApp;
 
 // The menus that the main window's menu labels and the user list open. The
 // shortcut shown beside an entry is only its label: the keys themselves are
-// handled by the main window's shortcut handling. Entries whose actions are
-// not available yet stay disabled.
+// handled by the main window's shortcut handling, which triggers the entry.
+// Entries whose actions are not available yet stay disabled.
 class frmPopupMenu : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +51,15 @@ public:
     QAction *mnuUnignore;
     QAction *mnuProfile;
 
+    // Asks for a name and creates a profile.
+    void CreateProfile();
+    // Switch the displayed profile's join/leave lines and lock screen.
+    void JoinLeave();
+    void LockChat();
+    // Asks for and applies the window's opacity.
+    void Transparency();
+    // Hides the profile list and widens the chat, or shows it again.
+    void HideProfiles();
     // Empties the displayed profile's chat pane.
     void mnuClear_Click();
     // Connects every live profile, one after the other.

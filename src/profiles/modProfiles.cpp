@@ -3,6 +3,8 @@
 #include "appearance/Appearance.h"
 #include "appearance/DisplayFont.h"
 #include "channel/ChannelUserList.h"
+#include "channel/ClientIcon.h"
+#include "channel/UserIcons.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "display/modTransparency.h"
@@ -37,7 +39,33 @@ void giveObjectsToSlot(TarnwellApp &app, int slot)
     app.filters(slot).setProfileIndex(index);
 }
 
-void writeDefaultFonts(TarnwellApp &app, const QString &name)
+// Everything a deleted profile left in its slot is forgotten, so the next
+// profile there starts as in a slot of its own.
+void clearSlot(TarnwellApp &app, int index)
+{
+    app.connection(index).Release();
+    app.users(index).ClearUsers();
+    ProfileSlot &slot = app.slot(index);
+    slot.record = ProfileRecord{};
+    slot.logon = LogonState{};
+}
+
+// The four display options of the profile's settings; only "1" is on.
+void readOptionFlags(TarnwellApp &app, const QString &name, ProfileRecord &profile)
+{
+    const auto option = [&](const char *key) {
+        return app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QString::fromLatin1(key)) ==
+               QLatin1String("1");
+    };
+    profile.JoinLeave = option("Join/Leave");
+    profile.MilitaryTime = option("Military Time");
+    profile.LockScreen = option("Lock Screen");
+    profile.VoidView = option("Void View");
+}
+
+} // namespace
+
+void WriteDefaultFonts(TarnwellApp &app, const QString &name)
 {
     const Settings &settings = app.settings();
     for (const char *key : {"Listview", "RichTextBox", "Textbox", "Channel", "Profile"})
@@ -46,6 +74,14 @@ void writeDefaultFonts(TarnwellApp &app, const QString &name)
         settings.WriteProfileSetting(name, QStringLiteral("Size"), QString::fromLatin1(key), QStringLiteral("10"));
     settings.WriteProfileSetting(name, QStringLiteral("Size"), QStringLiteral("Profile Size"), QStringLiteral("11"));
 }
+
+void SetProfileEntryIcon(TarnwellApp &app, QListWidgetItem &entry, const QString &product)
+{
+    entry.setIcon(app.mainWindow().clientIcons().image(product.isEmpty() ? ClientIcon::Administrator
+                                                                         : GetClientIcon(product, 0)));
+}
+
+namespace {
 
 Colour schemeColour(TarnwellApp &app, const QString &scheme, const char *key)
 {
@@ -87,6 +123,9 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
         profile.Email = read("Registration", "Email");
         profile.NewEmail = read("Registration", "New Email");
         profile.Scheme = read("Scheme", "Default");
+        // Every profile writes its lines by its own options from the start,
+        // not only once it has been on screen.
+        readOptionFlags(app, name, profile);
     });
 }
 
@@ -94,16 +133,12 @@ void LoadOptions(TarnwellApp &app, const QString &name)
 {
     app.guard("LoadOptions", "modProfiles", [&] {
         ProfileRecord &profile = app.record(app.CurrentProfile);
+        readOptionFlags(app, name, profile);
         frmPopupMenu &menus = app.popupMenu();
-        const auto option = [&](const char *key, QAction *menu, bool &flag) {
-            flag = app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QString::fromLatin1(key)) ==
-                   QLatin1String("1");
-            menu->setChecked(flag);
-        };
-        option("Join/Leave", menus.mnuJoinLeave, profile.JoinLeave);
-        option("Military Time", menus.mnuMilitary, profile.MilitaryTime);
-        option("Lock Screen", menus.mnuLock, profile.LockScreen);
-        option("Void View", menus.mnuVoidView, profile.VoidView);
+        menus.mnuJoinLeave->setChecked(profile.JoinLeave);
+        menus.mnuMilitary->setChecked(profile.MilitaryTime);
+        menus.mnuLock->setChecked(profile.LockScreen);
+        menus.mnuVoidView->setChecked(profile.VoidView);
 
         const QString transparency =
             app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QStringLiteral("Transparency"));
@@ -138,7 +173,10 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
         if (freed < 0) {
             app.growSlots(k + 1);
             app.createControlSet(k);
-            writeDefaultFonts(app, name);
+        } else {
+            // Lines written while the freed slot was on screen are not the
+            // new profile's.
+            app.pane(k).clear();
         }
         app.slot(k).paneShown = true;
         giveObjectsToSlot(app, k);
@@ -154,7 +192,7 @@ void UnloadControl(TarnwellApp &app, int index)
         app.socket(index).abort();
         app.pane(index).clear();
         app.slot(index).paneShown = false;
-        app.record(index).Active = false;
+        clearSlot(app, index);
     });
 }
 
@@ -273,6 +311,12 @@ void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
             app.CurrentProfile = profile.Index;
         }
         const int current = app.CurrentProfile;
+        // The entry of the profile on screen is the selected one, however
+        // the switch came (a click or the switch command), so that the
+        // configuration dialog opens for it.
+        const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(entryText, Qt::MatchExactly);
+        if (!entries.isEmpty())
+            window.lstProfiles->setCurrentItem(entries.first());
         window.lstChannelUsers->clear();
         if (!app.isConnected(current))
             window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));

@@ -3,13 +3,14 @@
 #include <QString>
 #include <QtGlobal>
 
+class QListWidgetItem;
 class TarnwellApp;
 
 // Loading profiles into their slots and dressing the main window for the
 // profile on screen.
 
-// Fills the record of slot index from the profile's settings; unless
-// keepSize, the slots are first grown to index + 1.
+// Fills the record of slot index from the profile's settings, its display
+// options included; unless keepSize, the slots are first grown to index + 1.
 void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize);
 // Reads the profile's display options into the current profile's record, sets
 // the menus' check marks and applies the window opacity.
@@ -18,7 +19,8 @@ void LoadOptions(TarnwellApp &app, const QString &name);
 // profiles), or else in the lowest slot freed by a deletion, or a new slot at
 // index. Returns the slot used, or -1 when it failed.
 int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct);
-// Takes a deleted profile's control set out of use, ready for reuse.
+// Takes a deleted profile's control set out of use, ready for reuse: its
+// connection ends and everything the profile held in the slot is forgotten.
 void UnloadControl(TarnwellApp &app, int index);
 // Recolours a profile's entry in the profile list by its state. With
 // position true, index is a 1-based list position and is decreased by one in
@@ -31,3 +33,7 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName);
 void ApplyProfileFonts(TarnwellApp &app, int index);
 // Switches the current profile to the one whose list entry has this text.
 void lstProfiles_Click(TarnwellApp &app, const QString &entryText);
+// Writes Tahoma fonts of the usual sizes into a new profile's settings.
+void WriteDefaultFonts(TarnwellApp &app, const QString &name);
+// The image of a profile's list entry: its product's, or image 25 without one.
+void SetProfileEntryIcon(TarnwellApp &app, QListWidgetItem &entry, const QString &product);

@@ -37,6 +37,11 @@ NlsContext::NlsContext(QByteArray username, QByteArray password, BigNumber priva
 {
 }
 
+NlsContext::~NlsContext()
+{
+    OPENSSL_cleanse(m_password.data(), static_cast<std::size_t>(m_password.size()));
+}
+
 std::unique_ptr<NlsContext> nls_init(const QByteArray &username, const QByteArray &password,
                                      std::shared_ptr<RandomSource> random)
 {

@@ -55,6 +55,12 @@ std::optional<NlsChangeProof> nls_account_change_proof(NlsContext &context, cons
                                                        const QByteArray &B, const QByteArray &salt);
 
 class NlsContext {
+public:
+    // The password copy is wiped before its memory is given back.
+    ~NlsContext();
+    NlsContext(const NlsContext &) = delete;
+    NlsContext &operator=(const NlsContext &) = delete;
+
 private:
     NlsContext(QByteArray username, QByteArray password, BigNumber privateValue, std::shared_ptr<RandomSource> random);
 

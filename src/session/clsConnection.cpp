@@ -42,6 +42,9 @@ clsConnection::~clsConnection() = default;
 void clsConnection::Connect(const QString &addr)
 {
     app().guard("Connect()", "clsConnection", [&] {
+        // A slot whose profile was deleted has nothing to connect.
+        if (!app().record(ProfileIndex()).Active)
+            return;
         app().AddChat(ProfileIndex(), {Rgb(0x4FA995), QStringLiteral("Attempting to connect to Battle.net...")});
         QTcpSocket &socket = app().socket(ProfileIndex());
         socket.abort();
@@ -80,6 +83,15 @@ void clsConnection::Disconnect()
             window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
         }
     });
+}
+
+void clsConnection::Release()
+{
+    m_open = false;
+    m_pingHold.cancel();
+    m_receiver.Discard();
+    m_srp.clear();
+    app().socket(ProfileIndex()).abort();
 }
 
 void clsConnection::SendPacket(int id, QByteArray &data)

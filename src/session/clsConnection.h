@@ -28,6 +28,10 @@ public:
     // Ends the connection and resets the profile's connection state; safe in
     // any state and always tells the user.
     void Disconnect();
+    // Ends the connection without a word and forgets everything of it: the
+    // attempt, bytes waiting unread, a Custom Ping delay, the SRP values.
+    // For a profile that is deleted, whose slot the next profile takes.
+    void Release();
 
     // Sends one message, header and payload in one write, and empties data.
     // Without a connection it tells the user and disconnects instead. A

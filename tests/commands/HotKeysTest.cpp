@@ -1,6 +1,12 @@
 #include "channel/ChannelUserList.h"
+#include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "support/InputBoxAnswer.h"
 #include "support/TestApp.h"
+
+#include <QAction>
+#include <QLabel>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,6 +25,7 @@ protected:
 
     void SetUp() override
     {
+        test.writeProfile(QStringLiteral("alpha"));
         test.startUp();
         window.showForTyping();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -49,6 +56,54 @@ TEST_F(HotKeysTest, LettersNeedControlAndTypingStillReachesTheInputBox)
     press(Qt::Key_I);
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(window.txtSend->text(), QStringLiteral("i"));
+}
+
+TEST_F(HotKeysTest, MenuKeysDoWhatTheirEntriesDo)
+{
+    TarnwellApp &app = *test.app;
+    window.txtSend->setFocus();
+    {
+        InputBoxAnswer answer({QStringLiteral("beta")});
+        press(Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(answer.prompts(), QStringList{QStringLiteral("What profile do you wish to create?")});
+        EXPECT_EQ(window.lstProfiles->count(), 2);
+    }
+    press(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(app.configuration().isVisible());
+    app.configuration().close();
+    window.showForTyping();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    press(Qt::Key_F4);
+    EXPECT_TRUE(app.record(0).JoinLeave);
+    press(Qt::Key_F6);
+    EXPECT_TRUE(app.record(0).LockScreen);
+    {
+        InputBoxAnswer answer({QStringLiteral("200")});
+        press(Qt::Key_F7);
+        EXPECT_EQ(answer.titles(), QStringList{QStringLiteral("Transparency")});
+    }
+    EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 0.01);
+}
+
+TEST_F(HotKeysTest, F8HidesTheProfileListAndBringsItBack)
+{
+    const QAction &entry = *test.app->popupMenu().mnuShowProfiles;
+    const int fullWidth = window.width();
+    press(Qt::Key_F8);
+    EXPECT_FALSE(window.lstProfiles->isVisible());
+    EXPECT_EQ(entry.text(), QStringLiteral("Show Profiles\tF8"));
+    EXPECT_EQ(window.rtbChat->geometry(), QRect(window.twips(130), window.twips(735), window.twips(8630),
+                                                window.twips(5510)));
+    EXPECT_EQ(window.width(), window.twips(12270));
+
+    press(Qt::Key_F8);
+    EXPECT_TRUE(window.lstProfiles->isVisible());
+    EXPECT_EQ(entry.text(), QStringLiteral("Hide Profiles\tF8"));
+    EXPECT_EQ(window.rtbChat->x(), window.twips(2535));
+    EXPECT_EQ(window.rtbChat->width(), window.twips(6950));
+    EXPECT_EQ(window.lblAbout->x(), window.twips(8760));
+    EXPECT_LE(std::abs(window.width() - fullWidth), window.twips(30));
 }
 
 TEST_F(HotKeysTest, F5ClearsOnlyTheCurrentPane)

@@ -81,15 +81,11 @@ TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
     EXPECT_TRUE(test.chatText(1).isEmpty());
     EXPECT_EQ(app.connection(1).ProfileIndex(), 1);
 
-    // With no freed slot a new one is made, with the default fonts written.
+    // With no freed slot a new one is made.
     test.writeProfile(QStringLiteral("epsilon"));
     EXPECT_EQ(LoadControl(app, app.slotCount(), QStringLiteral("epsilon"), false), 3);
-    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("epsilon"), QStringLiteral("Size"),
-                                                QStringLiteral("Profile Size")),
-              QStringLiteral("11"));
-    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("epsilon"), QStringLiteral("Font"),
-                                                QStringLiteral("Listview")),
-              QStringLiteral("Tahoma"));
+    EXPECT_EQ(app.record(3).Name, QStringLiteral("epsilon"));
+    EXPECT_NE(&app.pane(3), &app.pane(1));
 }
 
 TEST_F(ProfileSlotsTest, ProfileColorFindsTheEntryByPositionOrIndexAndReportsAMissingOne)

@@ -19,7 +19,9 @@ TEST(StartUp, WithNoProfilesShowsTheWelcomeLineAndEmptyControls)
     frmMain &window = test.app->mainWindow();
     EXPECT_TRUE(QFileInfo(test.folder() + QStringLiteral("/Profiles")).isDir());
     EXPECT_TRUE(QFileInfo(test.folder() + QStringLiteral("/Schemes")).isDir());
-    EXPECT_TRUE(test.chatText(0).endsWith(QStringLiteral("Welcome to Tarnwell version 1.1.2\n")));
+    EXPECT_TRUE(test.chatText(0).contains(QStringLiteral("Welcome to Tarnwell version 1.1.2\n")));
+    // A first start says how to begin.
+    EXPECT_TRUE(test.chatText(0).endsWith(QStringLiteral("No profiles yet: File > Create a Profile (Ctrl+P).\n")));
     EXPECT_EQ(window.lstProfiles->count(), 0);
     EXPECT_EQ(window.lblProfiles->text(), QString());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnwell version 1.1.2"));
@@ -72,6 +74,21 @@ TEST(StartUp, LoadsProfileFoldersAlphabeticallyIntoSlots)
     EXPECT_NE(&app.pane(1), &app.pane(0));
     EXPECT_TRUE(test.chatText(1).isEmpty());
     EXPECT_TRUE(test.errorLogText().isEmpty());
+}
+
+TEST(StartUp, EveryProfileWritesByItsOwnOptionsBeforeItIsShown)
+{
+    TestApp test;
+    test.writeProfile(QStringLiteral("alpha"));
+    test.writeProfile(QStringLiteral("beta"), "[Options]\nMilitary Time=1\nJoin/Leave=1\n");
+    test.startUp();
+    TarnwellApp &app = *test.app;
+    EXPECT_TRUE(app.record(1).MilitaryTime);
+    EXPECT_TRUE(app.record(1).JoinLeave);
+    EXPECT_FALSE(app.record(0).MilitaryTime);
+    app.AddChat(1, {QStringLiteral("behind")});
+    EXPECT_TRUE(test.chatText(1).endsWith(QStringLiteral("[13:05:09] behind\n")));
+    EXPECT_EQ(app.mainWindow().lstProfiles->currentRow(), 0) << "the profile on screen is the selected entry";
 }
 
 TEST(StartUp, AFailingStepIsReportedAndTheWindowKeepsWhatWasBuilt)

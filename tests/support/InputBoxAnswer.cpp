@@ -3,16 +3,16 @@
 #include <QApplication>
 #include <QInputDialog>
 
-InputBoxAnswer::InputBoxAnswer(QString answer)
+InputBoxAnswer::InputBoxAnswer(QStringList answers) : m_answers(std::move(answers))
 {
     m_watch.setInterval(5);
-    QObject::connect(&m_watch, &QTimer::timeout, [this, answer = std::move(answer)] {
+    QObject::connect(&m_watch, &QTimer::timeout, [this] {
         auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        m_title = box->windowTitle();
-        m_prompt = box->labelText();
-        box->setTextValue(answer);
+        m_titles << box->windowTitle();
+        m_prompts << box->labelText();
+        box->setTextValue(m_answers.size() > 1 ? m_answers.takeFirst() : m_answers.value(0));
         box->accept();
     });
     m_watch.start();

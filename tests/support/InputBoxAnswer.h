@@ -1,19 +1,26 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 // Answers every input box that the program opens while it lives: types the
-// text and presses OK. Keeps the title and prompt of the last one.
+// next of the given texts (the last one for every box after it) and presses
+// OK. Keeps the title and prompt of each box.
 class InputBoxAnswer {
 public:
-    explicit InputBoxAnswer(QString answer);
+    explicit InputBoxAnswer(QStringList answers);
+    explicit InputBoxAnswer(const QString &answer) : InputBoxAnswer(QStringList{answer}) {}
 
-    const QString &title() const { return m_title; }
-    const QString &prompt() const { return m_prompt; }
+    // Of the last box answered, "" when none was.
+    QString title() const { return m_titles.value(m_titles.size() - 1); }
+    QString prompt() const { return m_prompts.value(m_prompts.size() - 1); }
+    const QStringList &titles() const { return m_titles; }
+    const QStringList &prompts() const { return m_prompts; }
 
 private:
     QTimer m_watch;
-    QString m_title;
-    QString m_prompt;
+    QStringList m_answers;
+    QStringList m_titles;
+    QStringList m_prompts;
 };

@@ -1,0 +1,84 @@
+#include "display/DisplayOptions.h"
+
+#include "display/modTransparency.h"
+#include "platform/Convert.h"
+#include "platform/InputBox.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+
+#include <QAction>
+
+#include <array>
+
+namespace {
+
+struct OptionText {
+    const char *procedure;
+    const char *key;
+    bool ProfileRecord::*flag;
+    const char *offText;
+    const char *onText;
+};
+
+constexpr std::array<OptionText, 4> kOptions = {{
+    {"mnuJoinLeave_Click", "Join/Leave", &ProfileRecord::JoinLeave, "Join leave notifications have been turned off.",
+     "Join leave notifications have been enabled!"},
+    {"mnuVoidView_Click", "Void View", &ProfileRecord::VoidView, "Void view has been turned off.",
+     "Void view has been enabled!"},
+    {"mnuMilitary_Click", "Military Time", &ProfileRecord::MilitaryTime, "Military time has been turned off.",
+     "Military time has been enabled!"},
+    {"mnuLock_Click", "Lock Screen", &ProfileRecord::LockScreen, "Lock screen has been turned off.",
+     "Lock screen has been enabled!"},
+}};
+
+} // namespace
+
+void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkMark)
+{
+    const OptionText &text = kOptions[static_cast<std::size_t>(option)];
+    const int current = app.CurrentProfile;
+    app.guard(text.procedure, "frmPopupMenu", [&] {
+        ProfileRecord &profile = app.record(current);
+        // A deleted profile's slot has no settings to keep an option in.
+        if (!profile.Active)
+            return;
+        bool &flag = profile.*text.flag;
+        const bool on = !flag;
+        app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Options"), QString::fromLatin1(text.key),
+                                           on ? QStringLiteral("1") : QStringLiteral("0"));
+        const auto confirm = [&] {
+            app.AddChat(current, on ? ChatItems{Rgb(0x9BC06C), QString::fromLatin1(text.onText)}
+                                    : ChatItems{Rgb(0xC2B822), QString::fromLatin1(text.offText)});
+        };
+        // The lock screen's confirmation is written while the screen is
+        // unlocked; every other option's is written under the new setting.
+        if (on && option == DisplayOption::LockScreen) {
+            confirm();
+            flag = on;
+        } else {
+            flag = on;
+            confirm();
+        }
+    });
+    app.guard(text.procedure, "frmPopupMenu",
+              [&] { checkMark.setChecked(app.record(current).*text.flag); });
+}
+
+void AskTransparency(TarnwellApp &app)
+{
+    app.guard("mnuTransparency", "frmPopupMenu", [&] {
+        if (!app.record(app.CurrentProfile).Active)
+            return;
+        frmMain &window = app.mainWindow();
+        const QString answer = InputBox(
+            &window, QStringLiteral("What level of transparency do you want? 0 being translucent, 255 being solid"),
+            QStringLiteral("Transparency"));
+        if (answer.isEmpty())
+            return;
+        app.settings().WriteProfileSetting(app.record(app.CurrentProfile).Name, QStringLiteral("Options"),
+                                           QStringLiteral("Transparency"), answer);
+        SetTransparency(window, ToInt16(answer));
+        app.popupMenu().setTransparencyCaption(answer);
+    });
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+class QAction;
+class TarnwellApp;
+
+// The display options of the profile on screen, each kept in its record, in
+// its settings (section Options) and in its menu entry's check mark.
+enum class DisplayOption { JoinLeave, VoidView, MilitaryTime, LockScreen };
+
+// Switches the option of the profile on screen, saves it, sets the check
+// mark to the new state and confirms in the profile's chat pane. The
+// confirmation of the lock screen is shown both ways, and that of military
+// time is already stamped in the new form. Failures go to the error log and
+// leave the check mark showing the profile's flag. Without a live profile on
+// screen (none yet, or it was deleted) neither does anything.
+void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkMark);
+
+// Asks for the window's opacity (0 to 255), saves the answer as typed for the
+// profile on screen, applies it and captions the menu entry with it. An
+// answer that is not a number is saved, then reported, and changes nothing
+// else.
+void AskTransparency(TarnwellApp &app);

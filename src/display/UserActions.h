@@ -1,0 +1,12 @@
+#pragma once
+
+class TarnwellApp;
+
+// What the user menu of the channel list does to the selected user, through
+// the profile on screen.
+enum class UserAction { Designate, Resign, Ban, Unban, Ignore, Unignore };
+
+// Sends the action's command for the user of the selected row, the name
+// prefixed as the profile's product addresses accounts. With no row
+// selected it does nothing.
+void RunUserAction(TarnwellApp &app, UserAction action);

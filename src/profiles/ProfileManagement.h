@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TarnwellApp;
+
+// Creating, renaming and deleting whole profiles. A profile is a folder under
+// Profiles, a slot and an entry of the profile list; names are refused when
+// another entry has them in any letter case, or when they would not name
+// exactly one folder under Profiles. Each operation reports its failures to
+// the error log and keeps what it completed.
+
+// Asks for a name and creates the profile: its folder with the default fonts,
+// its slot (the lowest freed one, or a new one) and its entry at the end of
+// the profile list, in red. It is neither shown nor connected, unless it is
+// the only profile.
+void CreateProfile(TarnwellApp &app);
+// Asks for a new name and renames the profile's folder, list entry and
+// record. Returns the new name, or "" when nothing was renamed.
+QString RenameProfile(TarnwellApp &app, QWidget *parent, const QString &name);
+// Asks for confirmation, then removes the profile's folder tree, frees its
+// slot and removes its entry. Returns whether the profile was deleted.
+bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name);
+
+// The slot of the live profile of this name, or -1.
+int SlotOfProfile(const TarnwellApp &app, const QString &name);

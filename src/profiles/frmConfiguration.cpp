@@ -1,0 +1,295 @@
+#include "profiles/frmConfiguration.h"
+
+#include "display/BringUp.h"
+#include "profiles/ProductTable.h"
+#include "profiles/ProfileManagement.h"
+#include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+const QString kCustom = QStringLiteral("Custom");
+
+template <typename Control>
+Control *named(Control *control, const char *name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QGroupBox *group(const QString &caption, QFormLayout *&rows)
+{
+    auto *box = new QGroupBox(caption);
+    rows = new QFormLayout(box);
+    return box;
+}
+
+} // namespace
+
+frmConfiguration::frmConfiguration(TarnwellApp &app) : QWidget(nullptr, Qt::Window), m_app(app)
+{
+    setObjectName(QStringLiteral("frmConfiguration"));
+    buildControls();
+    connect(Latency, &QComboBox::currentTextChanged, this, [this] { enableCustom(); });
+    connect(cmdCharMask, &QPushButton::clicked, this, [this] { cmdCharMask_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdRename, &QPushButton::clicked, this, [this] { cmdRename_Click(); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+}
+
+void frmConfiguration::buildControls()
+{
+    lblProfile = named(new QLabel, "lblProfile");
+    lblProfile->setTextFormat(Qt::PlainText);
+    QFont title(QStringLiteral("Tahoma"));
+    title.setPointSizeF(14.25);
+    title.setBold(true);
+    lblProfile->setFont(title);
+    QPalette blue = lblProfile->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 0xFF));
+    lblProfile->setPalette(blue);
+
+    QFormLayout *rows = nullptr;
+    QGroupBox *login = group(QStringLiteral("Login"), rows);
+    Username = named(new QLineEdit, "Username");
+    rows->addRow(QStringLiteral("&Username"), Username);
+    Password = named(new QLineEdit, "Password");
+    // Masked, it shows stars as the settings file's users know them.
+    Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    cmdCharMask = named(new QPushButton, "cmdCharMask");
+    cmdCharMask->setFixedWidth(18);
+    cmdCharMask->setToolTip(QStringLiteral("Mask the password"));
+    auto *passwordRow = new QHBoxLayout;
+    passwordRow->addWidget(Password);
+    passwordRow->addWidget(cmdCharMask);
+    rows->addRow(QStringLiteral("&Password"), passwordRow);
+    qobject_cast<QLabel *>(rows->labelForField(passwordRow))->setBuddy(Password);
+    NewPassword = named(new QLineEdit, "NewPassword");
+    rows->addRow(QStringLiteral("New &Password"), NewPassword);
+    Product = named(new QComboBox, "Product");
+    Product->setEditable(true);
+    Product->setInsertPolicy(QComboBox::NoInsert);
+    rows->addRow(QStringLiteral("Product"), Product);
+    Home = named(new QLineEdit, "Home");
+    rows->addRow(QStringLiteral("&Home"), Home);
+    Server = named(new QLineEdit, "Server");
+    rows->addRow(QStringLiteral("&Server"), Server);
+
+    QGroupBox *latency = group(QStringLiteral("Latency Options"), rows);
+    Latency = named(new QComboBox, "Latency");
+    rows->addRow(QStringLiteral("Latency"), Latency);
+    txtCustom = named(new QLineEdit, "txtCustom");
+    txtCustom->setEnabled(false);
+    rows->addRow(QStringLiteral("Custom"), txtCustom);
+    UDPPlug = named(new QCheckBox(QStringLiteral("UDP Plug")), "UDPPlug");
+    rows->addRow(UDPPlug);
+
+    QGroupBox *registration = group(QStringLiteral("Registration"), rows);
+    Mode = named(new QComboBox, "Mode");
+    rows->addRow(QStringLiteral("Mode"), Mode);
+    Email = named(new QLineEdit, "Email");
+    rows->addRow(QStringLiteral("Email"), Email);
+    NewEmail = named(new QLineEdit, "NewEmail");
+    rows->addRow(QStringLiteral("New"), NewEmail);
+
+    QGroupBox *version = group(QString(), rows);
+    Verbyte = named(new QLineEdit, "Verbyte");
+    rows->addRow(QStringLiteral("Verbyte"), Verbyte);
+
+    cmdSave = named(new QPushButton(QStringLiteral("&Save")), "cmdSave");
+    QFont bold = cmdSave->font();
+    bold.setBold(true);
+    cmdSave->setFont(bold);
+    cmdSave->setDefault(true);
+    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel");
+    cmdRename = named(new QPushButton(QStringLiteral("&Rename")), "cmdRename");
+    cmdDelete = named(new QPushButton(QStringLiteral("&Delete")), "cmdDelete");
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {cmdSave, cmdCancel, cmdRename, cmdDelete})
+        buttons->addWidget(button);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblProfile, 0, Qt::AlignHCenter);
+    m_groups = new QVBoxLayout;
+    for (QGroupBox *box : {login, latency, registration, version})
+        m_groups->addWidget(box);
+    layout->addLayout(m_groups);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Username->setMinimumWidth(220);
+}
+
+void frmConfiguration::addGroup(QGroupBox *group)
+{
+    m_groups->addWidget(group);
+}
+
+void frmConfiguration::open()
+{
+    reset();
+    fill();
+    BringUp(*this);
+}
+
+void frmConfiguration::reset()
+{
+    for (QLineEdit *box : {Username, Password, NewPassword, Home, Server, txtCustom, Email, NewEmail, Verbyte})
+        box->clear();
+    Password->setEchoMode(QLineEdit::Normal);
+    UDPPlug->setChecked(false);
+    const auto list = [](QComboBox *box, const QStringList &entries) {
+        box->clear();
+        box->addItems(entries);
+        box->setCurrentIndex(-1);
+    };
+    list(Latency, {QStringLiteral("Regular"), QStringLiteral("0ms"), kCustom});
+    list(Mode, {QStringLiteral("Disable"), QStringLiteral("Register"), QStringLiteral("Retrieve"),
+                QStringLiteral("Change")});
+    list(Product, ProductTable::listedTexts());
+    Product->clearEditText();
+    showProfileName(QString());
+    enableCustom();
+}
+
+void frmConfiguration::fill()
+{
+    QString name;
+    const auto read = [&](const char *section, const char *key) {
+        return m_app.settings().ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
+    };
+    const std::function<void()> steps[] = {
+        [&] {
+            const QList<QListWidgetItem *> selected = m_app.mainWindow().lstProfiles->selectedItems();
+            if (selected.isEmpty())
+                return;
+            name = selected.first()->text();
+            showProfileName(name);
+        },
+        [&] { Username->setText(read("Login", "Username")); },
+        [&] { Password->setText(read("Login", "Password")); },
+        [&] { NewPassword->setText(read("Login", "New Password")); },
+        [&] {
+            // A code the table does not know shows as it is stored, so that
+            // saving without a change keeps it.
+            const QString code = read("Login", "Product");
+            Product->setEditText(ProductTable::textOf(code).value_or(code));
+        },
+        [&] { Home->setText(read("Login", "Home")); },
+        [&] { Server->setText(read("Login", "Server")); },
+        [&] { Verbyte->setText(read("Login", "Verbyte")); },
+        [&] { txtCustom->setText(read("Ping", "Custom Ping")); },
+        [&] { UDPPlug->setChecked(read("Ping", "UDP Plug") == QLatin1String("1")); },
+        [&] { Latency->setCurrentText(read("Ping", "Spoof")); },
+        [&] { Mode->setCurrentText(read("Registration", "Mode")); },
+        [&] { Email->setText(read("Registration", "Email")); },
+        [&] { NewEmail->setText(read("Registration", "New Email")); },
+        [&] {
+            if (Mode->currentText().isEmpty())
+                Mode->setCurrentText(QStringLiteral("Disable"));
+            if (Latency->currentText().isEmpty())
+                Latency->setCurrentText(QStringLiteral("Regular"));
+            enableCustom();
+        },
+    };
+    for (const auto &step : steps) {
+        try {
+            step();
+        } catch (...) {
+        }
+    }
+}
+
+void frmConfiguration::showProfileName(const QString &name)
+{
+    lblProfile->setText(name);
+    setWindowTitle(QStringLiteral("Configuring \"") + name + QLatin1Char('"'));
+}
+
+void frmConfiguration::enableCustom()
+{
+    txtCustom->setEnabled(Latency->currentText() == kCustom);
+}
+
+void frmConfiguration::cmdCharMask_Click()
+{
+    const bool masked = Password->echoMode() == QLineEdit::Password;
+    Password->setEchoMode(masked ? QLineEdit::Normal : QLineEdit::Password);
+    Password->setFocus();
+}
+
+void frmConfiguration::cmdSave_Click()
+{
+    const QString name = lblProfile->text();
+    if (name.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarnwell"),
+                        QStringLiteral("There is no profile selected to apply this information to."),
+                        QMessageBox::Ok, this);
+        box.exec();
+        close();
+        return;
+    }
+    m_app.guard("cmdSave", "frmConfiguration", [&] {
+        const auto write = [&](const char *section, const char *key, const QString &value) {
+            m_app.settings().WriteProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key), value);
+        };
+        write("Login", "Username", Username->text());
+        write("Login", "Password", Password->text());
+        write("Login", "New Password", NewPassword->text());
+        // A product text the table does not know keeps the stored product.
+        if (const std::optional<QString> code = ProductTable::codeOf(Product->currentText()))
+            write("Login", "Product", *code);
+        write("Login", "Home", Home->text());
+        write("Login", "Server", Server->text());
+        write("Login", "Verbyte", Verbyte->text());
+        write("Ping", "UDP Plug", UDPPlug->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        write("Ping", "Spoof", Latency->currentText());
+        write("Ping", "Custom Ping", txtCustom->text());
+        write("Registration", "Mode", Mode->currentText());
+        write("Registration", "Email", Email->text());
+        write("Registration", "New Email", NewEmail->text());
+
+        // The record refreshed is the shown profile's own, wherever it is:
+        // the user may have switched to another profile since the dialog
+        // opened.
+        const int slot = SlotOfProfile(m_app, name);
+        if (slot >= 0) {
+            LoadInfo(m_app, name, slot, true);
+            const QList<QListWidgetItem *> entries =
+                m_app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
+            if (!entries.isEmpty())
+                SetProfileEntryIcon(m_app, *entries.first(), m_app.record(slot).Product);
+            qint16 index = static_cast<qint16>(slot);
+            ProfileColor(m_app, index, false, false);
+        }
+        close();
+    });
+}
+
+void frmConfiguration::cmdRename_Click()
+{
+    const QString renamed = RenameProfile(m_app, this, lblProfile->text());
+    if (!renamed.isEmpty())
+        showProfileName(renamed);
+}
+
+void frmConfiguration::cmdDelete_Click()
+{
+    if (DeleteProfile(m_app, this, lblProfile->text()))
+        close();
+}

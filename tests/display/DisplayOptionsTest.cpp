@@ -1,0 +1,157 @@
+#include "channel/ChannelUserList.h"
+#include "display/modTransparency.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "profiles/modProfiles.h"
+#include "support/ChannelFixture.h"
+#include "support/ConnectedProfileTest.h"
+#include "support/InputBoxAnswer.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DisplayOptionsTest : public ChannelFixture {
+protected:
+    frmPopupMenu &menus = app.popupMenu();
+    QString option(const char *key, const QString &profile) const
+    {
+        return app.settings().ReadProfileSetting(profile, QStringLiteral("Options"), QString::fromLatin1(key));
+    }
+    QString lastText(int profile = kAlpha) const
+    {
+        const QStringList lines = test.chatText(profile).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return lines.isEmpty() ? QString() : lines.last();
+    }
+};
+
+TEST_F(DisplayOptionsTest, ATogglePairsFlagFileCheckMarkAndLineOfTheDisplayedProfileOnly)
+{
+    const struct {
+        QAction *entry;
+        const char *key;
+        bool ProfileRecord::*flag;
+        const char *onText;
+        const char *offText;
+    } cases[] = {
+        {menus.mnuJoinLeave, "Join/Leave", &ProfileRecord::JoinLeave, "Join leave notifications have been enabled!",
+         "Join leave notifications have been turned off."},
+        {menus.mnuVoidView, "Void View", &ProfileRecord::VoidView, "Void view has been enabled!",
+         "Void view has been turned off."},
+        {menus.mnuMilitary, "Military Time", &ProfileRecord::MilitaryTime, "Military time has been enabled!",
+         "Military time has been turned off."},
+        {menus.mnuLock, "Lock Screen", &ProfileRecord::LockScreen, "Lock screen has been enabled!",
+         "Lock screen has been turned off."},
+    };
+    lstProfiles_Click(app, QStringLiteral("beta"));
+    for (const auto &c : cases) {
+        const bool alphaBefore = app.record(kAlpha).*c.flag;
+        const QString alphaFile = option(c.key, QStringLiteral("alpha"));
+        c.entry->trigger();
+        EXPECT_TRUE(app.record(kBeta).*c.flag) << c.key;
+        EXPECT_TRUE(c.entry->isChecked()) << c.key;
+        EXPECT_EQ(option(c.key, QStringLiteral("beta")), QStringLiteral("1"));
+        EXPECT_TRUE(lastText(kBeta).endsWith(QString::fromLatin1(c.onText))) << c.key;
+        c.entry->trigger();
+        EXPECT_FALSE(app.record(kBeta).*c.flag) << c.key;
+        EXPECT_FALSE(c.entry->isChecked()) << c.key;
+        EXPECT_EQ(option(c.key, QStringLiteral("beta")), QStringLiteral("0"));
+        EXPECT_TRUE(lastText(kBeta).endsWith(QString::fromLatin1(c.offText))) << c.key;
+        EXPECT_EQ(app.record(kAlpha).*c.flag, alphaBefore) << c.key;
+        EXPECT_EQ(option(c.key, QStringLiteral("alpha")), alphaFile) << c.key;
+    }
+}
+
+TEST_F(DisplayOptionsTest, MilitaryTimeConfirmsInTheNewStampAndTheLockScreenConfirmsBothWays)
+{
+    menus.mnuMilitary->trigger();
+    EXPECT_EQ(lastText(), QStringLiteral("[13:05:09] Military time has been enabled!"));
+    menus.mnuLock->trigger();
+    app.AddChat(kAlpha, {QStringLiteral("lost")});
+    menus.mnuLock->trigger();
+    const QString text = test.chatText(kAlpha);
+    EXPECT_TRUE(text.contains(QStringLiteral("[13:05:09] Lock screen has been enabled!")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("[13:05:09] Lock screen has been turned off.\n")));
+    EXPECT_FALSE(text.contains(QStringLiteral("lost")));
+}
+
+TEST_F(DisplayOptionsTest, TransparencyIsSavedAsTypedAndAppliedWhenItIsALevel)
+{
+    const struct {
+        const char *answer;
+        double opacity;
+        const char *caption;
+        bool reported;
+    } cases[] = {
+        {"128", 128 / 255.0, "Transparency [128]\tF7", false},
+        {"300", 128 / 255.0, "Transparency [300]\tF7", false},
+        {"255", 1.0, "Transparency [255]\tF7", false},
+        {"half", 1.0, "Transparency [255]\tF7", true},
+    };
+    for (const auto &c : cases) {
+        InputBoxAnswer answer({QString::fromLatin1(c.answer)});
+        menus.mnuTransparency->trigger();
+        EXPECT_EQ(answer.titles(), QStringList{QStringLiteral("Transparency")});
+        EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QString::fromLatin1(c.answer));
+        EXPECT_NEAR(window.windowOpacity(), c.opacity, 0.01) << c.answer;
+        EXPECT_EQ(menus.mnuTransparency->text(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(test.errorLogText().contains(QStringLiteral("Error in: mnuTransparency of frmPopupMenu")),
+                  c.reported)
+            << c.answer;
+    }
+    InputBoxAnswer empty({QString()});
+    menus.mnuTransparency->trigger();
+    EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QStringLiteral("half"));
+}
+
+TEST_F(DisplayOptionsTest, SetTransparencyTellsWhatItDid)
+{
+    EXPECT_EQ(SetTransparency(window, 100), 0);
+    EXPECT_NEAR(window.windowOpacity(), 100 / 255.0, 0.01);
+    EXPECT_EQ(SetTransparency(window, 256), 1);
+    EXPECT_EQ(SetTransparency(window, -1), 1);
+    EXPECT_NEAR(window.windowOpacity(), 100 / 255.0, 0.01);
+    EXPECT_EQ(SetTransparency(*window.txtSend, 100), 2);
+}
+
+class UserActionsTest : public ConnectedProfileTest<1> {
+protected:
+    ChannelUserList &list = *app.mainWindow().lstChannelUsers;
+    frmPopupMenu &menus = app.popupMenu();
+    // The chat line the action sent, or "" when it sent none.
+    QString sentBy(QAction *entry)
+    {
+        const std::size_t before = p.server.messages(connection).size();
+        entry->trigger();
+        if (!p.server.waitForMessages(connection, before + 1))
+            return {};
+        const TestServer::Message message = p.server.messages(connection).back();
+        EXPECT_EQ(message.id, 0x0E);
+        return QString::fromLatin1(message.payload.chopped(1));
+    }
+};
+
+TEST_F(UserActionsTest, ActionsSendTheirCommandForTheSelectedUserOnly)
+{
+    QTreeWidgetItem *row = list.insertRow(0, QStringLiteral(" Foo"));
+    // With no row selected an action sends nothing: the next line sent is
+    // the one after the selection.
+    menus.mnuBan->trigger();
+    row->setSelected(true);
+    const std::pair<QAction *, const char *> cases[] = {
+        {menus.mnuDesignate, "/designate Foo"}, {menus.mnuResign, "/resign"},
+        {menus.mnuBan, "/ban Foo"},             {menus.mnuUnban, "/unban Foo"},
+        {menus.mnuIgnore, "/ignore Foo"},       {menus.mnuUnignore, "/unignore Foo"},
+    };
+    for (const auto &[entry, line] : cases)
+        EXPECT_EQ(sentBy(entry), QString::fromLatin1(line));
+
+    // Diablo II profiles address accounts with a star.
+    app.record(0).Product = QStringLiteral("PX2D");
+    EXPECT_EQ(sentBy(menus.mnuBan), QStringLiteral("/ban *Foo"));
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "channel/clsUsers.h"
+#include "profiles/frmConfiguration.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "profiles/modProfiles.h"
+#include "session/clsConnection.h"
+#include "support/InputBoxAnswer.h"
+#include "support/LogonSession.h"
+#include "support/MessageBoxAnswer.h"
+#include "support/ServerProfiles.h"
+#include "support/WaitUntil.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList entryTexts(const TarnwellApp &app)
+{
+    QStringList texts;
+    const QListWidget &list = *app.mainWindow().lstProfiles;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
+
+void create(TarnwellApp &app, const QString &name)
+{
+    InputBoxAnswer answer({name});
+    app.popupMenu().mnuCreateProfile->trigger();
+}
+
+// Opens the configuration dialog on the profile's entry, as a double click does.
+frmConfiguration &configure(TarnwellApp &app, const QString &name)
+{
+    QListWidget &list = *app.mainWindow().lstProfiles;
+    list.setCurrentItem(list.findItems(name, Qt::MatchExactly).first());
+    frmConfiguration &dialog = app.configuration();
+    dialog.open();
+    return dialog;
+}
+
+void remove(TarnwellApp &app, const QString &name)
+{
+    MessageBoxAnswer ok(QMessageBox::Ok);
+    configure(app, name).cmdDelete_Click();
+}
+
+QString programFile(const TestApp &test, const QString &path)
+{
+    return test.folder() + QLatin1Char('/') + path;
+}
+
+TEST(ProfileManagement, ADeletedSlotIsSkippedByConnectAllAndTakenByTheNextProfile)
+{
+    ServerProfiles p;
+    p.startUp(3);
+    TarnwellApp &app = p.app();
+    app.AddChat(1, {QStringLiteral("old text")});
+    remove(app, QStringLiteral("Profile1"));
+    EXPECT_FALSE(QFileInfo::exists(programFile(p.test, QStringLiteral("Profiles/Profile1"))));
+    EXPECT_EQ(entryTexts(app), (QStringList{QStringLiteral("Profile0"), QStringLiteral("Profile2")}));
+    EXPECT_FALSE(app.record(1).Active);
+
+    app.popupMenu().mnuConnectall->trigger();
+    ASSERT_TRUE(p.server.waitForConnections(2));
+    ASSERT_TRUE(WaitUntil([&] { return app.isConnected(0) && app.isConnected(2); }));
+    EXPECT_FALSE(app.isConnected(1));
+    EXPECT_EQ(p.server.connectionCount(), 2);
+
+    create(app, QStringLiteral("Fresh"));
+    EXPECT_EQ(app.record(1).Name, QStringLiteral("Fresh"));
+    EXPECT_TRUE(app.record(1).Active);
+    EXPECT_TRUE(p.test.chatText(1).isEmpty());
+    EXPECT_EQ(entryTexts(app).last(), QStringLiteral("Fresh"));
+    EXPECT_EQ(app.mainWindow().lstProfiles->item(2)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
+    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("Fresh"), QStringLiteral("Font"),
+                                                QStringLiteral("RichTextBox")),
+              QStringLiteral("Tahoma"));
+    EXPECT_FALSE(app.isConnected(1)) << "a new profile is not connected";
+}
+
+TEST(ProfileManagement, AProfileInAFreedSlotInheritsNothingOfTheDeletedOne)
+{
+    LogonSession session(2);
+    TarnwellApp &app = session.app();
+    ASSERT_TRUE(session.connect());
+    ASSERT_TRUE(session.waitForSent(0x53));
+    clsConnection &connection = app.connection(0);
+    const quint32 oldAttempt = connection.attempt();
+    ASSERT_NE(connection.srp().context, nullptr);
+    ProfileRecord &old = app.record(0);
+    old.ReconnectPending = true;
+    old.AccountName = QStringLiteral("probeA");
+    old.Username = QStringLiteral("probeA#2");
+    old.EnterChatTick = 777;
+    old.CurrentChannel = QStringLiteral("Op Tarn");
+    old.Statstring = QStringLiteral("RATS 0 0");
+    old.OwnPing = 99;
+    app.users(0).AddUser(QStringLiteral("Someone"), 10, 0, QStringLiteral("RATS"), 1);
+    connection.receiver().DataArrival(QByteArray("\xFF\x0F\x40\x00", 4));
+    old.Spoof = QStringLiteral("Custom");
+    old.CustomPing = QStringLiteral("60000");
+    connection.SendFirstPing();
+    ASSERT_TRUE(connection.customPingHold().isHolding());
+
+    remove(app, QStringLiteral("Profile0"));
+    EXPECT_TRUE(session.waitForClose());
+    create(app, QStringLiteral("Fresh"));
+
+    const ProfileRecord &fresh = app.record(0);
+    EXPECT_EQ(fresh.Name, QStringLiteral("Fresh"));
+    EXPECT_TRUE(fresh.Active);
+    EXPECT_FALSE(connection.isCurrentAttempt(oldAttempt));
+    EXPECT_FALSE(fresh.ReconnectPending);
+    EXPECT_FALSE(connection.customPingHold().isHolding());
+    EXPECT_EQ(connection.customPingHold().waitingCount(), 0u);
+    EXPECT_EQ(connection.receiver().bufferedBytes(), 0);
+    EXPECT_EQ(app.users(0).UserlistCount(), 0);
+    EXPECT_EQ(connection.srp().context, nullptr);
+    EXPECT_TRUE(fresh.AccountName.isEmpty());
+    EXPECT_TRUE(fresh.Username.isEmpty());
+    EXPECT_EQ(fresh.EnterChatTick, 0u);
+    EXPECT_TRUE(fresh.CurrentChannel.isEmpty());
+    EXPECT_TRUE(fresh.Statstring.isEmpty());
+    EXPECT_EQ(fresh.OwnPing, 0);
+    EXPECT_TRUE(fresh.Spoof.isEmpty());
+    EXPECT_EQ(app.logon(0).ServerToken, 0u);
+    EXPECT_EQ(app.mainWindow().lblProfiles->text(), QStringLiteral("Fresh"));
+}
+
+TEST(ProfileManagement, NamesInUseOrNotOneFolderAreRefusedAndNothingIsCreated)
+{
+    TestApp test;
+    test.writeProfile(QStringLiteral("alpha"));
+    test.startUp();
+    TarnwellApp &app = *test.app;
+    const struct {
+        const char *name;
+        const char *message;
+    } cases[] = {
+        {"ALPHA", "That profile already exists!"},
+        {"../escape", "A profile name cannot contain"},
+        {"a/b", "A profile name cannot contain"},
+        {"a\\b", "A profile name cannot contain"},
+        {".", "A profile name cannot contain"},
+        {"..", "A profile name cannot contain"},
+        {"tab\there", "A profile name cannot contain"},
+    };
+    for (const auto &c : cases) {
+        MessageBoxAnswer ok;
+        create(app, QString::fromLatin1(c.name));
+        EXPECT_TRUE(ok.text().startsWith(QString::fromLatin1(c.message))) << c.name;
+        EXPECT_EQ(ok.title(), QStringLiteral("Tarnwell"));
+    }
+    create(app, QString());
+    EXPECT_EQ(entryTexts(app), QStringList{QStringLiteral("alpha")});
+    EXPECT_EQ(QDir(programFile(test, QStringLiteral("Profiles"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("alpha")});
+    EXPECT_EQ(QDir(test.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("Profiles"), QStringLiteral("Schemes")}));
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+}
+
+TEST(ProfileManagement, RenameRefusesACaseOnlyChangeAndMovesFolderEntryAndRecord)
+{
+    TestApp test;
+    test.writeProfile(QStringLiteral("alpha"), "[Login]\nUsername=Ann\n");
+    test.writeProfile(QStringLiteral("beta"));
+    test.startUp();
+    TarnwellApp &app = *test.app;
+    frmConfiguration &dialog = configure(app, QStringLiteral("alpha"));
+    {
+        MessageBoxAnswer ok;
+        InputBoxAnswer answer({QStringLiteral("ALPHA")});
+        dialog.cmdRename_Click();
+        EXPECT_EQ(ok.text(), QStringLiteral("That profile already exists!"));
+        EXPECT_EQ(answer.prompts(), QStringList{QStringLiteral("What do you wish to rename this profile?")});
+    }
+    EXPECT_TRUE(QFileInfo(programFile(test, QStringLiteral("Profiles/alpha"))).isDir());
+
+    InputBoxAnswer answer({QStringLiteral("gamma")});
+    dialog.cmdRename_Click();
+    EXPECT_FALSE(QFileInfo::exists(programFile(test, QStringLiteral("Profiles/alpha"))));
+    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("gamma"), QStringLiteral("Login"),
+                                                QStringLiteral("Username")),
+              QStringLiteral("Ann"));
+    EXPECT_EQ(entryTexts(app), (QStringList{QStringLiteral("gamma"), QStringLiteral("beta")}));
+    EXPECT_EQ(app.record(0).Name, QStringLiteral("gamma"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Configuring \"gamma\""));
+    EXPECT_EQ(app.mainWindow().lblProfiles->text(), QStringLiteral("gamma"));
+}
+
+TEST(ProfileManagement, DeletingNeverFollowsALinkOutOfTheProfileFolder)
+{
+    TestApp test;
+    test.writeProfile(QStringLiteral("alpha"));
+    test.writeProfile(QStringLiteral("linked"));
+    const QString outside = programFile(test, QStringLiteral("outside"));
+    QDir().mkpath(outside + QStringLiteral("/inner"));
+    QFile kept(outside + QStringLiteral("/keep.txt"));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.close();
+    const QString alpha = programFile(test, QStringLiteral("Profiles/alpha"));
+    ASSERT_TRUE(QFile::link(outside, alpha + QStringLiteral("/folder link")));
+    ASSERT_TRUE(QFile::link(outside + QStringLiteral("/keep.txt"), alpha + QStringLiteral("/file link")));
+    QDir().mkpath(alpha + QStringLiteral("/sub/.hidden"));
+    QFile readOnly(alpha + QStringLiteral("/sub/read-only.txt"));
+    ASSERT_TRUE(readOnly.open(QIODevice::WriteOnly));
+    readOnly.close();
+    readOnly.setPermissions(QFileDevice::ReadOwner);
+    // A profile folder that is itself a link loses the link only.
+    const QString linkedFolder = programFile(test, QStringLiteral("Profiles/linked"));
+    QDir(linkedFolder).removeRecursively();
+    ASSERT_TRUE(QFile::link(outside + QStringLiteral("/inner"), linkedFolder));
+    test.startUp();
+
+    remove(*test.app, QStringLiteral("alpha"));
+    remove(*test.app, QStringLiteral("linked"));
+    EXPECT_FALSE(QFileInfo::exists(alpha));
+    EXPECT_FALSE(QFileInfo(linkedFolder).isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(outside + QStringLiteral("/keep.txt")));
+    EXPECT_TRUE(QFileInfo(outside + QStringLiteral("/inner")).isDir());
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+}
+
+} // namespace
