@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/CloseReconnection.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -37,4 +39,10 @@ struct ProfileRecord {
     bool LockScreen = false;
     bool JoinLeave = false;
     bool VoidView = false;
+    // Options the original did not have; all off unless set.
+    bool LogChat = false;
+    bool ChatLogFailureShown = false; // a log that cannot be written is reported once
+    bool ReconnectAfterClose = false;
+    // The reconnection after a close by the server, while one runs.
+    CloseReconnection AfterClose;
 };

@@ -3,6 +3,7 @@
 #include "appearance/Appearance.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "display/ChatLog.h"
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
 #include "filters/clsFilters.h"
@@ -184,6 +185,7 @@ void TarnwellApp::writeChatLine(int profileIndex, const ChatItems &items)
                                      QStringLiteral(".")});
     }
     WriteChatLine(chat, items, profile.MilitaryTime, m_clock.now());
+    LogLastChatLine(*this, profileIndex, chat);
 }
 
 void TarnwellApp::LogError(const QString &procedure, const QString &module)

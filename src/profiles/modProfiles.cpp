@@ -11,6 +11,7 @@
 #include "filters/clsFilters.h"
 #include "platform/Convert.h"
 #include "platform/Failure.h"
+#include "profiles/MoreOptions.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -126,6 +127,7 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
         // Every profile writes its lines by its own options from the start,
         // not only once it has been on screen.
         readOptionFlags(app, name, profile);
+        MoreOptions::Read(settings, name, profile);
     });
 }
 
