@@ -219,7 +219,9 @@ bool clsBNCS::IsFiltered(const ChatEvent &event) const
 
 bool clsBNCS::Mentions(const QString &text) const
 {
-    return text.toLower().contains(profile().Username.toLower());
+    const QString &name = profile().UniqueName;
+    // Before the server has named the profile nothing mentions it.
+    return !name.isEmpty() && text.toLower().contains(name.toLower());
 }
 
 void clsBNCS::MarkUnseenActivity() const

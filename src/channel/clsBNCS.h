@@ -45,7 +45,7 @@ private:
     bool IsDisplayed() const;
     // The event's text is filtered as a message, or its sender as a user.
     bool IsFiltered(const ChatEvent &event) const;
-    // The profile's text mentions the profile's own name, in any letter case.
+    // The text mentions the name the server gave the profile, in any letter case.
     bool Mentions(const QString &text) const;
     void MarkUnseenActivity() const;
     void ShowRowCount(qint16 profileIndex) const;

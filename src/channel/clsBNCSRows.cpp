@@ -62,7 +62,7 @@ void clsBNCS::AddUser(qint16 profileIndex, const QString &username, quint32 flag
             row->setForeground(kNameColumn, Rgb(0x77B1BB).toQColor());
         }
         row->setIcon(kLatencyColumn, icons.image(latencyIcon));
-        if (username == app().record(profileIndex).Username)
+        if (username == app().record(profileIndex).UniqueName)
             row->setForeground(kNameColumn, Rgb(0x00FFFF).toQColor());
         ShowRowCount(profileIndex);
         // Last, so that a statstring that cannot be described still leaves a

@@ -75,9 +75,12 @@ void viewProfile(TarnwellApp &app, const QString &name)
 void RequestProfile(TarnwellApp &app, const QString &name)
 {
     const int current = app.CurrentProfile;
-    app.profileWindow().setEditable(name.toLower() == app.record(current).AccountName.toLower());
-    QByteArray request =
-        ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), app.clock().tickCount());
+    const QString &account = app.record(current).AccountName;
+    const bool own = !account.isEmpty() && name.compare(account, Qt::CaseInsensitive) == 0;
+    frmProfile &window = app.profileWindow();
+    window.setEditable(own);
+    const quint32 id = window.expect(current, own ? account : QString(), app.clock().tickCount());
+    QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id);
     app.connection(current).SendPacket(0x26, request);
 }
 

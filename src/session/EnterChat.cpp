@@ -38,10 +38,11 @@ void clsConnection::Receive0x0A(clsDataBuffer &message)
         const QString statstring = reply.text();
         const QString accountName = reply.text();
         ProfileRecord &profile = app().record(ProfileIndex());
-        // The name the server gave this logon (for example "Name#2") is the
-        // one the profile goes by, also when it reconnects; the setting keeps
-        // the configured name.
-        profile.Username = uniqueName;
+        // The name the server gave this logon (for example "Name#2" when the
+        // account is already on) is what the channel calls the profile; the
+        // account still logs on, now and on every reconnection, by its own
+        // name.
+        profile.UniqueName = uniqueName;
         profile.Statstring = statstring;
         profile.AccountName = accountName;
         profile.EnterChatTick = app().clock().tickCount();
