@@ -3,6 +3,7 @@
 #include "commands/Send.h"
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
+#include "platform/WireText.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/modProfiles.h"
 #include "session/AccountKeysRequest.h"
@@ -25,7 +26,7 @@ void clsConnection::JoinChat()
 
         clsDataWriter joinChannel;
         joinChannel.InsertInt32(1);
-        joinChannel.InsertCStringText(profile.Home);
+        joinChannel.InsertCString(WireText::encode(profile.Home, profile.Encoding).bytes);
         SendPacket(0x0C, joinChannel.buffer);
     });
 }

@@ -1,5 +1,6 @@
 #include "session/ProfileReplies.h"
 
+#include "commands/Send.h"
 #include "packet/clsDataBuffer.h"
 #include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
@@ -99,9 +100,11 @@ void SaveProfile(TarnwellApp &app)
         if (opened.ownAccount.isEmpty() ||
             app.record(opened.profileIndex).AccountName.compare(opened.ownAccount, Qt::CaseInsensitive) != 0)
             throw Failure(Failure::InvalidCall, QStringLiteral("The profile window's account is no longer logged on"));
-        QByteArray request = ProfileKeys::writeRequest(opened.ownAccount, window.txtSex->text(),
-                                                       window.txtLocation->text(), window.rtbDes->toPlainText());
-        app.connection(opened.profileIndex).SendPacket(0x27, request);
+        WireText::Encoded request =
+            ProfileKeys::writeRequest(opened.ownAccount, window.txtSex->text(), window.txtLocation->text(),
+                                      window.rtbDes->toPlainText(), app.record(opened.profileIndex).Encoding);
+        app.connection(opened.profileIndex).SendPacket(0x27, request.bytes);
+        ReportUnsendable(app, opened.profileIndex, request.unsendable);
         window.close();
     });
 }

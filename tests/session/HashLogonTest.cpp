@@ -35,7 +35,8 @@ TEST(HashLogon, InTheRealServersOrderEntersChatAndJoinsHome)
     EXPECT_EQ(session.sent(0x0C), Hex("01000000 50726f6265205465737400"));
     EXPECT_EQ(session.sent(0x26), ProfileKeys::readRequest(QStringLiteral("probeA"),
                                                            ProfileKeys::accountKeys(QStringLiteral("RATS")),
-                                                           LogonSession::kClientToken + 250));
+                                                           LogonSession::kClientToken + 250,
+                                                           WireEncoding::Windows1252));
     EXPECT_EQ(session.sent(0x0E), QByteArray("/join Probe Test", 17));
     EXPECT_EQ(session.linesAfterConnecting(),
               QStringList({QStringLiteral("This account is not registered yet, checking settings on what to do..."),

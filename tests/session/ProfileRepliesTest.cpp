@@ -122,6 +122,27 @@ TEST_F(ProfileRepliesTest, ViewingAndSavingTheOwnProfile)
                                   "profile\\description\0f\0\0Tarn\0<b>me</b>\0"));
 }
 
+TEST_F(ProfileRepliesTest, SavingInTheProfilesEncodingTellsWhatCouldNotBeSent)
+{
+    const QString greek = QString::fromUtf8("\u03B1\u03B2\u03B3");
+    for (const WireEncoding encoding : {WireEncoding::Windows1252, WireEncoding::Utf8}) {
+        app.record(0).Encoding = encoding;
+        const std::size_t before = p.server.messages(connection).size();
+        InternalCommands(app, QStringLiteral("/profile Ann"));
+        frmProfile &window = app.profileWindow();
+        window.txtLocation->setText(greek);
+        const int linesBefore = p.chatLines(0).size();
+        window.cmdSave->click();
+        ASSERT_TRUE(p.server.waitForMessages(connection, before + 2));
+        const QByteArray location = encoding == WireEncoding::Utf8 ? greek.toUtf8() : QByteArray("???");
+        EXPECT_TRUE(p.server.messages(connection).back().payload.endsWith('\0' + location + bytes("\0\0")));
+        EXPECT_EQ(p.chatLines(0).mid(linesBefore),
+                  encoding == WireEncoding::Utf8
+                      ? QStringList()
+                      : QStringList{QStringLiteral("3 characters could not be sent in this server's character set.")});
+    }
+}
+
 TEST_F(ProfileRepliesTest, TheUserMenuShowsTheSelectedUsersProfile)
 {
     ChannelUserList &users = *app.mainWindow().lstChannelUsers;
