@@ -46,7 +46,7 @@ void ReportUnsendable(TarnwellApp &app, int profileIndex, int count)
 {
     if (count <= 0)
         return;
-    app.AddChat(profileIndex, {Rgb(0xAAAAAA), QString::number(count) +
-                                                  (count == 1 ? QStringLiteral(" character") : QStringLiteral(" characters")) +
+    const QString what = count == 1 ? QStringLiteral(" character") : QStringLiteral(" characters");
+    app.AddChat(profileIndex, {Rgb(0xAAAAAA), QString::number(count) + what +
                                                   QStringLiteral(" could not be sent in this server's character set.")});
 }

@@ -156,6 +156,7 @@ TEST_F(ProfileRepliesTest, TheUserMenuShowsTheSelectedUsersProfile)
 TEST_F(ProfileRepliesTest, OthersProfilesAreLockedAndShortRepliesAreLogged)
 {
     InternalCommands(app, QStringLiteral("/profile Bob"));
+    ASSERT_TRUE(p.server.waitForMessages(connection, 3));
     frmProfile &window = app.profileWindow();
     EXPECT_FALSE(window.cmdSave->isEnabled());
     EXPECT_TRUE(window.txtSex->isReadOnly());
@@ -202,14 +203,17 @@ TEST_F(TwoProfileRepliesTest, TheWindowAnswersOnlyTheLatestRequestAndSavesWhereI
 
 TEST_F(TwoProfileRepliesTest, SaveRefusesAProfileNoLongerLoggedOnWithTheAccount)
 {
+    const std::size_t before = p.server.messages(connection).size();
     InternalCommands(app, QStringLiteral("/profile ann"));
     app.record(0).AccountName = QStringLiteral("Someone");
-    const std::size_t before = p.server.messages(connection).size();
     app.profileWindow().cmdSave->click();
     // A ping answered behind the click shows what the click sent: nothing.
     p.server.sendMessage(connection, 0x25, bytes("\x01\0\0\0"));
-    ASSERT_TRUE(p.server.waitForMessages(connection, before + 1));
-    EXPECT_EQ(p.server.messages(connection).back().id, 0x25);
+    ASSERT_TRUE(p.server.waitForMessages(connection, before + 2));
+    const std::vector<TestServer::Message> sent = p.server.messages(connection);
+    ASSERT_EQ(sent.size(), before + 2);
+    EXPECT_EQ(sent[before].id, 0x26);
+    EXPECT_EQ(sent[before + 1].id, 0x25);
     EXPECT_TRUE(p.test.errorLogText().contains(QStringLiteral("Error in: cmdSave_Click of frmProfile")));
 }
 
