@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/WireText.h"
 #include "session/CloseReconnection.h"
 
 #include <QString>
@@ -11,7 +12,8 @@ struct ProfileRecord {
     bool Active = false;       // the slot holds a live profile
     bool ReconnectPending = false;
     qint16 Index = 0;          // slot whose control set the profile uses
-    QString Username;          // account name for logon, then the unique name in chat
+    QString Username;          // account name for logon, create and register
+    QString UniqueName;        // the name the server gave this logon in chat (e.g. "Name#2")
     QString AccountName;       // account name the server reports on entering chat
     QString Password;
     QString NewPassword;
@@ -39,6 +41,7 @@ struct ProfileRecord {
     bool LockScreen = false;
     bool JoinLeave = false;
     bool VoidView = false;
+    WireEncoding Encoding = WireEncoding::Windows1252; // what the profile sends
     // Options the original did not have; all off unless set.
     bool LogChat = false;
     bool ChatLogFailureShown = false; // a log that cannot be written is reported once
