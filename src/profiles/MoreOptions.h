@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/FloodQuota.h"
+
 #include <QString>
 
 class Settings;
@@ -13,8 +15,19 @@ namespace MoreOptions {
 inline const QString kSection = QStringLiteral("Options");
 inline const QString kLogChat = QStringLiteral("Log Chat");
 inline const QString kReconnectAfterClose = QStringLiteral("Reconnect After Close");
+inline const QString kFloodGuard = QStringLiteral("Flood Guard");
+inline const QString kFloodLines = QStringLiteral("Flood Lines");
+inline const QString kFloodSeconds = QStringLiteral("Flood Seconds");
+inline const QString kFloodCharacters = QStringLiteral("Flood Characters");
+
+// The largest numbers the flood quota takes; a value that is not a whole
+// number from 1 to these stands for the default.
+inline constexpr int kMostFloodLines = 100;
+inline constexpr int kMostFloodSeconds = 3600;
+inline constexpr int kMostFloodCharacters = 1000;
 
 // Reads them into the profile's record.
 void Read(const Settings &settings, const QString &profileName, ProfileRecord &profile);
+FloodQuota ReadFloodQuota(const Settings &settings, const QString &profileName);
 
 }

@@ -3,10 +3,11 @@
 #include "profiles/ConfigurationGroup.h"
 
 class QCheckBox;
+class QSpinBox;
 class TarnwellApp;
 
 // The configuration dialog's controls for the options the original did not
-// have.
+// have: the profile's own, and the program-wide desktop notifications.
 class MoreOptionsGroup : public ConfigurationGroup {
     Q_OBJECT
 public:
@@ -17,6 +18,11 @@ public:
 
     QCheckBox *chkLogChat;
     QCheckBox *chkReconnectAfterClose;
+    QCheckBox *chkFloodGuard;
+    QSpinBox *spnFloodLines;
+    QSpinBox *spnFloodSeconds;
+    QSpinBox *spnFloodCharacters;
+    QCheckBox *chkNotifications;
 
 private:
     TarnwellApp &m_app;

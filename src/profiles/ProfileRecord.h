@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/FloodQuota.h"
 #include "platform/WireText.h"
 #include "session/CloseReconnection.h"
 
@@ -46,6 +47,7 @@ struct ProfileRecord {
     bool LogChat = false;
     bool ChatLogFailureShown = false; // a log that cannot be written is reported once
     bool ReconnectAfterClose = false;
+    FloodQuota Flood;
     // The reconnection after a close by the server, while one runs.
     CloseReconnection AfterClose;
 };

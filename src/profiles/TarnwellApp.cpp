@@ -3,7 +3,9 @@
 #include "appearance/Appearance.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "commands/FloodGuard.h"
 #include "display/ChatLog.h"
+#include "display/Notifications.h"
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
 #include "filters/clsFilters.h"
@@ -57,6 +59,7 @@ TarnwellApp::~TarnwellApp()
     m_appearance.reset();
     m_updateCheck.reset();
     m_aboutWindow.reset();
+    m_notifications.reset();
     m_mainWindow.reset();
     m_errorLog.reset();
     m_profileWindow.reset();
@@ -75,6 +78,13 @@ frmAbout &TarnwellApp::aboutWindow()
     if (!m_aboutWindow)
         m_aboutWindow = std::make_unique<frmAbout>();
     return *m_aboutWindow;
+}
+
+Notifications &TarnwellApp::notifications()
+{
+    if (!m_notifications)
+        m_notifications = std::make_unique<Notifications>(*this);
+    return *m_notifications;
 }
 
 frmProfile &TarnwellApp::profileWindow()
@@ -119,6 +129,11 @@ clsUsers &TarnwellApp::users(int index)
 clsFilters &TarnwellApp::filters(int index)
 {
     return createdOnFirstUse(slot(index).filters, *this, index);
+}
+
+FloodGuard &TarnwellApp::floodGuard(int index)
+{
+    return createdOnFirstUse(slot(index).floodGuard, *this, index);
 }
 
 QTcpSocket &TarnwellApp::socket(int index) const

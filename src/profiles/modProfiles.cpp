@@ -7,6 +7,7 @@
 #include "channel/UserIcons.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "commands/FloodGuard.h"
 #include "display/modTransparency.h"
 #include "filters/clsFilters.h"
 #include "platform/Convert.h"
@@ -49,6 +50,8 @@ void clearSlot(TarnwellApp &app, int index)
     ProfileSlot &slot = app.slot(index);
     slot.record = ProfileRecord{};
     slot.logon = LogonState{};
+    // Lines the deleted profile still had waiting are not the next one's.
+    slot.floodGuard.reset();
 }
 
 // The four display options of the profile's settings; only "1" is on.

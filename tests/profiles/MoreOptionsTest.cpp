@@ -1,4 +1,6 @@
+#include "display/Notifications.h"
 #include "profiles/MoreOptionsGroup.h"
+#include "profiles/ProgramSettings.h"
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -9,6 +11,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,6 +55,29 @@ TEST_F(MoreOptionsTest, TheDialogShowsTheStoredOptionsAndSavesThemIntoTheRecord)
     EXPECT_FALSE(group->chkReconnectAfterClose->isChecked());
     app.configuration().cmdCancel->click();
     EXPECT_TRUE(option(QStringLiteral("beta"), "Reconnect After Close").isEmpty());
+}
+
+TEST_F(MoreOptionsTest, AFloodQuotaThatIsNotAWholeNumberInRangeReadsAsTheDefault)
+{
+    test.writeProfile(QStringLiteral("alpha"), "[Options]\nFlood Guard=1\nFlood Lines=0\nFlood Seconds=7\n"
+                                               "Flood Characters=x\n");
+    test.startUp();
+    const FloodQuota &quota = app.record(0).Flood;
+    EXPECT_TRUE(quota.on);
+    EXPECT_EQ(quota.lines, 4);
+    EXPECT_EQ(quota.seconds, 7);
+    EXPECT_EQ(quota.characters, 40);
+
+    MoreOptionsGroup &group = openFor(0);
+    EXPECT_TRUE(group.chkNotifications->isChecked()) << "on without the key";
+    group.spnFloodLines->setValue(3);
+    group.chkNotifications->setChecked(false);
+    app.configuration().cmdSave->click();
+    EXPECT_EQ(option(QStringLiteral("alpha"), "Flood Lines"), QStringLiteral("3"));
+    EXPECT_EQ(app.record(0).Flood.lines, 3);
+    EXPECT_EQ(ProgramSettings::read(app.settings(), QStringLiteral("Options"), QStringLiteral("Notifications")),
+              QStringLiteral("0"));
+    EXPECT_FALSE(app.notifications().enabled());
 }
 
 } // namespace
