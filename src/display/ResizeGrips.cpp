@@ -20,6 +20,8 @@ const std::array<Qt::Edges, 8> kEdges{
     Qt::BottomEdge | Qt::RightEdge,
 };
 
+const char *const kGripProperty = "resizeGrip";
+
 Qt::CursorShape cursorFor(Qt::Edges edges)
 {
     if (edges == Qt::LeftEdge || edges == Qt::RightEdge)
@@ -38,6 +40,7 @@ ResizeGrips::ResizeGrips(QWidget &window) : QObject(&window), m_window(window)
         auto *grip = new QWidget(&window);
         grip->setObjectName(QStringLiteral("resizeGrip%1").arg(i));
         grip->setCursor(cursorFor(kEdges[i]));
+        grip->setProperty(kGripProperty, true);
         grip->installEventFilter(this);
         m_grips[i] = grip;
     }
@@ -49,6 +52,11 @@ QWidget *ResizeGrips::grip(Qt::Edges edges) const
 {
     const auto at = std::find(kEdges.begin(), kEdges.end(), edges);
     return at == kEdges.end() ? nullptr : m_grips[static_cast<std::size_t>(at - kEdges.begin())];
+}
+
+bool ResizeGrips::isGrip(const QWidget *widget)
+{
+    return widget && widget->property(kGripProperty).toBool();
 }
 
 void ResizeGrips::placeGrips()

@@ -23,6 +23,8 @@ public:
 
     // The strip of one edge or corner, for the window's current size.
     QWidget *grip(Qt::Edges edges) const;
+    // The widget is one of the strips: to the user, part of the border.
+    static bool isGrip(const QWidget *widget);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

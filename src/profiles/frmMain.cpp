@@ -513,8 +513,10 @@ void frmMain::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     // Moves over a child that the child leaves unhandled arrive here too;
-    // only the background itself resets the hover looks.
-    if (!childAt(event->position().toPoint()))
+    // only the background itself, resize grips on its border included,
+    // resets the hover looks.
+    const QWidget *under = childAt(event->position().toPoint());
+    if (!under || ResizeGrips::isGrip(under))
         hoverReset();
 }
 
