@@ -87,9 +87,12 @@ bool ResizeGrips::eventFilter(QObject *watched, QEvent *event)
     const auto at = std::find(m_grips.begin(), m_grips.end(), watched);
     if (at == m_grips.end())
         return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
     const Qt::Edges edges = kEdges[static_cast<std::size_t>(at - m_grips.begin())];
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;
