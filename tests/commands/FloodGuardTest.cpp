@@ -3,6 +3,7 @@
 #include "commands/InternalCommands.h"
 #include "profiles/MoreOptions.h"
 #include "profiles/modProfiles.h"
+#include "session/clsConnection.h"
 #include "support/ConnectedProfileTest.h"
 #include "support/PaneRuns.h"
 
