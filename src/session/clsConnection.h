@@ -116,8 +116,10 @@ private:
     // 0x53 and 0x55 carry the same fields: A and the user name.
     void SendClientKey(int id);
     void ReportAccountCreated();
-    // New Password becomes Password, in the settings file and in memory.
-    void StoreNewPassword();
+    // New Password becomes Password, in the settings file and then in
+    // memory. False (after telling the user and disconnecting) when the
+    // file could not be written; nothing changed then.
+    bool StoreNewPassword();
     void ReportRequestResult(clsDataBuffer &message, const QString &request);
 
     PacketReceiver m_receiver;
