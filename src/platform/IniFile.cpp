@@ -11,6 +11,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 namespace {
 
 QStringList readLines(const QString &path)
@@ -95,6 +97,12 @@ void saveLines(const QString &path, const QStringList &lines)
     // existing one keeps the permissions it was given.
     if (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: cannot make owner-only "));
+    // The file is renamed over the old one only once every byte is on the
+    // disk: a write cut short by a full disk, found only when the buffer is
+    // written out, would otherwise replace the settings with their first
+    // bytes.
+    if (!file.flush() || ::fsync(file.handle()) != 0)
+        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
     if (!file.commit())
         throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
 }

@@ -79,7 +79,7 @@ void Settings::WriteProfileSetting(const QString &profileName, const QString &se
 
 void Settings::WriteProfileSettings(const QString &profileName, const std::vector<IniFile::Entry> &entries) const
 {
-    const QString &path = ensureFile(profileConfigPath(profileName), Privacy::OwnerOnly);
+    const QString path = ensureFile(profileConfigPath(profileName), Privacy::OwnerOnly);
     keepPrivate(path);
     IniFile::write(path, entries);
 }

@@ -82,6 +82,8 @@ void sckBNET_Close(TarnwellApp &app, int index)
 void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &description)
 {
     app.guard("sckBNET_Error", "frmMain", [&] {
+        // What the server sent before the failure still counts.
+        app.connection(index).ReadRest();
         app.AddChat(index, {Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
                                                 QStringLiteral(" - ") + description});
         app.connection(index).Disconnect();

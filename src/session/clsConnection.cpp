@@ -192,7 +192,9 @@ bool clsConnection::takingData() const
 
 void clsConnection::DataArrival()
 {
-    if (!takingData())
+    // With a read scheduled, new bytes wait for it: one slice a turn, however
+    // often the socket reports them.
+    if (!takingData() || m_readScheduled == m_attempt)
         return;
     QTcpSocket &socket = app().socket(ProfileIndex());
     const quint32 attempt = m_attempt;
@@ -215,9 +217,14 @@ void clsConnection::ReadRest()
 
 void clsConnection::ReadLater()
 {
+    if (m_readScheduled == m_attempt)
+        return;
+    m_readScheduled = m_attempt;
     QMetaObject::invokeMethod(
         &app(),
         [this, attempt = m_attempt] {
+            if (m_readScheduled == attempt)
+                m_readScheduled.reset();
             if (isCurrentAttempt(attempt))
                 sckBNET_DataArrival(app(), ProfileIndex());
         },

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class clsDataBuffer;
 struct Colour;
 
@@ -109,8 +111,8 @@ public:
     // bytes then wait in the socket and, once its buffer is full, in the
     // server.
     void DataArrival();
-    // The server closed the connection: what it sent before is handled at
-    // once, before the connection state goes.
+    // The connection ended (closed by the server or failed): what the
+    // server sent before is handled at once, before the connection goes.
     void ReadRest();
     PacketReceiver &receiver() { return m_receiver; }
     // Bytes of the server's stream the client holds unhandled for this
@@ -128,7 +130,8 @@ private:
     void WriteToServer(const QByteArray &bytes);
     // Whether the receive loop can take bytes now.
     bool takingData() const;
-    // DataArrival again on a later turn of the event loop, for this attempt.
+    // DataArrival again on a later turn of the event loop, for this attempt;
+    // one such read is scheduled at a time.
     void ReadLater();
 
     void Chat(Colour colour, const QString &text);
@@ -154,4 +157,6 @@ private:
     SrpExchange m_srp;
     quint32 m_attempt = 0;
     bool m_open = false;
+    // The attempt for which a later read is scheduled, if one is.
+    std::optional<quint32> m_readScheduled;
 };

@@ -1,4 +1,5 @@
 #include "profiles/TarnwellApp.h"
+#include "support/QtPrinting.h"
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 
 namespace {
 
-constexpr int kWrites = 1000;
+constexpr int kWrites = 300;
 
 void writeKeys(const TarnwellApp &app, const QString &prefix)
 {
