@@ -1,12 +1,11 @@
 #include "channel/UserHoverText.h"
 
 #include "channel/DurationText.h"
-#include "channel/modStatString.h"
 
 using namespace Qt::StringLiterals;
 
-QString UserHoverText(const QString &statstring, qint32 latency, quint32 flags, quint32 millisecondsPresent)
+QString UserHoverText(const QString &description, qint32 latency, quint32 flags, quint32 millisecondsPresent)
 {
-    return DescribeStatstring(statstring) + u"\r\nPing: "_s + QString::number(latency) + u"\r\nFlags: "_s +
+    return description + u"\r\nPing: "_s + QString::number(latency) + u"\r\nFlags: "_s +
            QString::number(flags) + u"\r\nUptime: "_s + FormatDuration(millisecondsPresent, DurationWords::Short);
 }

@@ -87,7 +87,7 @@ void clsBNCS::ShowUser(const ChatEvent &event)
         users.ModifyUser(event.username, event.flags, event.ping, event.text);
         AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
         app().AddChat(index, {Rgb(0xFFFFFF), BoldOn, u"Stats update: "_s, BoldOff, Rgb(0xAAAAAA),
-                              event.username + u" is here using "_s + DescribeStatstring(event.text) +
+                              event.username + u" is here using "_s + DescribeUser(event.username, event.text) +
                                   u" with a ping time of "_s + QString::number(event.ping) + u" and flags of "_s +
                                   QString::number(event.flags)});
     } else {
@@ -107,7 +107,7 @@ void clsBNCS::Join(const ChatEvent &event)
     if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
         return;
     app().AddChat(index, {Rgb(0x65D346), event.username, BoldOn, u" joined "_s, BoldOff,
-                          u"the channel using ("_s + DescribeStatstring(event.text) + u") with a ping time of "_s +
+                          u"the channel using ("_s + DescribeUser(event.username, event.text) + u") with a ping time of "_s +
                               QString::number(event.ping) + u"."_s});
 }
 
@@ -157,6 +157,7 @@ void clsBNCS::EnterChannel(const ChatEvent &event)
     ProfileRecord &record = profile();
     record.CurrentChannel = event.text;
     app().users(index).ClearUsers();
+    m_undescribedUsers.clear();
     const QString flagWords = DescribeChannelFlags(event.flags);
     app().AddChat(index, {Rgb(0xBD3D3D), u"Joined channel "_s + event.text + u" "_s, BoldOn,
                           u"("_s + flagWords.chopped(2) + u")"_s, BoldOff});
@@ -201,6 +202,19 @@ void clsBNCS::Emote(const ChatEvent &event)
                   {Rgb(0xCBC98C), BoldOn, u"* "_s, BoldOff, event.username + u" "_s + event.text});
 }
 
+QString clsBNCS::DescribeUser(const QString &username, const QString &statstring)
+{
+    try {
+        return DescribeStatstring(statstring);
+    } catch (...) {
+        if (!m_undescribedUsers.contains(username)) {
+            m_undescribedUsers.insert(username);
+            app().LogError(u"DescribeUser()"_s, u"clsBNCS"_s);
+        }
+        return ProductName(statstring);
+    }
+}
+
 ProfileRecord &clsBNCS::profile() const
 {
     return app().record(ProfileIndex());
@@ -219,7 +233,9 @@ bool clsBNCS::IsFiltered(const ChatEvent &event) const
 
 bool clsBNCS::Mentions(const QString &text) const
 {
-    return text.toLower().contains(profile().Username.toLower());
+    const QString &name = profile().UniqueName;
+    // Before the server has named the profile nothing mentions it.
+    return !name.isEmpty() && text.toLower().contains(name.toLower());
 }
 
 void clsBNCS::MarkUnseenActivity() const

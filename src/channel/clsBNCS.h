@@ -2,6 +2,7 @@
 
 #include "profiles/PerProfileObject.h"
 
+#include <QSet>
 #include <QString>
 #include <QtGlobal>
 
@@ -30,6 +31,12 @@ public:
     // Removes the user's row when profileIndex is the profile on screen.
     void RemoveUser(qint16 profileIndex, const QString &username);
 
+    // The user's statstring in words. One that cannot be described is
+    // reported once per user while the profile stays in the channel, and
+    // reads as its product's plain name: the row, the join line and the tip
+    // would otherwise report it again at every rebuild and hover.
+    QString DescribeUser(const QString &username, const QString &statstring);
+
 private:
     void HandleEvent(const ChatEvent &event);
     void ShowUser(const ChatEvent &event);
@@ -45,8 +52,10 @@ private:
     bool IsDisplayed() const;
     // The event's text is filtered as a message, or its sender as a user.
     bool IsFiltered(const ChatEvent &event) const;
-    // The profile's text mentions the profile's own name, in any letter case.
+    // The text mentions the name the server gave the profile, in any letter case.
     bool Mentions(const QString &text) const;
     void MarkUnseenActivity() const;
     void ShowRowCount(qint16 profileIndex) const;
+
+    QSet<QString> m_undescribedUsers;
 };

@@ -62,13 +62,11 @@ void clsBNCS::AddUser(qint16 profileIndex, const QString &username, quint32 flag
             row->setForeground(kNameColumn, Rgb(0x77B1BB).toQColor());
         }
         row->setIcon(kLatencyColumn, icons.image(latencyIcon));
-        if (username == app().record(profileIndex).Username)
+        if (username == app().record(profileIndex).UniqueName)
             row->setForeground(kNameColumn, Rgb(0x00FFFF).toQColor());
         ShowRowCount(profileIndex);
-        // Last, so that a statstring that cannot be described still leaves a
-        // whole row behind it.
-        row->setData(kNameColumn, Qt::UserRole,
-                     UserHoverText(statString, ping, flags, app().clock().ticksSince(uptime)));
+        row->setData(kNameColumn, Qt::UserRole, UserHoverText(DescribeUser(username, statString), ping, flags,
+                                                              app().clock().ticksSince(uptime)));
     });
 }
 

@@ -106,6 +106,30 @@ QString DescribeStarcraft(const QString &statstring, const StarcraftEdition &edi
 
 } // namespace
 
+QString ProductName(const QString &statstring)
+{
+    static const std::pair<QLatin1StringView, QLatin1StringView> kProducts[] = {
+        {"RATS"_L1, "Starcraft"_L1},
+        {"RHSS"_L1, "Starcraft Shareware"_L1},
+        {"PXES"_L1, "Starcraft Brood War"_L1},
+        {"NB2W"_L1, "Warcraft II"_L1},
+        {"LTRD"_L1, "Diablo"_L1},
+        {"RHSD"_L1, "Diablo Shareware"_L1},
+        {"VD2D"_L1, "Diablo II"_L1},
+        {"PX2D"_L1, "Diablo II Lord of Destruction"_L1},
+        {"3RAW"_L1, "Warcraft III Reign of Chaos"_L1},
+        {"PX3W"_L1, "Warcraft III the Frozen Throne"_L1},
+        {"RTSJ"_L1, "Japanese Starcraft"_L1},
+        {"TAHC"_L1, "a Chat bot"_L1},
+    };
+    const QString code = statstring.left(4);
+    for (const auto &[stored, name] : kProducts) {
+        if (code == stored)
+            return name;
+    }
+    return u"an unknown client"_s;
+}
+
 QString DescribeStatstring(const QString &statstring)
 {
     // Products are named backwards on the wire.

@@ -7,3 +7,6 @@
 // statistics that product carries. Statstrings come from other users, so a
 // malformed one that has no fallback text throws a Failure.
 QString DescribeStatstring(const QString &statstring);
+// The product a statstring begins with, by its plain name ("Starcraft Brood
+// War"), or "an unknown client"; never fails.
+QString ProductName(const QString &statstring);

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Convert.h"
 #include "platform/Failure.h"
+#include "platform/WireText.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -30,7 +31,8 @@ void rejoin(TarnwellApp &app, int current)
     connection.SendPacket(0x10, leave);
     clsDataWriter join;
     join.InsertInt32(2);
-    join.InsertCStringText(app.record(current).CurrentChannel);
+    const ProfileRecord &profile = app.record(current);
+    join.InsertCString(WireText::encode(profile.CurrentChannel, profile.Encoding).bytes);
     connection.SendPacket(0x0C, join.buffer);
 }
 
@@ -75,9 +77,12 @@ void viewProfile(TarnwellApp &app, const QString &name)
 void RequestProfile(TarnwellApp &app, const QString &name)
 {
     const int current = app.CurrentProfile;
-    app.profileWindow().setEditable(name.toLower() == app.record(current).AccountName.toLower());
-    QByteArray request =
-        ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), app.clock().tickCount());
+    const QString &account = app.record(current).AccountName;
+    const bool own = !account.isEmpty() && name.compare(account, Qt::CaseInsensitive) == 0;
+    frmProfile &window = app.profileWindow();
+    window.setEditable(own);
+    const quint32 id = window.expect(current, own ? account : QString(), app.clock().tickCount());
+    QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id, app.record(current).Encoding);
     app.connection(current).SendPacket(0x26, request);
 }
 

@@ -31,7 +31,25 @@ frmErrorHandler::frmErrorHandler(QWidget *parent)
 }
 
 void frmErrorHandler::report(const CurrentError &error, const QString &procedure, const QString &module,
-                             const QDateTime &now)
+                             const QDateTime &now, quint32 tick)
+{
+    if (!m_raised || tick - m_lastRaiseTick >= kRaiseIntervalMs) {
+        m_raised = true;
+        m_lastRaiseTick = tick;
+        bringIntoView();
+    }
+    // Failures can come as fast as a server sends what cannot be handled,
+    // each quoting what it could not read: past the chat panes' limit the
+    // log starts over, as they do, instead of filling the memory.
+    if (PaneTextLength(*m_rtbErrors->document()) > kAutoClearLimit)
+        m_rtbErrors->clear();
+    AddText(*m_rtbErrors, {{Rgb(0xFF0000), QString::number(error.number) + QStringLiteral(" - ") + error.description}},
+            now);
+    AddText(*m_rtbErrors,
+            {{Rgb(0xFFFFFF), QStringLiteral("Error in: ") + procedure + QStringLiteral(" of ") + module}}, now);
+}
+
+void frmErrorHandler::bringIntoView()
 {
     // Some window systems activate every window that is shown; give the
     // keyboard back to whichever window had it.
@@ -45,13 +63,4 @@ void frmErrorHandler::report(const CurrentError &error, const QString &procedure
         if (focus)
             focus->setFocus();
     }
-    // Failures can come as fast as a server sends what cannot be handled,
-    // each quoting what it could not read: past the chat panes' limit the
-    // log starts over, as they do, instead of filling the memory.
-    if (PaneTextLength(*m_rtbErrors->document()) > kAutoClearLimit)
-        m_rtbErrors->clear();
-    AddText(*m_rtbErrors, {{Rgb(0xFF0000), QString::number(error.number) + QStringLiteral(" - ") + error.description}},
-            now);
-    AddText(*m_rtbErrors,
-            {{Rgb(0xFFFFFF), QStringLiteral("Error in: ") + procedure + QStringLiteral(" of ") + module}}, now);
 }

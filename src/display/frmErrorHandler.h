@@ -16,16 +16,25 @@ class frmErrorHandler : public QWidget {
 public:
     explicit frmErrorHandler(QWidget *parent = nullptr);
 
-    // Brings the window into view without taking the focus, then appends the
-    // error's number and description in red and "Error in: <procedure> of
-    // <module>" in white.
+    // Reports can come in storms; the window comes up over the chat at most
+    // once in this many milliseconds and takes the rest quietly.
+    static constexpr quint32 kRaiseIntervalMs = 5000;
+
+    // Brings the window into view without taking the focus (unless it came up
+    // less than kRaiseIntervalMs before `tick`), then appends the error's
+    // number and description in red and "Error in: <procedure> of <module>"
+    // in white.
     void report(const CurrentError &error, const QString &procedure, const QString &module,
-                const QDateTime &now);
+                const QDateTime &now, quint32 tick);
 
     QTextEdit *rtbErrors() const { return m_rtbErrors; }
     QPushButton *cmdClear() const { return m_cmdClear; }
 
 private:
+    void bringIntoView();
+
     QTextEdit *m_rtbErrors;
     QPushButton *m_cmdClear;
+    bool m_raised = false;
+    quint32 m_lastRaiseTick = 0;
 };

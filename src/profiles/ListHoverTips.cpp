@@ -3,6 +3,7 @@
 #include "channel/ChannelUserList.h"
 #include "channel/DurationText.h"
 #include "channel/UserHoverText.h"
+#include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "display/clsToolTip.h"
 #include "display/modOutput.h"
@@ -75,7 +76,8 @@ void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
         if (!users.HasUser(name))
             return;
         item->setData(0, Qt::UserRole,
-                      UserHoverText(users.GetStatstring(name), users.GetLatency(name), users.GetFlags(name),
+                      UserHoverText(m_app.bncs(m_app.CurrentProfile).DescribeUser(name, users.GetStatstring(name)),
+                                    users.GetLatency(name), users.GetFlags(name),
                                     m_app.clock().ticksSince(users.GetUptime(name))));
         ShowUserTip(row);
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WireText.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,7 +11,8 @@ struct ProfileRecord {
     bool Active = false;       // the slot holds a live profile
     bool ReconnectPending = false;
     qint16 Index = 0;          // slot whose control set the profile uses
-    QString Username;          // account name for logon, then the unique name in chat
+    QString Username;          // account name for logon, create and register
+    QString UniqueName;        // the name the server gave this logon in chat (e.g. "Name#2")
     QString AccountName;       // account name the server reports on entering chat
     QString Password;
     QString NewPassword;
@@ -37,4 +40,5 @@ struct ProfileRecord {
     bool LockScreen = false;
     bool JoinLeave = false;
     bool VoidView = false;
+    WireEncoding Encoding = WireEncoding::Windows1252; // what the profile sends
 };

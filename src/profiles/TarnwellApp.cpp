@@ -196,7 +196,7 @@ void TarnwellApp::LogError(const QString &procedure, const QString &module)
     const CurrentError error = CurrentError::fromCurrentException();
     if (!m_errorLog)
         m_errorLog = std::make_unique<frmErrorHandler>();
-    m_errorLog->report(error, procedure, module, m_clock.now());
+    m_errorLog->report(error, procedure, module, m_clock.now(), m_clock.tickCount());
 }
 
 void TarnwellApp::guard(const char *procedure, const char *module, const std::function<void()> &handler)

@@ -4,6 +4,7 @@
 #include "appearance/DisplayFont.h"
 #include "channel/ChannelUserList.h"
 #include "display/BringUp.h"
+#include "display/ChatFollower.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
 #include "profiles/ListHoverTips.h"
@@ -18,6 +19,7 @@
 #include "update/frmAbout.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,6 +181,7 @@ void frmMain::buildControls()
     paintBlack(*rtbChat, Rgb(0xFFFFFF));
     rtbChat->viewport()->setMouseTracking(true);
     rtbChat->viewport()->installEventFilter(this);
+    m_chatFollower = new ChatFollower(*rtbChat);
 
     auto picture = [&label](const char *name, const QPixmap &pixmap) {
         QLabel *control = label(name, {});
@@ -200,6 +203,12 @@ void frmMain::buildControls()
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         onTrayActivated(reason);
     });
+    // Tray hosts that never report a double-click still offer the menu.
+    trayMenu = new QMenu(this);
+    trayMenu->setObjectName(QStringLiteral("trayMenu"));
+    connect(trayMenu->addAction(QStringLiteral("Restore")), &QAction::triggered, this, &frmMain::restoreWindow);
+    connect(trayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &frmMain::confirmExit);
+    trayIcon->setContextMenu(trayMenu);
 }
 
 void frmMain::placeControls()
@@ -267,11 +276,8 @@ void frmMain::setBackgroundPicture(const QPixmap &picture)
 void frmMain::showPane(int index)
 {
     QTextDocument &pane = m_app.pane(index);
-    if (rtbChat->document() != &pane) {
-        rtbChat->setDocument(&pane);
-        rtbChat->moveCursor(QTextCursor::End);
-        rtbChat->ensureCursorVisible();
-    }
+    if (rtbChat->document() != &pane)
+        m_chatFollower->show(pane);
 }
 
 void frmMain::arrangeProfiles(bool profileListShown)
@@ -318,24 +324,44 @@ void frmMain::minimiseToTray()
     }
 }
 
-void frmMain::confirmExit()
+bool frmMain::confirmExit()
 {
     QMessageBox question(QMessageBox::Information, QStringLiteral("Exit Tarnwell"),
                          QStringLiteral("Are you sure you wish to exit Tarnwell?"),
                          QMessageBox::Ok | QMessageBox::Cancel, this);
     if (question.exec() != QMessageBox::Ok)
-        return;
+        return false;
+    m_exitConfirmed = true;
     trayIcon->hide();
     Q_EMIT exitConfirmed();
+    return true;
+}
+
+void frmMain::restoreWindow()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmMain::onTrayActivated(int reason)
 {
-    if (reason != QSystemTrayIcon::DoubleClick || !(windowState() & Qt::WindowMinimized))
+    // Many tray hosts report a plain click and never a double-click.
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    activateWindow();
+    if (isMinimized() || isHidden())
+        restoreWindow();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // A close from the window manager would otherwise leave an invisible
+    // program with live connections behind.
+    if (m_exitConfirmed || confirmExit())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmMain::setLabelBold(QLabel *label, bool bold)

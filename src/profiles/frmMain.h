@@ -10,11 +10,13 @@
 #include <array>
 
 class ChannelUserList;
+class ChatFollower;
 class ListHoverTips;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 class QSystemTrayIcon;
 class QTextEdit;
 class TarnwellApp;
@@ -46,8 +48,10 @@ public:
     // Minimises to the tray (or the task bar where there is no tray).
     void minimiseToTray();
     // Asks the exit question; on OK removes the tray icon and asks the
-    // program to end.
-    void confirmExit();
+    // program to end. True when the user answered OK.
+    bool confirmExit();
+    // Brings the window back from the tray or the task bar.
+    void restoreWindow();
 
     // Colours of the scheme-controlled lines and pictures.
     struct LineColours {
@@ -88,6 +92,8 @@ public:
     QLabel *imgClose;
     QLabel *imgClose2;
     QSystemTrayIcon *trayIcon;
+    // The tray icon's menu: "Restore" and "Exit".
+    QMenu *trayMenu;
     // Shortcuts of the whole window; later features add their actions.
     HotKeys hotKeys;
 
@@ -97,6 +103,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -116,7 +123,11 @@ private:
     TarnwellApp &m_app;
     ClientIcons m_clientIcons;
     ListHoverTips *m_hoverTips = nullptr;
+    ChatFollower *m_chatFollower = nullptr;
     QPixmap m_background;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    // Once the user has said OK, the program's own end closes the window
+    // without asking again.
+    bool m_exitConfirmed = false;
 };

@@ -9,6 +9,6 @@ void RequestAccountKeys(TarnwellApp &app, int profileIndex)
 {
     const ProfileRecord &profile = app.record(profileIndex);
     QByteArray request = ProfileKeys::readRequest(profile.AccountName, ProfileKeys::accountKeys(profile.Product),
-                                                  app.clock().tickCount());
+                                                  app.clock().tickCount(), profile.Encoding);
     app.connection(profileIndex).SendPacket(0x26, request);
 }

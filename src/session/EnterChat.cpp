@@ -3,6 +3,7 @@
 #include "commands/Send.h"
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
+#include "platform/WireText.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/modProfiles.h"
 #include "session/AccountKeysRequest.h"
@@ -25,7 +26,7 @@ void clsConnection::JoinChat()
 
         clsDataWriter joinChannel;
         joinChannel.InsertInt32(1);
-        joinChannel.InsertCStringText(profile.Home);
+        joinChannel.InsertCString(WireText::encode(profile.Home, profile.Encoding).bytes);
         SendPacket(0x0C, joinChannel.buffer);
     });
 }
@@ -38,10 +39,11 @@ void clsConnection::Receive0x0A(clsDataBuffer &message)
         const QString statstring = reply.text();
         const QString accountName = reply.text();
         ProfileRecord &profile = app().record(ProfileIndex());
-        // The name the server gave this logon (for example "Name#2") is the
-        // one the profile goes by, also when it reconnects; the setting keeps
-        // the configured name.
-        profile.Username = uniqueName;
+        // The name the server gave this logon (for example "Name#2" when the
+        // account is already on) is what the channel calls the profile; the
+        // account still logs on, now and on every reconnection, by its own
+        // name.
+        profile.UniqueName = uniqueName;
         profile.Statstring = statstring;
         profile.AccountName = accountName;
         profile.EnterChatTick = app().clock().tickCount();

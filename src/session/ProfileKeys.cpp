@@ -26,30 +26,35 @@ QStringList accountKeys(const QString &product)
             QStringLiteral("system\\time logged")};
 }
 
-QByteArray readRequest(const QString &accountName, const QStringList &keys, quint32 requestId)
+QByteArray readRequest(const QString &accountName, const QStringList &keys, quint32 requestId,
+                       WireEncoding encoding)
 {
     clsDataWriter writer;
     writer.InsertInt32(1);
     writer.InsertInt32(static_cast<qint32>(keys.size()));
     writer.InsertInt32(static_cast<qint32>(requestId));
-    writer.InsertCStringText(accountName);
+    writer.InsertCString(WireText::encode(accountName, encoding).bytes);
     for (const QString &key : keys)
         writer.InsertCStringText(key);
     return writer.buffer;
 }
 
-QByteArray writeRequest(const QString &userName, const QString &sex, const QString &location,
-                        const QString &description)
+WireText::Encoded writeRequest(const QString &userName, const QString &sex, const QString &location,
+                               const QString &description, WireEncoding encoding)
 {
     clsDataWriter writer;
     writer.InsertInt32(1);
     writer.InsertInt32(kProfileKeyCount);
-    writer.InsertCStringText(userName);
+    writer.InsertCString(WireText::encode(userName, encoding).bytes);
     for (const QString &key : profileKeys())
         writer.InsertCStringText(key);
-    for (const QString &value : {sex, QString(), location, description})
-        writer.InsertCStringText(value);
-    return writer.buffer;
+    int unsendable = 0;
+    for (const QString &value : {sex, QString(), location, description}) {
+        const WireText::Encoded text = WireText::encode(value, encoding);
+        writer.InsertCString(text.bytes);
+        unsendable += text.unsendable;
+    }
+    return {writer.buffer, unsendable};
 }
 
 QStringList replyValues(const QByteArray &values, int parts)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WireText.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,10 +18,13 @@ QStringList profileKeys();
 // The record keys use the product code as stored, in upper case.
 QStringList accountKeys(const QString &product);
 
-QByteArray readRequest(const QString &accountName, const QStringList &keys, quint32 requestId);
-// Name, the four profile keys, then sex, an empty age, location, description.
-QByteArray writeRequest(const QString &userName, const QString &sex, const QString &location,
-                        const QString &description);
+// Texts go out in the profile's encoding (the keys are plain ASCII).
+QByteArray readRequest(const QString &accountName, const QStringList &keys, quint32 requestId,
+                       WireEncoding encoding);
+// Name, the four profile keys, then sex, an empty age, location, description;
+// with the number of characters the encoding could not hold.
+WireText::Encoded writeRequest(const QString &userName, const QString &sex, const QString &location,
+                               const QString &description, WireEncoding encoding);
 
 // The values of a reply, split at zero bytes into at most `parts` pieces (the
 // last keeps the rest).

@@ -1,5 +1,6 @@
 #include "session/ProfileReplies.h"
 
+#include "commands/Send.h"
 #include "packet/clsDataBuffer.h"
 #include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
@@ -9,6 +10,7 @@
 #include "session/modParseKeys.h"
 
 #include <QLineEdit>
+#include <QtEndian>
 #include <QRegularExpression>
 #include <QTextEdit>
 
@@ -17,6 +19,7 @@ namespace {
 // Values start after the three 32-bit header fields of the payload.
 constexpr qsizetype kValuesOffset = 4 + 12;
 constexpr qsizetype kKeyCountOffset = 4 + 4;
+constexpr qsizetype kRequestIdOffset = 4 + 8;
 
 const Colour kLabelColour = Rgb(0x55AEFF);
 const Colour kValueColour = Rgb(0xAAAAAA);
@@ -27,12 +30,17 @@ QString leadingNumber(const QString &text)
     return digits.match(text).captured();
 }
 
-void showProfile(TarnwellApp &app, const QByteArray &message)
+void showProfile(TarnwellApp &app, int profileIndex, const QByteArray &message)
 {
     const QStringList values = ProfileKeys::replyValues(message.mid(kValuesOffset), ProfileKeys::kProfileKeyCount + 1);
     if (values.size() < ProfileKeys::kProfileKeyCount)
         throw Failure(Failure::ProtocolData, QStringLiteral("Profile reply with %1 of 4 values").arg(values.size()));
-    app.profileWindow().showValues(values[0], values[2], values[3]);
+    // A reply to an earlier request, or to another profile's, would show one
+    // user's profile under another's name or overwrite what the user typed.
+    const quint32 id = qFromLittleEndian<quint32>(message.constData() + kRequestIdOffset);
+    frmProfile &window = app.profileWindow();
+    if (window.takesReply(profileIndex, id))
+        window.showValues(values[0], values[2], values[3]);
 }
 
 } // namespace
@@ -45,7 +53,7 @@ void Recieve0x26(TarnwellApp &app, int profileIndex, clsDataBuffer &message)
             throw Failure(Failure::ProtocolData, QStringLiteral("Key reply of %1 bytes").arg(bytes.size()));
         switch (static_cast<quint8>(bytes[kKeyCountOffset])) {
         case ProfileKeys::kProfileKeyCount:
-            showProfile(app, bytes);
+            showProfile(app, profileIndex, bytes);
             break;
         case ProfileKeys::kAccountKeyCount:
             ShowAccountKeys(app, profileIndex, bytes);
@@ -86,10 +94,17 @@ void SaveProfile(TarnwellApp &app)
 {
     app.guard("cmdSave_Click", "frmProfile", [&] {
         frmProfile &window = app.profileWindow();
-        const int current = app.CurrentProfile;
-        QByteArray request = ProfileKeys::writeRequest(app.record(current).Username, window.txtSex->text(),
-                                                       window.txtLocation->text(), window.rtbDes->toPlainText());
-        app.connection(current).SendPacket(0x27, request);
+        // The profile the window was opened on, whichever is on screen now,
+        // and only while it is still logged on with the same account.
+        const frmProfile::Request &opened = window.request();
+        if (opened.ownAccount.isEmpty() ||
+            app.record(opened.profileIndex).AccountName.compare(opened.ownAccount, Qt::CaseInsensitive) != 0)
+            throw Failure(Failure::InvalidCall, QStringLiteral("The profile window's account is no longer logged on"));
+        WireText::Encoded request =
+            ProfileKeys::writeRequest(opened.ownAccount, window.txtSex->text(), window.txtLocation->text(),
+                                      window.rtbDes->toPlainText(), app.record(opened.profileIndex).Encoding);
+        app.connection(opened.profileIndex).SendPacket(0x27, request.bytes);
+        ReportUnsendable(app, opened.profileIndex, request.unsendable);
         window.close();
     });
 }

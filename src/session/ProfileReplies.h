@@ -12,5 +12,6 @@ void Recieve0x26(TarnwellApp &app, int profileIndex, clsDataBuffer &message);
 // Writes "Account created: ", "Last logon: ", "Last log off: " and "Time
 // Logged: " from an account-summary reply (the whole message).
 void ShowAccountKeys(TarnwellApp &app, int profileIndex, const QByteArray &message);
-// Sends the edited profile of the current profile's account and closes the window.
+// Sends the edited profile to the account and on the connection the window
+// was opened for, and closes the window.
 void SaveProfile(TarnwellApp &app);

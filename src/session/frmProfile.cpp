@@ -39,10 +39,29 @@ frmProfile::frmProfile(QWidget *parent)
 
 void frmProfile::showFor(const QString &userName)
 {
+    txtSex->clear();
+    txtLocation->clear();
+    rtbDes->clear();
     lblUsername->setText(userName);
     setWindowTitle(userName + QStringLiteral("'s profile"));
     show();
     raise();
+}
+
+quint32 frmProfile::expect(int profileIndex, const QString &ownAccount, quint32 tick)
+{
+    const quint32 id = tick == m_request.id ? tick + 1 : tick;
+    m_request = {profileIndex, ownAccount, id, false};
+    return id;
+}
+
+bool frmProfile::takesReply(int profileIndex, quint32 id)
+{
+    if (m_request.answered || profileIndex != m_request.profileIndex || id != m_request.id)
+        return false;
+    // A repeat of the reply must not overwrite what the user typed since.
+    m_request.answered = true;
+    return true;
 }
 
 void frmProfile::setEditable(bool editable)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 class QLabel;
@@ -14,8 +15,26 @@ class frmProfile : public QWidget {
 public:
     explicit frmProfile(QWidget *parent = nullptr);
 
-    // Names the window after the viewed user and shows it without blocking.
+    // What the window was opened for: the profile whose connection asked,
+    // the account its Save writes to (empty when the viewed user is someone
+    // else's), and the read request whose reply it waits for.
+    struct Request {
+        int profileIndex = -1;
+        QString ownAccount;
+        quint32 id = 0;
+        bool answered = true;
+    };
+
+    // Names the window after the viewed user, empties the fields of whoever
+    // it showed before and shows it without blocking.
     void showFor(const QString &userName);
+    // Remembers a read request just sent; an id equal to the previous
+    // request's is moved on by one, so each request keeps an id of its own.
+    // Returns the id to send.
+    quint32 expect(int profileIndex, const QString &ownAccount, quint32 tick);
+    // True for the reply to the latest request, the first time it comes.
+    bool takesReply(int profileIndex, quint32 id);
+    const Request &request() const { return m_request; }
     // Unlocks the fields and the Save button for the own account only.
     void setEditable(bool editable);
     // Fills the fields from a profile reply; the description shows from its top.
@@ -29,4 +48,7 @@ public:
 
 Q_SIGNALS:
     void saveClicked();
+
+private:
+    Request m_request;
 };

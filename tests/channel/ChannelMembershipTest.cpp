@@ -2,6 +2,7 @@
 #include "channel/ChatEvent.h"
 #include "channel/clsUsers.h"
 #include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
 #include "support/ChannelFixture.h"
 #include "support/ChatEvents.h"
 
@@ -219,15 +220,35 @@ TEST_F(ChannelMembershipTest, AServerListingUsersWithoutEndIsRefusedOnceTheStore
     EXPECT_EQ(list.rowCount(), users.UserlistCount());
 }
 
-TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedButTheUserIsStillListed)
+TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChannelAndReadsAsItsProduct)
 {
+    const auto reports = [&] { return test.errorLogText().count(QStringLiteral("Error in: DescribeUser() of clsBNCS")); };
     enter("Chat");
     event(Join, 0, 10, "Bob", "PX2DRealmWithoutCommas");
     EXPECT_TRUE(app.users(kAlpha).HasUser(QStringLiteral("Bob")));
     EXPECT_EQ(rowTexts(), QStringList{" Bob"});
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
-    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
-    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: ParseEvents() of clsBNCS")));
+    EXPECT_TRUE(test.chatText(kAlpha).contains(
+        QStringLiteral("Bob joined the channel using (Diablo II Lord of Destruction) with a ping time of 10.")));
+    EXPECT_EQ(list.rowItem(1)->data(0, Qt::UserRole).toString().section(QStringLiteral("\r\n"), 0, 0),
+              QStringLiteral("Diablo II Lord of Destruction"));
+    EXPECT_EQ(reports(), 1);
+
+    // A stats update, a flag update and rows rebuilt on every profile switch.
+    event(ShowUser, 0, 10, "Bob", "PX2DRealmWithoutCommas");
+    event(FlagsUpdate, 0x20, 10, "Bob");
+    for (const char *profile : {"beta", "alpha", "beta", "alpha"})
+        lstProfiles_Click(app, QString::fromLatin1(profile));
+    EXPECT_EQ(reports(), 1);
+    // Another user is another report; so is the same user in a channel
+    // entered afresh.
+    event(Join, 0, 10, "Cid", "3RAW 4H3W12");
+    EXPECT_EQ(reports(), 2);
+    enter("Chat");
+    event(Join, 0, 10, "Bob", "PX2DRealmWithoutCommas");
+    EXPECT_EQ(reports(), 3);
+    EXPECT_FALSE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
+    EXPECT_FALSE(test.errorLogText().contains(QStringLiteral("Error in: ParseEvents() of clsBNCS")));
 }
 
 } // namespace

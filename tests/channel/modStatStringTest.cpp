@@ -84,3 +84,22 @@ TEST(DescribeStatstring, ProductsWithoutStatistics)
     EXPECT_EQ(DescribeStatstring(u"TA"_s), u"an unknown client [ TA ]"_s);
     EXPECT_EQ(DescribeStatstring(QString()), u"an unknown client [  ]"_s);
 }
+
+namespace {
+
+TEST(ProductName, NamesTheCodeAStatstringBeginsWith)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"PX2DRealm,Char"_s, u"Diablo II Lord of Destruction"_s},
+        {u"3RAW 4H3W12"_s, u"Warcraft III Reign of Chaos"_s},
+        {u"RATS"_s, u"Starcraft"_s},
+        {u"TAHC"_s, u"a Chat bot"_s},
+        {u"rats 0"_s, u"an unknown client"_s},
+        {u"RAT"_s, u"an unknown client"_s},
+        {{}, u"an unknown client"_s},
+    };
+    for (const auto &[statstring, name] : cases)
+        EXPECT_EQ(ProductName(statstring), name) << statstring.toStdString();
+}
+
+} // namespace

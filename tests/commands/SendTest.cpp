@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTextBlock>
 #include "support/Bytes.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +67,51 @@ TEST_F(SendTest, CommandsAreNotEchoedAndLongLinesGoWholeOrNotAtAll)
     EXPECT_EQ(chatSent(), (QList<QByteArray>{bytes("/whois someone\0"), longLine.toLatin1() + '\0'}));
     const QStringList lines = p.chatLines(0);
     EXPECT_EQ(lines.size(), linesBefore + 2);
-    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Line not sent: it is 40000 characters long")));
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Line not sent: it is 40000 bytes long")));
     EXPECT_TRUE(app.isConnected(0));
+}
+
+TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
+{
+    const QString cyrillic = QString::fromUtf8("\u041F\u0440\u0438\u0432\u0435\u0442");
+    const QString grinning = QString::fromUtf8("\U0001F600");
+    const QString unsendable = QStringLiteral(" could not be sent in this server's character set.");
+    struct Case {
+        WireEncoding encoding;
+        QString typed;
+        QByteArray sent;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {WireEncoding::Windows1252, QString::fromUtf8("caf\u00E9 \u20AC"), bytes("caf\xE9 \x80\0"),
+         {QString::fromUtf8("probe: caf\u00E9 \u20AC")}},
+        {WireEncoding::Windows1252, cyrillic + u'!', QByteArray(6, '?') + "!" + '\0',
+         {QStringLiteral("probe: ") + QString(6, u'?') + u'!', QStringLiteral("6 characters") + unsendable}},
+        {WireEncoding::Windows1252, QStringLiteral("/w bob ") + grinning, bytes("/w bob ?\0"),
+         {QStringLiteral("1 character") + unsendable}},
+        {WireEncoding::Utf8, cyrillic + grinning, (cyrillic + grinning).toUtf8() + '\0', {QStringLiteral("probe: ") + cyrillic + grinning}},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(each.typed.toStdString());
+        app.record(0).Encoding = each.encoding;
+        const int linesBefore = p.chatLines(0).size();
+        const qsizetype sentBefore = chatSent().size();
+        Send(app, 0, each.typed);
+        ASSERT_TRUE(WaitUntil([&] { return chatSent().size() > sentBefore; }));
+        EXPECT_EQ(chatSent().last(), each.sent);
+        EXPECT_EQ(p.chatLines(0).mid(linesBefore), each.lines);
+    }
+
+    // The length refused is the length on the wire: what fits as single
+    // bytes can be too long as UTF-8.
+    const QString longLine(17000, cyrillic.at(0));
+    const int linesBefore = p.chatLines(0).size();
+    Send(app, 0, longLine);
+    EXPECT_TRUE(p.chatLines(0).last().startsWith(QStringLiteral("Line not sent: it is 34000 bytes long")));
+    app.record(0).Encoding = WireEncoding::Windows1252;
+    Send(app, 0, longLine);
+    EXPECT_EQ(p.chatLines(0).size(), linesBefore + 3);
+    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("17000 characters") + unsendable);
 }
 
 TEST_F(SendTest, NotConnectedSendsNothing)

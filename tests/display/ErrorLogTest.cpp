@@ -23,6 +23,7 @@ TEST(ErrorLog, ReportsTwoLinesPerFailureAndComesBackAfterClosing)
     ASSERT_NE(app.errorLog(), nullptr);
     EXPECT_TRUE(app.errorLog()->isVisible());
     app.errorLog()->close();
+    test.clock.advance(frmErrorHandler::kRaiseIntervalMs);
     fail(app, 13, "LoadOptions", "modProfiles");
     EXPECT_TRUE(app.errorLog()->isVisible());
 
@@ -40,6 +41,23 @@ TEST(ErrorLog, ReportsTwoLinesPerFailureAndComesBackAfterClosing)
     EXPECT_TRUE(test.errorLogText().isEmpty());
     fail(app, 5, "Connect()", "clsConnection");
     EXPECT_TRUE(test.errorLogText().split(QLatin1Char('\n'))[0].endsWith(QStringLiteral("5 - Subscript out of range")));
+}
+
+TEST(ErrorLog, ComesUpOverTheChatAtMostOnceInItsIntervalButLogsEveryReport)
+{
+    TestApp test;
+    TarnwellApp &app = *test.app;
+    fail(app, 9, "ParseEvents()", "clsBNCS");
+    app.errorLog()->close();
+    for (const quint32 step : {1000u, frmErrorHandler::kRaiseIntervalMs - 1001}) {
+        test.clock.advance(step);
+        fail(app, 9, "AddUser()", "clsBNCS");
+        EXPECT_FALSE(app.errorLog()->isVisible());
+    }
+    test.clock.advance(1);
+    fail(app, 9, "AddUser()", "clsBNCS");
+    EXPECT_TRUE(app.errorLog()->isVisible());
+    EXPECT_EQ(test.errorLogText().count(QStringLiteral("Error in: AddUser() of clsBNCS")), 3);
 }
 
 TEST(ErrorLog, StandardExceptionsAreReportedToo)

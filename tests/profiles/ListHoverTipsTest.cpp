@@ -107,13 +107,17 @@ TEST_F(ListHoverTipsTest, ARowTheStoreDoesNotKnowGetsNoTip)
     EXPECT_TRUE(test.errorLogText().isEmpty());
 }
 
-TEST_F(ListHoverTipsTest, AMalformedStatstringInATipIsReported)
+TEST_F(ListHoverTipsTest, AMalformedStatstringInATipIsReportedOnceAndTheTipNamesTheProduct)
 {
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
     app.users(kAlpha).ModifyUser(QStringLiteral("Bob"), 0, 10, QStringLiteral("PX2Dno commas"));
-    overUser(1);
-    EXPECT_EQ(tip.window(), nullptr);
-    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: lstChannelUsers_MouseMove of frmMain")));
+    for (int visit = 0; visit < 2; ++visit) {
+        overUser(1);
+        ASSERT_NE(tip.window(), nullptr);
+        EXPECT_TRUE(tip.TipText().startsWith(QStringLiteral("Diablo II Lord of Destruction\r\nPing: 10\r\n")));
+        overEmptySpace(list);
+    }
+    EXPECT_EQ(test.errorLogText().count(QStringLiteral("Error in: DescribeUser() of clsBNCS")), 1);
 }
 
 TEST_F(ListHoverTipsTest, AProfilesTipTellsItsConnectionAndKeepsTheUserTipsIcon)

@@ -1,15 +1,19 @@
 #include "display/frmErrorHandler.h"
 #include "platform/Failure.h"
 #include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/TestApp.h"
+#include "support/WaitUntil.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -81,19 +85,70 @@ TEST_F(MainWindowTest, TheExitQuestionEndsTheProgramOnlyOnOk)
     EXPECT_FALSE(window.trayIcon->isVisible());
 }
 
-TEST_F(MainWindowTest, ATrayDoubleClickRestoresOnlyAMinimisedWindow)
+TEST_F(MainWindowTest, ATrayClickOrDoubleClickRestoresOnlyAMinimisedWindow)
 {
     Q_EMIT window.trayIcon->activated(QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isMinimized());
 
+    for (const QSystemTrayIcon::ActivationReason reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick}) {
+        window.setWindowState(Qt::WindowMinimized);
+        window.hide();
+        Q_EMIT window.trayIcon->activated(QSystemTrayIcon::MiddleClick);
+        EXPECT_FALSE(window.isVisible());
+        Q_EMIT window.trayIcon->activated(reason);
+        EXPECT_TRUE(window.isVisible()) << reason;
+        EXPECT_FALSE(window.isMinimized()) << reason;
+    }
+}
+
+TEST_F(MainWindowTest, TheTrayMenuRestoresAndAsksBeforeExiting)
+{
+    ASSERT_EQ(window.trayIcon->contextMenu(), window.trayMenu);
+    const QList<QAction *> entries = window.trayMenu->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("Restore"));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("Exit"));
+
     window.setWindowState(Qt::WindowMinimized);
     window.hide();
-    Q_EMIT window.trayIcon->activated(QSystemTrayIcon::Trigger);
-    EXPECT_FALSE(window.isVisible());
-    Q_EMIT window.trayIcon->activated(QSystemTrayIcon::DoubleClick);
+    entries[0]->trigger();
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isMinimized());
+
+    QSignalSpy exits(&window, &frmMain::exitConfirmed);
+    {
+        const MessageBoxAnswer cancel(QMessageBox::Cancel);
+        entries[1]->trigger();
+        EXPECT_EQ(cancel.text(), QStringLiteral("Are you sure you wish to exit Tarnwell?"));
+    }
+    EXPECT_EQ(exits.count(), 0);
+    const MessageBoxAnswer ok(QMessageBox::Ok);
+    entries[1]->trigger();
+    EXPECT_EQ(exits.count(), 1);
+}
+
+TEST_F(MainWindowTest, AWindowManagerCloseAsksTheExitQuestion)
+{
+    QSignalSpy exits(&window, &frmMain::exitConfirmed);
+    {
+        const MessageBoxAnswer cancel(QMessageBox::Cancel);
+        EXPECT_FALSE(window.close());
+        EXPECT_EQ(cancel.title(), QStringLiteral("Exit Tarnwell"));
+    }
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(exits.count(), 0);
+    {
+        const MessageBoxAnswer ok(QMessageBox::Ok);
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(exits.count(), 1);
+    // The program's own end closes the window again: no second question.
+    window.show();
+    MessageBoxAnswer unexpected(QMessageBox::Cancel);
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(unexpected.text().isEmpty());
+    EXPECT_EQ(exits.count(), 1);
 }
 
 TEST_F(MainWindowTest, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightDoesNot)
@@ -134,6 +189,49 @@ TEST(MainWindowLabels, ShowNamesAsTheyAreNeverAsMarkup)
     EXPECT_EQ(window.lblProfiles->text(), QStringLiteral("<b>x"));
     for (const QLabel *label : window.findChildren<QLabel *>())
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(ChatPane, FollowsNewLinesFromTheBottomOnlyAndShowsTheNewestOnASwitch)
+{
+    TestApp test;
+    test.writeProfile(QStringLiteral("alpha"));
+    test.writeProfile(QStringLiteral("beta"));
+    test.startUp();
+    frmMain &window = test.app->mainWindow();
+    window.showForTyping();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QScrollBar *bar = window.rtbChat->verticalScrollBar();
+    int written = 0;
+    const auto write = [&](int index, int lines) {
+        for (int line = 0; line < lines; ++line)
+            test.app->AddChat(index, {Rgb(0xFFFFFF), QStringLiteral("line %1").arg(++written)});
+        QApplication::processEvents();
+    };
+
+    write(0, 80);
+    ASSERT_TRUE(WaitUntil([&] { return bar->maximum() > 0; }));
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    bar->setValue(bar->maximum() / 2);
+    const int reading = bar->value();
+    write(0, 20);
+    EXPECT_EQ(bar->value(), reading);
+
+    bar->setValue(bar->maximum());
+    write(0, 20);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    bar->setValue(0);
+    lstProfiles_Click(*test.app, QStringLiteral("beta"));
+    write(0, 20);
+    lstProfiles_Click(*test.app, QStringLiteral("alpha"));
+    QApplication::processEvents();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 } // namespace

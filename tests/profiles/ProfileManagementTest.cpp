@@ -95,7 +95,7 @@ TEST(ProfileManagement, AProfileInAFreedSlotInheritsNothingOfTheDeletedOne)
     ProfileRecord &old = app.record(0);
     old.ReconnectPending = true;
     old.AccountName = QStringLiteral("probeA");
-    old.Username = QStringLiteral("probeA#2");
+    old.UniqueName = QStringLiteral("probeA#2");
     old.EnterChatTick = 777;
     old.CurrentChannel = QStringLiteral("Op Tarn");
     old.Statstring = QStringLiteral("RATS 0 0");
@@ -122,7 +122,7 @@ TEST(ProfileManagement, AProfileInAFreedSlotInheritsNothingOfTheDeletedOne)
     EXPECT_EQ(app.users(0).UserlistCount(), 0);
     EXPECT_EQ(connection.srp().context, nullptr);
     EXPECT_TRUE(fresh.AccountName.isEmpty());
-    EXPECT_TRUE(fresh.Username.isEmpty());
+    EXPECT_TRUE(fresh.UniqueName.isEmpty());
     EXPECT_EQ(fresh.EnterChatTick, 0u);
     EXPECT_TRUE(fresh.CurrentChannel.isEmpty());
     EXPECT_TRUE(fresh.Statstring.isEmpty());

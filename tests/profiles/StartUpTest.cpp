@@ -39,7 +39,7 @@ TEST(StartUp, LoadsProfileFoldersAlphabeticallyIntoSlots)
     test.writeProfile(QStringLiteral("Alpha"),
                       "[Login]\r\nUsername=Ann\r\nPassword=pw\r\nProduct=RATS\r\nHome=Op Tarn\r\nVerbyte=D3\r\n"
                       "[Ping]\r\nSpoof=0ms\r\nUDP Plug=1\r\n[Registration]\r\nMode=Register\r\nEmail=a@b.c\r\n"
-                      "[Options]\r\nJoin/Leave=1\r\nMilitary Time=yes\r\nTransparency=200\r\n");
+                      "[Options]\r\nJoin/Leave=1\r\nMilitary Time=yes\r\nTransparency=200\r\nEncoding=utf-8\r\n");
     QFile plainFile(test.folder() + QStringLiteral("/Profiles/notes.txt"));
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
@@ -64,12 +64,14 @@ TEST(StartUp, LoadsProfileFoldersAlphabeticallyIntoSlots)
     EXPECT_EQ(alpha.Email, QStringLiteral("a@b.c"));
     EXPECT_TRUE(alpha.JoinLeave);
     EXPECT_FALSE(alpha.MilitaryTime) << "only \"1\" switches an option on";
+    EXPECT_EQ(alpha.Encoding, WireEncoding::Utf8);
     EXPECT_TRUE(app.popupMenu().mnuJoinLeave->isChecked());
     EXPECT_EQ(app.popupMenu().mnuTransparency->text(), QStringLiteral("Transparency [200]\tF7"));
     EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 0.01);
 
     EXPECT_EQ(app.record(1).Username, QStringLiteral("Bee"));
     EXPECT_EQ(app.record(1).Index, 1);
+    EXPECT_EQ(app.record(1).Encoding, WireEncoding::Windows1252);
     EXPECT_EQ(app.connection(1).ProfileIndex(), 1);
     EXPECT_NE(&app.pane(1), &app.pane(0));
     EXPECT_TRUE(test.chatText(1).isEmpty());

@@ -35,7 +35,8 @@ TEST(HashLogon, InTheRealServersOrderEntersChatAndJoinsHome)
     EXPECT_EQ(session.sent(0x0C), Hex("01000000 50726f6265205465737400"));
     EXPECT_EQ(session.sent(0x26), ProfileKeys::readRequest(QStringLiteral("probeA"),
                                                            ProfileKeys::accountKeys(QStringLiteral("RATS")),
-                                                           LogonSession::kClientToken + 250));
+                                                           LogonSession::kClientToken + 250,
+                                                           WireEncoding::Windows1252));
     EXPECT_EQ(session.sent(0x0E), QByteArray("/join Probe Test", 17));
     EXPECT_EQ(session.linesAfterConnecting(),
               QStringList({QStringLiteral("This account is not registered yet, checking settings on what to do..."),
@@ -127,22 +128,22 @@ TEST(HashLogon, AnUnsupportedLogonTypeLeavesTheConnectionOpenAndIdle)
     EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x00}));
 }
 
-TEST(HashLogon, TheServersUniqueNameIsUsedByTheNextAutomaticReconnection)
+TEST(HashLogon, TheServersUniqueNameNamesTheProfileInChatButTheAccountLogsOnAgainByItsOwn)
 {
     LogonSession session;
     session.answer(0x3A, TestServer::message(0x3A, Word(0)));
     session.answer(0x0C, TestServer::message(0x0A, QByteArray("probeA#2\0RATS\0probeA\0", 22)));
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x0E));
-    EXPECT_EQ(session.profile().Username, QStringLiteral("probeA#2"));
-    EXPECT_EQ(session.setting("Login", "Username"), QStringLiteral("probe"));
+    EXPECT_EQ(session.profile().UniqueName, QStringLiteral("probeA#2"));
+    EXPECT_EQ(session.profile().Username, QStringLiteral("probeA"));
 
     sckBNET_Error(session.app(), 0, 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));
     session.app().timers().tmrAutoReconnect_Timer();
     ASSERT_TRUE(session.server().waitForConnections(2));
     session.connection = 1;
     ASSERT_TRUE(session.waitForSent(0x3A));
-    EXPECT_TRUE(session.sent(0x3A).endsWith(QByteArray("probeA#2", 9)));
+    EXPECT_TRUE(session.sent(0x3A).endsWith(QByteArray("probeA", 7)));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
 #include "profiles/frmMain.h"
+#include "profiles/modProfiles.h"
 #include "profiles/frmPopupMenu.h"
 #include "packet/clsDataWriter.h"
 #include "session/frmProfile.h"
@@ -15,26 +16,45 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QtEndian>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
-class ProfileRepliesTest : public ConnectedProfileTest<> {
+template <int profiles = 1>
+class ProfileReplies : public ConnectedProfileTest<profiles> {
 protected:
+    using ConnectedProfileTest<profiles>::p;
+    using ConnectedProfileTest<profiles>::app;
+    using ConnectedProfileTest<profiles>::connection;
+
     void SetUp() override
     {
-        ConnectedProfileTest::SetUp();
+        ConnectedProfileTest<profiles>::SetUp();
         app.record(0).AccountName = QStringLiteral("Ann");
-        app.record(0).Username = QStringLiteral("Ann#2");
+        app.record(0).UniqueName = QStringLiteral("Ann#2");
     }
-    // A key reply with the given values, sent by the server; waits until the
-    // client has handled it (a ping sent behind it has been answered).
-    void reply(int keys, const QStringList &values, bool terminateLast = true)
+    // The request id of the client's latest read request.
+    quint32 latestRequestId() const
+    {
+        const std::vector<TestServer::Message> sent = p.server.messages(connection);
+        for (auto message = sent.rbegin(); message != sent.rend(); ++message) {
+            if (message->id == 0x26 && message->payload.size() >= 12)
+                return qFromLittleEndian<quint32>(message->payload.constData() + 8);
+        }
+        return 0;
+    }
+    // A key reply with the given values, sent by the server (to the latest
+    // request unless an id is given); waits until the client has handled it
+    // (a ping sent behind it has been answered).
+    void reply(int keys, const QStringList &values, bool terminateLast = true, std::optional<quint32> id = {})
     {
         clsDataWriter writer;
         writer.InsertInt32(1);
         writer.InsertInt32(keys);
-        writer.InsertInt32(77);
+        writer.InsertInt32(static_cast<qint32>(id.value_or(latestRequestId())));
         for (qsizetype i = 0; i < values.size(); ++i) {
             if (i + 1 < values.size() || terminateLast)
                 writer.InsertCStringText(values[i]);
@@ -47,6 +67,7 @@ protected:
         ASSERT_TRUE(p.server.waitForMessages(connection, before + 1));
     }
 };
+using ProfileRepliesTest = ProfileReplies<>;
 
 TEST_F(ProfileRepliesTest, TheAccountSummaryIsWrittenInWords)
 {
@@ -97,8 +118,29 @@ TEST_F(ProfileRepliesTest, ViewingAndSavingTheOwnProfile)
     ASSERT_TRUE(p.server.waitForMessages(connection, 5));
     const TestServer::Message save = p.server.messages(connection).back();
     EXPECT_EQ(save.id, 0x27);
-    EXPECT_EQ(save.payload, bytes("\x01\0\0\0\x04\0\0\0" "Ann#2\0profile\\sex\0profile\\age\0profile\\location\0"
+    EXPECT_EQ(save.payload, bytes("\x01\0\0\0\x04\0\0\0" "Ann\0profile\\sex\0profile\\age\0profile\\location\0"
                                   "profile\\description\0f\0\0Tarn\0<b>me</b>\0"));
+}
+
+TEST_F(ProfileRepliesTest, SavingInTheProfilesEncodingTellsWhatCouldNotBeSent)
+{
+    const QString greek = QString::fromUtf8("\u03B1\u03B2\u03B3");
+    for (const WireEncoding encoding : {WireEncoding::Windows1252, WireEncoding::Utf8}) {
+        app.record(0).Encoding = encoding;
+        const std::size_t before = p.server.messages(connection).size();
+        InternalCommands(app, QStringLiteral("/profile Ann"));
+        frmProfile &window = app.profileWindow();
+        window.txtLocation->setText(greek);
+        const int linesBefore = p.chatLines(0).size();
+        window.cmdSave->click();
+        ASSERT_TRUE(p.server.waitForMessages(connection, before + 2));
+        const QByteArray location = encoding == WireEncoding::Utf8 ? greek.toUtf8() : QByteArray("???");
+        EXPECT_TRUE(p.server.messages(connection).back().payload.endsWith('\0' + location + bytes("\0\0")));
+        EXPECT_EQ(p.chatLines(0).mid(linesBefore),
+                  encoding == WireEncoding::Utf8
+                      ? QStringList()
+                      : QStringList{QStringLiteral("3 characters could not be sent in this server's character set.")});
+    }
 }
 
 TEST_F(ProfileRepliesTest, TheUserMenuShowsTheSelectedUsersProfile)
@@ -114,6 +156,7 @@ TEST_F(ProfileRepliesTest, TheUserMenuShowsTheSelectedUsersProfile)
 TEST_F(ProfileRepliesTest, OthersProfilesAreLockedAndShortRepliesAreLogged)
 {
     InternalCommands(app, QStringLiteral("/profile Bob"));
+    ASSERT_TRUE(p.server.waitForMessages(connection, 3));
     frmProfile &window = app.profileWindow();
     EXPECT_FALSE(window.cmdSave->isEnabled());
     EXPECT_TRUE(window.txtSex->isReadOnly());
@@ -123,6 +166,55 @@ TEST_F(ProfileRepliesTest, OthersProfilesAreLockedAndShortRepliesAreLogged)
     reply(4, {"x", "y"});
     EXPECT_EQ(window.txtSex->text(), QStringLiteral("m"));
     EXPECT_TRUE(p.test.errorLogText().contains(QStringLiteral("Error in: Recieve0x26() of clsConnection")));
+}
+
+using TwoProfileRepliesTest = ProfileReplies<2>;
+
+TEST_F(TwoProfileRepliesTest, TheWindowAnswersOnlyTheLatestRequestAndSavesWhereItWasOpened)
+{
+    frmProfile &window = app.profileWindow();
+    window.txtSex->setText(QStringLiteral("left over"));
+    InternalCommands(app, QStringLiteral("/profile Bob"));
+    EXPECT_TRUE(window.txtSex->text().isEmpty());
+    ASSERT_TRUE(p.server.waitForMessages(connection, 3));
+    const quint32 bobsRequest = latestRequestId();
+    InternalCommands(app, QStringLiteral("/profile Ann"));
+    ASSERT_TRUE(p.server.waitForMessages(connection, 4));
+    ASSERT_NE(latestRequestId(), bobsRequest);
+
+    reply(4, {"m", "", "Bob's place", ""}, true, bobsRequest);
+    EXPECT_TRUE(window.txtLocation->text().isEmpty());
+    reply(4, {"f", "", "Tarn", "mine"});
+    EXPECT_EQ(window.txtLocation->text(), QStringLiteral("Tarn"));
+    window.txtLocation->setText(QStringLiteral("edited"));
+    reply(4, {"f", "", "Tarn", "mine"});
+    EXPECT_EQ(window.txtLocation->text(), QStringLiteral("edited"));
+
+    lstProfiles_Click(app, QStringLiteral("Profile1"));
+    ASSERT_EQ(app.CurrentProfile, 1);
+    const std::size_t before = p.server.messages(connection).size();
+    window.cmdSave->click();
+    ASSERT_TRUE(p.server.waitForMessages(connection, before + 1));
+    const TestServer::Message save = p.server.messages(connection).back();
+    EXPECT_EQ(save.id, 0x27);
+    EXPECT_TRUE(save.payload.contains(bytes("Ann\0profile\\sex\0")));
+    EXPECT_TRUE(save.payload.endsWith(bytes("f\0\0edited\0mine\0")));
+}
+
+TEST_F(TwoProfileRepliesTest, SaveRefusesAProfileNoLongerLoggedOnWithTheAccount)
+{
+    const std::size_t before = p.server.messages(connection).size();
+    InternalCommands(app, QStringLiteral("/profile ann"));
+    app.record(0).AccountName = QStringLiteral("Someone");
+    app.profileWindow().cmdSave->click();
+    // A ping answered behind the click shows what the click sent: nothing.
+    p.server.sendMessage(connection, 0x25, bytes("\x01\0\0\0"));
+    ASSERT_TRUE(p.server.waitForMessages(connection, before + 2));
+    const std::vector<TestServer::Message> sent = p.server.messages(connection);
+    ASSERT_EQ(sent.size(), before + 2);
+    EXPECT_EQ(sent[before].id, 0x26);
+    EXPECT_EQ(sent[before + 1].id, 0x25);
+    EXPECT_TRUE(p.test.errorLogText().contains(QStringLiteral("Error in: cmdSave_Click of frmProfile")));
 }
 
 } // namespace

@@ -11,8 +11,11 @@ ChannelFixture::ChannelFixture()
                       "[Login]\nUsername=Alpha\nProduct=RATS\n[Options]\nJoin/Leave=1\n");
     test.writeProfile(QStringLiteral("beta"), "[Login]\nUsername=Beta\nProduct=PX2D\n");
     test.startUp();
-    app.record(kAlpha).AccountName = QStringLiteral("Alpha");
-    app.record(kBeta).AccountName = QStringLiteral("Beta");
+    // As entering chat leaves them.
+    for (const int profile : {kAlpha, kBeta}) {
+        ProfileRecord &record = app.record(profile);
+        record.AccountName = record.UniqueName = record.Username;
+    }
 }
 
 void ChannelFixture::event(quint32 id, quint32 flags, qint32 ping, const QByteArray &name, const QByteArray &text,
