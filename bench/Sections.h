@@ -7,3 +7,4 @@ void ChannelBurstFigures();
 void LogonFigures();
 void ManyProfilesFigures();
 void TalkBurstStallFigures();
+void FilterMatchFigures();

@@ -129,8 +129,18 @@ def update_reply_seeds():
     write('update_reply_fuzz', 'not_found', b'\x01HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n')
 
 
+def filter_match_seeds():
+    # A pattern, a line feed, then the text it is matched against.
+    cases = [(b'*hello*', b'say hello there'), (b'*h*o*', b'hxxo'), (b'*bot[0-9]*', b'MyBot2'),
+             (b'*[!a-c]#?*', b'zz9q'), (b'*[abc*', b'broken'), (b'*a*a*a*a*b*', b'a' * 64),
+             (b'*[z-a]*', b'descending'), (b'*\xe9t\xe9*', b'\xe9t\xe9 en France'), (b'[]x', b'x')]
+    for n, (pattern, text) in enumerate(cases):
+        write('filter_match_fuzz', 'pattern_%02d' % n, pattern + b'\n' + text)
+
+
 receive_loop_seeds()
 update_reply_seeds()
 chat_event_seeds()
 statstring_seeds()
 ini_seeds()
+filter_match_seeds()

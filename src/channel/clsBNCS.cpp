@@ -207,7 +207,7 @@ QString clsBNCS::DescribeUser(const QString &username, const QString &statstring
     try {
         return DescribeStatstring(statstring);
     } catch (...) {
-        if (!m_undescribedUsers.contains(username)) {
+        if (!m_undescribedUsers.contains(username) && m_undescribedUsers.size() < kMaxUndescribedUsers) {
             m_undescribedUsers.insert(username);
             app().LogError(u"DescribeUser()"_s, u"clsBNCS"_s);
         }

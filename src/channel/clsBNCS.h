@@ -36,6 +36,11 @@ public:
     // reads as its product's plain name: the row, the join line and the tip
     // would otherwise report it again at every rebuild and hover.
     QString DescribeUser(const QString &username, const QString &statstring);
+    // Users that leave stay remembered until the next channel; past this
+    // many, a server sending ever new names with broken statstrings is not
+    // reported any further there, so neither the memory nor the log grows
+    // without end.
+    static constexpr qsizetype kMaxUndescribedUsers = 1000;
 
 private:
     void HandleEvent(const ChatEvent &event);

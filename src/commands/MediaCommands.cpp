@@ -21,16 +21,7 @@ void localLine(TarnwellApp &app, const QString &text)
 
 void announceWinamp(TarnwellApp &app)
 {
-    const clsWinamp winamp(app.winamp());
-    qint32 minutes = 0;
-    qint32 hours = 0;
-    const QString elapsed = winamp.winampReturnTrackCurrentLength_Full(minutes, hours, false);
-    const QString length = winamp.winampReturnTrackLength_Full(minutes, hours);
-    Send(app, app.CurrentProfile,
-         QStringLiteral("/me is currently playing on Winamp: ") + QString::number(winamp.winampPlaylistPosition()) +
-             QStringLiteral(". ") + winamp.strWinampTitle() + QStringLiteral(" (") + elapsed + QLatin1Char('/') +
-             length + QStringLiteral(" @ ") + QString::number(winamp.BitRate()) + QStringLiteral("kbps/") +
-             QString::number(winamp.SampleRate()) + QStringLiteral(" kHz stereo)"));
+    Send(app, app.CurrentProfile, QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(clsWinamp(app.winamp())));
 }
 
 // A Winamp transport command, then the title it leads to.

@@ -94,3 +94,15 @@ void clsWinamp::command(int id) const
     if (m_link.isRunning())
         m_link.command(id);
 }
+
+QString WinampTrackText(const clsWinamp &winamp)
+{
+    qint32 minutes = 0;
+    qint32 hours = 0;
+    const QString elapsed = winamp.winampReturnTrackCurrentLength_Full(minutes, hours, false);
+    const QString length = winamp.winampReturnTrackLength_Full(minutes, hours);
+    return QString::number(winamp.winampPlaylistPosition()) + QStringLiteral(". ") + winamp.strWinampTitle() +
+           QStringLiteral(" (") + elapsed + QLatin1Char('/') + length + QStringLiteral(" @ ") +
+           QString::number(winamp.BitRate()) + QStringLiteral("kbps/") + QString::number(winamp.SampleRate()) +
+           QStringLiteral(" kHz stereo)");
+}

@@ -36,5 +36,9 @@ private:
     WinampLink &m_link;
 };
 
+// "position. title (elapsed/length @ bit ratekbps/sample rate kHz stereo)",
+// as the now-playing announcement and the idle message give it.
+QString WinampTrackText(const clsWinamp &winamp);
+
 // "hh:mm:ss" when there are hours, else "mm:ss"; hours and minutes come back too.
 QString TrackTimeText(qint32 seconds, qint32 &minutes, qint32 &hours);

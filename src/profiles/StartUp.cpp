@@ -1,6 +1,8 @@
 #include "profiles/StartUp.h"
 
+#include "commands/AntiIdle.h"
 #include "display/modOutput.h"
+#include "filters/clsFilters.h"
 #include "platform/FileHelpers.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -30,6 +32,10 @@ void StartUp(TarnwellApp &app)
         const QString &name = names[i];
         LoadInfo(app, name, i, false);
         LoadControl(app, i, name, false);
+        LoadIdleSettings(app, i);
+        // Saved filters hold from the start, not only once the filter
+        // window has been closed.
+        app.guard("Form_Load", "frmMain", [&] { app.filters(i).LoadFilters(); });
         auto *entry = new QListWidgetItem(name, window.lstProfiles);
         SetProfileEntryIcon(app, *entry, app.record(i).Product);
         entry->setForeground(Rgb(0xBD3D3D).toQColor());

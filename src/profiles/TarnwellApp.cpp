@@ -8,7 +8,7 @@
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
-#include "platform/MediaPlayerLinks.h"
+#include "platform/MprisPlayers.h"
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -36,9 +36,12 @@ T &createdOnFirstUse(std::unique_ptr<T> &object, TarnwellApp &app, int index)
 } // namespace
 
 TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
-    : m_settings(programFolder), m_clock(clock), m_winamp(std::make_unique<AbsentWinamp>()),
-      m_wmp(std::make_unique<AbsentWmp>()), m_itunes(std::make_unique<AbsentITunes>())
+    : m_settings(programFolder), m_clock(clock)
 {
+    MediaPlayerLinks players = Mpris::Links(Mpris::SessionBusAddress());
+    m_winamp = std::move(players.winamp);
+    m_wmp = std::move(players.wmp);
+    m_itunes = std::move(players.itunes);
     m_timers = std::make_unique<ConnectionTimers>(*this);
     m_settings.setReport([this](const CurrentError &error, const QString &procedure) {
         if (!m_errorLog)

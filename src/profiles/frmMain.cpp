@@ -3,6 +3,7 @@
 #include "appearance/Appearance.h"
 #include "appearance/DisplayFont.h"
 #include "channel/ChannelUserList.h"
+#include "commands/AntiIdle.h"
 #include "display/BringUp.h"
 #include "display/ChatFollower.h"
 #include "commands/InternalCommands.h"
@@ -90,6 +91,8 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     placeControls();
     showPane(0);
     wireHotKeys();
+    // The idle timer runs from the start and serves every profile.
+    new AntiIdle(m_app, this);
     connect(txtSend, &QLineEdit::returnPressed, this, [this] {
         const QString line = txtSend->text();
         if (line.isEmpty())

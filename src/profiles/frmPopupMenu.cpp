@@ -7,9 +7,11 @@
 #include "appearance/Appearance.h"
 #include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
+#include "commands/frmIdle.h"
 #include "display/modOutput.h"
 #include "display/DisplayOptions.h"
 #include "display/UserActions.h"
+#include "filters/frmFilters.h"
 #include "profiles/ProfileManagement.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmConfiguration.h"
@@ -112,6 +114,8 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     wire(mnuConfig, [this] { m_app.configuration().open(); });
     wire(mnuColorSchemes, [this] { m_app.appearance().openSkins(); });
     wire(mnuFont, [this] { m_app.appearance().openFonts(); });
+    wire(mnuFilters, [this] { filtersWindow().open(); });
+    wire(mnuIdle, [this] { idleWindow().open(); });
 
     wire(mnuConnectall, [this] { ConnectAll(); });
     wire(mnuConnect, [this] { mnuConnect_Click(); });
@@ -139,6 +143,20 @@ frmPopupMenu::~frmPopupMenu()
     // The top-level menus have no parent; their sub-menus and entries go with them.
     for (QMenu *menu : {mnuFile, mnuConnection, mnuOptions, mnuWindow, mnuUserOptions})
         delete menu;
+}
+
+frmFilters &frmPopupMenu::filtersWindow()
+{
+    if (!m_filtersWindow)
+        m_filtersWindow = std::make_unique<frmFilters>(m_app);
+    return *m_filtersWindow;
+}
+
+frmIdle &frmPopupMenu::idleWindow()
+{
+    if (!m_idleWindow)
+        m_idleWindow = std::make_unique<frmIdle>(m_app);
+    return *m_idleWindow;
 }
 
 void frmPopupMenu::mnuClear_Click()

@@ -2,7 +2,11 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QAction;
+class frmFilters;
+class frmIdle;
 class QMenu;
 class TarnwellApp;
 
@@ -73,6 +77,12 @@ public:
     // Captions the transparency entry as "Transparency [level]".
     void setTransparencyCaption(const QString &level);
 
+    // The filter and idle settings windows, created on first use.
+    frmFilters &filtersWindow();
+    frmIdle &idleWindow();
+
 private:
     TarnwellApp &m_app;
+    std::unique_ptr<frmFilters> m_filtersWindow;
+    std::unique_ptr<frmIdle> m_idleWindow;
 };

@@ -1,5 +1,6 @@
 #include "channel/ChannelUserList.h"
 #include "channel/ChatEvent.h"
+#include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -249,6 +250,25 @@ TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChanne
     EXPECT_EQ(reports(), 3);
     EXPECT_FALSE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
     EXPECT_FALSE(test.errorLogText().contains(QStringLiteral("Error in: ParseEvents() of clsBNCS")));
+}
+
+TEST_F(ChannelMembershipTest, ReportsOfMalformedStatstringsStopAtTheirLimitInAChannel)
+{
+    app.record(kAlpha).JoinLeave = false;
+    enter("Chat");
+    for (qsizetype user = 0; user < clsBNCS::kMaxUndescribedUsers; ++user) {
+        const QByteArray name = "u" + QByteArray::number(user);
+        const QString before = test.errorLogText();
+        event(Join, 0, 10, name, "PX2Dx");
+        event(Leave, 0, 0, name);
+        ASSERT_NE(test.errorLogText(), before) << "user " << user;
+    }
+    const QString full = test.errorLogText();
+    event(Join, 0, 10, "one more", "PX2Dx");
+    EXPECT_EQ(test.errorLogText(), full);
+    enter("Elsewhere");
+    event(Join, 0, 10, "u0", "PX2Dx");
+    EXPECT_TRUE(test.errorLogText().endsWith(QStringLiteral("Error in: DescribeUser() of clsBNCS\n")));
 }
 
 } // namespace

@@ -1,0 +1,76 @@
+#include "commands/AntiIdle.h"
+
+#include "channel/DurationText.h"
+#include "commands/ITunesControl.h"
+#include "commands/Send.h"
+#include "commands/clsWinamp.h"
+#include "commands/modWMP.h"
+#include "display/modOutput.h"
+#include "platform/Clock.h"
+#include "platform/Convert.h"
+#include "profiles/TarnwellApp.h"
+
+namespace {
+
+constexpr qint64 kMillisecondsPerMinute = 60000;
+
+} // namespace
+
+void LoadIdleSettings(TarnwellApp &app, int profileIndex)
+{
+    const auto read = [&](const char *key) {
+        return app.settings().ReadProfileSetting(app.record(profileIndex).Name, QStringLiteral("Anti idle"),
+                                                 QString::fromLatin1(key));
+    };
+    const auto step = [](const std::function<void()> &body) {
+        try {
+            body();
+        } catch (...) {
+        }
+    };
+    step([&] { app.record(profileIndex).IdleInterval = ToInt16(read("Interval")); });
+    step([&] { app.record(profileIndex).IdleMessage = read("Message"); });
+    step([&] { app.record(profileIndex).IdleEnabled = read("Status") == QLatin1String("1"); });
+}
+
+QString ExpandIdleMessage(TarnwellApp &app, int profileIndex)
+{
+    const ProfileRecord &profile = app.record(profileIndex);
+    const Clock &clock = app.clock();
+    QString text = profile.IdleMessage;
+    text.replace(QLatin1String("%mp3"), WinampTrackText(clsWinamp(app.winamp())));
+    text.replace(QLatin1String("%v"), GetVersion());
+    text.replace(QLatin1String("%suptime"), FormatDuration(clock.tickCount(), DurationWords::Long));
+    text.replace(QLatin1String("%cuptime"), FormatDuration(clock.ticksSince(profile.EnterChatTick), DurationWords::Long));
+    text.replace(QLatin1String("%wmp"), WmpNowPlaying(app.wmp()));
+    if (text.contains(QLatin1String("%itunes")))
+        text = ITunesControl(app.itunes(), 5, text);
+    return text;
+}
+
+AntiIdle::AntiIdle(TarnwellApp &app, QObject *parent) : QObject(parent), m_app(app)
+{
+    m_tmrIdle.setInterval(kTickInterval);
+    connect(&m_tmrIdle, &QTimer::timeout, this, &AntiIdle::tmrIdle_Timer);
+    m_tmrIdle.start();
+}
+
+void AntiIdle::tmrIdle_Timer()
+{
+    m_app.guard("tmrIdle", "frmMain", [this] {
+        const Clock &clock = m_app.clock();
+        for (int index = 0; index < m_app.slotCount(); ++index) {
+            ProfileRecord &profile = m_app.record(index);
+            if (profile.LastIdleTick == 0) {
+                profile.LastIdleTick = clock.tickCount();
+                continue;
+            }
+            // A negative interval waits no more than an interval of 0.
+            const qint64 wait = qMax<qint64>(0, profile.IdleInterval) * kMillisecondsPerMinute;
+            if (clock.ticksSince(profile.LastIdleTick) < wait || !profile.IdleEnabled || !profile.Active)
+                continue;
+            Send(m_app, index, ExpandIdleMessage(m_app, index));
+            profile.LastIdleTick = clock.tickCount();
+        }
+    });
+}

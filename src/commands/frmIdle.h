@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class TarnwellApp;
+
+// "Idle Settings": interval, message and status of the idle message of the
+// profile that was on screen when the window opened.
+class frmIdle : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmIdle(TarnwellApp &app);
+
+    // Reads the profile's settings into the controls and shows the window; a
+    // window already on screen is only raised.
+    void open();
+    // Writes the settings, reloads them into the profile and closes.
+    void cmdSave_Click();
+
+    QSlider *slidInterval;
+    QLabel *lblInterval;
+    QLineEdit *txtMessage;
+    QCheckBox *chkEnabled;
+    QPushButton *cmdSave;
+
+private:
+    void Form_Load();
+    void showInterval();
+
+    TarnwellApp &m_app;
+    QString m_profileName;
+    qint16 m_profileIndex = 0;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TarnwellApp;
+
+// "Chat Filters": edits the message and user filters of the profile that was
+// on screen when it opened. Closing the window writes both filter files and
+// puts the lists into effect at once.
+class frmFilters : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmFilters(TarnwellApp &app);
+
+    // Fills the lists from the current profile's files and shows the window;
+    // a window already on screen is only raised, keeping its edits.
+    void open();
+
+    void cmdAddUser_Click();
+    void cmdAddMessage_Click();
+    void cmdRemUser_Click();
+    void cmdRemMessage_Click();
+
+    QListWidget *lstUsers;
+    QListWidget *lstMessages;
+    QLineEdit *txtAdd;
+    QPushButton *cmdAddUser;
+    QPushButton *cmdAddMessage;
+    QPushButton *cmdRemUser;
+    QPushButton *cmdRemMessage;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void add(QListWidget &list);
+
+    TarnwellApp &m_app;
+    // The profile whose files the window shows: switching profiles while it
+    // is open must not write one profile's filters into another's files.
+    QString m_profileName;
+    qint16 m_profileIndex = 0;
+    // Files that could not be read are not overwritten with empty lists.
+    bool m_loaded = false;
+};
