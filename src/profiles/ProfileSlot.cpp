@@ -3,7 +3,11 @@
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "filters/clsFilters.h"
+#include "profiles/ProfileSecrets.h"
 #include "session/clsConnection.h"
 
 ProfileSlot::ProfileSlot() = default;
-ProfileSlot::~ProfileSlot() = default;
+ProfileSlot::~ProfileSlot()
+{
+    WipePasswords(record);
+}

@@ -13,6 +13,9 @@
 void WireSocketEvents(TarnwellApp &app, int profileIndex)
 {
     QTcpSocket &socket = app.socket(profileIndex);
+    // A server that sends faster than the profile takes its data fills this
+    // and then waits, instead of filling the memory.
+    socket.setReadBufferSize(clsConnection::kSocketReadBuffer);
     clsConnection *connection = &app.connection(profileIndex);
     // Signals can come from inside our own calls (a refused connection to
     // this machine fails inside connectToHost), so each is queued, stamped
@@ -70,12 +73,17 @@ void sckBNET_DataArrival(TarnwellApp &app, int index)
 
 void sckBNET_Close(TarnwellApp &app, int index)
 {
-    app.guard("sckBNET_Close", "frmMain", [&] { app.connection(index).Disconnect(); });
+    app.guard("sckBNET_Close", "frmMain", [&] {
+        app.connection(index).ReadRest();
+        app.connection(index).Disconnect();
+    });
 }
 
 void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &description)
 {
     app.guard("sckBNET_Error", "frmMain", [&] {
+        // What the server sent before the failure still counts.
+        app.connection(index).ReadRest();
         app.AddChat(index, {Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
                                                 QStringLiteral(" - ") + description});
         app.connection(index).Disconnect();
