@@ -19,6 +19,8 @@ public:
     // unfinished message of an old one.
     void Discard() { m_buffer.clear(); }
     qsizetype bufferedBytes() const { return m_buffer.size(); }
+    // While a message's handler runs (and any event loop it enters).
+    bool isDispatching() const { return m_dispatching; }
 
 private:
     void HandleMessage(const QByteArray &message);

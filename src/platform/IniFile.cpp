@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Failure.h"
+#include "platform/FolderLock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,8 @@
 #include <QStringList>
 
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -80,19 +83,47 @@ void saveLines(const QString &path, const QStringList &lines)
 {
     const bool created = !QFileInfo::exists(path);
     QSaveFile file(path);
+    const auto failed = [&](Failure::Number number, const QString &what) {
+        return Failure(number, what + path + QStringLiteral(" (") + file.errorString() + QLatin1Char(')'));
+    };
     if (!file.open(QIODevice::WriteOnly))
-        throw Failure(Failure::PathNotFound, QStringLiteral("Path not found: ") + path);
+        throw failed(Failure::PathNotFound, QStringLiteral("Path not found: "));
     QByteArray bytes;
     for (const QString &line : lines)
         bytes.append(Cp1252::encode(line)).append("\r\n");
     if (file.write(bytes) != bytes.size())
-        throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + path);
+        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
     // Settings hold passwords: a new file is readable by its owner only, an
     // existing one keeps the permissions it was given.
-    if (created)
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: cannot make owner-only "));
+    // The file is renamed over the old one only once every byte is on the
+    // disk: a write cut short by a full disk, found only when the buffer is
+    // written out, would otherwise replace the settings with their first
+    // bytes.
+    if (!file.flush() || ::fsync(file.handle()) != 0)
+        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
     if (!file.commit())
-        throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + path);
+        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
+}
+
+void setEntry(QStringList &lines, const IniFile::Entry &entry)
+{
+    QString stored = entry.value;
+    stored.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const qsizetype sectionLine = findSection(lines, entry.section);
+    if (sectionLine < 0) {
+        lines.append(QLatin1Char('[') + entry.section + QLatin1Char(']'));
+        lines.append(entry.key + QLatin1Char('=') + stored);
+        return;
+    }
+    qsizetype sectionEnd = 0;
+    const qsizetype keyLine = findKey(lines, sectionLine, entry.key, sectionEnd);
+    if (keyLine >= 0)
+        lines[keyLine] =
+            lines[keyLine].left(lines[keyLine].indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + stored;
+    else
+        lines.insert(sectionEnd, entry.key + QLatin1Char('=') + stored);
 }
 
 } // namespace
@@ -118,27 +149,18 @@ QString read(const QString &path, const QString &section, const QString &key)
     return value.trimmed();
 }
 
+void write(const QString &path, const std::vector<Entry> &entries)
+{
+    const FolderLock lock(QFileInfo(path).absolutePath());
+    QStringList lines = readLines(path);
+    for (const Entry &entry : entries)
+        setEntry(lines, entry);
+    saveLines(path, lines);
+}
+
 void write(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    QStringList lines = readLines(path);
-    QString stored = value;
-    stored.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const QString entry = key + QLatin1Char('=') + stored;
-
-    const qsizetype sectionLine = findSection(lines, section);
-    if (sectionLine < 0) {
-        lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        lines.append(entry);
-    } else {
-        qsizetype sectionEnd = 0;
-        const qsizetype keyLine = findKey(lines, sectionLine, key, sectionEnd);
-        if (keyLine >= 0)
-            lines[keyLine] = lines[keyLine].left(lines[keyLine].indexOf(QLatin1Char('='))).trimmed() +
-                             QLatin1Char('=') + stored;
-        else
-            lines.insert(sectionEnd, entry);
-    }
-    saveLines(path, lines);
+    write(path, {{section, key, value}});
 }
 
 }

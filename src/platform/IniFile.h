@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // Our own INI layer with the behaviour of the classic profile-string
 // functions: "[Section]" headers and "key=value" lines, names matched without
 // regard to case, values trimmed of surrounding spaces, text stored in
@@ -16,10 +18,22 @@ constexpr int kMaxValueLength = 255;
 // Throws Failure when the file exists but cannot be read.
 QString read(const QString &path, const QString &section, const QString &key);
 
-// Replaces or adds key in section (adding the section at the end when it is
-// missing). The file is replaced atomically, so a crash never leaves it half
-// written. Line breaks inside the value would split it into a second entry,
-// so they are stored as spaces. Throws Failure when the file cannot be written.
+struct Entry {
+    QString section;
+    QString key;
+    QString value;
+};
+
+// Replaces or adds each key in its section (adding the section at the end
+// when it is missing), all in one replacement of the file: the new text goes
+// to a temporary file that is flushed to disk and renamed over the old one,
+// so a crash or a full disk leaves either the old file or the new one, never
+// a mix or an empty file. The folder is locked meanwhile, so another program
+// copy or thread changing the same file cannot drop these keys or lose its
+// own. Line breaks inside a value would split it into a second entry, so they
+// are stored as spaces. Throws Failure when the file cannot be written; the
+// file is then unchanged.
+void write(const QString &path, const std::vector<Entry> &entries);
 void write(const QString &path, const QString &section, const QString &key, const QString &value);
 
 }

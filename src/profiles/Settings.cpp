@@ -16,8 +16,9 @@ const QString &ensureFile(const QString &path, Privacy privacy)
 {
     if (!FileExists(path)) {
         CreateTextFile(path);
-        if (privacy == Privacy::OwnerOnly)
-            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (privacy == Privacy::OwnerOnly &&
+            !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: cannot make owner-only ") + path);
     }
     return path;
 }
@@ -73,7 +74,34 @@ QString Settings::ReadProfileSetting(const QString &profileName, const QString &
 void Settings::WriteProfileSetting(const QString &profileName, const QString &section, const QString &key,
                                    const QString &value) const
 {
-    IniFile::write(ensureFile(profileConfigPath(profileName), Privacy::OwnerOnly), section, key, value);
+    WriteProfileSettings(profileName, {{section, key, value}});
+}
+
+void Settings::WriteProfileSettings(const QString &profileName, const std::vector<IniFile::Entry> &entries) const
+{
+    const QString path = ensureFile(profileConfigPath(profileName), Privacy::OwnerOnly);
+    keepPrivate(path);
+    IniFile::write(path, entries);
+}
+
+void Settings::keepPrivate(const QString &path) const
+{
+    constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                 QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (!(QFile::permissions(path) & kOthers))
+        return;
+    const bool tightened = QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!m_report)
+        return;
+    if (tightened)
+        m_report({Failure::PathAccess, QStringLiteral("Others could read ") + path +
+                                           QStringLiteral("; it is now readable by its owner only")},
+                 QStringLiteral("WriteProfileSetting"));
+    else
+        m_report({Failure::PathAccess, QStringLiteral("Others can read ") + path +
+                                           QStringLiteral(" and it could not be made owner-only")},
+                 QStringLiteral("WriteProfileSetting"));
 }
 
 QString Settings::ReadSchemeSetting(const QString &schemeName, const QString &section, const QString &key) const

@@ -46,6 +46,11 @@ TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     m_wmp = std::move(players.wmp);
     m_itunes = std::move(players.itunes);
     m_timers = std::make_unique<ConnectionTimers>(*this);
+    m_settings.setReport([this](const CurrentError &error, const QString &procedure) {
+        if (!m_errorLog)
+            m_errorLog = std::make_unique<frmErrorHandler>();
+        m_errorLog->report(error, procedure, QStringLiteral("Settings"), m_clock.now(), m_clock.tickCount());
+    });
     // Slot 0's socket and chat pane belong to the window's design: they exist
     // before any profile is loaded, so the welcome line has somewhere to go.
     growSlots(1);

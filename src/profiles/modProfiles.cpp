@@ -13,6 +13,7 @@
 #include "platform/Convert.h"
 #include "platform/Failure.h"
 #include "profiles/MoreOptions.h"
+#include "profiles/ProfileSecrets.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -48,6 +49,7 @@ void clearSlot(TarnwellApp &app, int index)
     app.connection(index).Release();
     app.users(index).ClearUsers();
     ProfileSlot &slot = app.slot(index);
+    WipePasswords(slot.record);
     slot.record = ProfileRecord{};
     slot.logon = LogonState{};
     // Lines the deleted profile still had waiting are not the next one's.
@@ -114,6 +116,7 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
             return settings.ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
         };
         profile.Username = read("Login", "Username");
+        WipePasswords(profile);
         profile.Password = read("Login", "Password");
         profile.NewPassword = read("Login", "New Password");
         profile.Product = read("Login", "Product");

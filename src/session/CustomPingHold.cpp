@@ -15,17 +15,12 @@ void CustomPingHold::start(int milliseconds)
     m_timer.start(milliseconds);
 }
 
-void CustomPingHold::holdFromServer(QByteArray bytes)
-{
-    m_waiting.push_back({true, std::move(bytes)});
-}
-
 void CustomPingHold::holdToServer(QByteArray message)
 {
-    m_waiting.push_back({false, std::move(message)});
+    m_waiting.push_back(std::move(message));
 }
 
-std::vector<CustomPingHold::Waiting> CustomPingHold::release()
+std::vector<QByteArray> CustomPingHold::release()
 {
     m_timer.stop();
     m_holding = false;

@@ -3,6 +3,7 @@
 // switching e-mail addresses (0x5B) and retrieving the password (0x5A).
 
 #include "packet/clsDataWriter.h"
+#include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
 #include "session/HexWord.h"
 #include "session/ReplyReader.h"
@@ -13,13 +14,28 @@ namespace {
 const QString kRegistration = QStringLiteral("Registration");
 const QString kDisabled = QStringLiteral("Disabled");
 
+// The request is made; Mode "Disabled" keeps it from being made again. A
+// settings file that cannot be written (a read-only folder, a full disk) is
+// reported and the logon goes on: it must not stop halfway for a setting.
+void SaveModeDisabled(TarnwellApp &app, int profileIndex)
+{
+    try {
+        app.settings().WriteProfileSetting(app.record(profileIndex).Name, kRegistration, QStringLiteral("Mode"),
+                                           kDisabled);
+    } catch (const Failure &failure) {
+        app.LogError(QStringLiteral("SaveModeDisabled()"), QStringLiteral("clsConnection"));
+        app.AddChat(profileIndex, {Rgb(0xBD3D3D), QStringLiteral("The registration mode could not be saved: ") +
+                                                      failure.description()});
+    }
+}
+
 // "Change" and "Retrieve" ask once: asking again on every reconnection would
 // send the user a reset e-mail each time. The mode becomes "Disabled", in the
 // settings file and in memory.
-void RegistrationRequestSent(TarnwellApp &app, ProfileRecord &profile)
+void RegistrationRequestSent(TarnwellApp &app, int profileIndex)
 {
-    app.settings().WriteProfileSetting(profile.Name, kRegistration, QStringLiteral("Mode"), kDisabled);
-    profile.Mode = kDisabled;
+    app.record(profileIndex).Mode = kDisabled;
+    SaveModeDisabled(app, profileIndex);
 }
 
 } // namespace
@@ -34,7 +50,7 @@ void clsConnection::SendRegistrationRequests()
         writer.InsertCStringText(profile.Email);
         writer.InsertCStringText(profile.NewEmail);
         SendPacket(0x5B, writer.buffer);
-        RegistrationRequestSent(app(), profile);
+        RegistrationRequestSent(app(), ProfileIndex());
     }
     if (profile.Mode == QLatin1String("Retrieve") && !profile.Email.isEmpty()) {
         Chat(Rgb(0x8FA685), QStringLiteral("Sent request for retrieving the password of this account."));
@@ -42,7 +58,7 @@ void clsConnection::SendRegistrationRequests()
         writer.InsertCStringText(profile.Username);
         writer.InsertCStringText(profile.Email);
         SendPacket(0x5A, writer.buffer);
-        RegistrationRequestSent(app(), profile);
+        RegistrationRequestSent(app(), ProfileIndex());
     }
 }
 
@@ -69,8 +85,7 @@ void clsConnection::Send0x59(const QString &email)
     SendPacket(0x59, writer.buffer);
     Chat(Rgb(0x8FA685), QStringLiteral("Your account has been registered to the email: ") + email);
     // Only the setting changes: a second request in this run registers again.
-    app().settings().WriteProfileSetting(app().record(ProfileIndex()).Name, kRegistration, QStringLiteral("Mode"),
-                                         kDisabled);
+    SaveModeDisabled(app(), ProfileIndex());
 }
 
 void clsConnection::Receive0x5A(clsDataBuffer &message)

@@ -77,7 +77,8 @@ void clsConnection::Receive0x31(clsDataBuffer &message)
             DisconnectWith(QStringLiteral("Password change failed!"));
             return;
         }
-        StoreNewPassword();
+        if (!StoreNewPassword())
+            return;
         Chat(Rgb(0x65D346), QStringLiteral("Your password has been changed successfully."));
         Send0x3A();
     });

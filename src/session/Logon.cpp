@@ -4,10 +4,14 @@
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
+#include "platform/Failure.h"
+#include "platform/WipeText.h"
 #include "profiles/TarnwellApp.h"
 #include "session/HexWord.h"
 #include "session/ReplyReader.h"
 #include "session/clsConnection.h"
+
+#include <utility>
 
 namespace {
 
@@ -77,13 +81,26 @@ void clsConnection::ReportAccountCreated()
     profile.Password = Cp1252::toLower(profile.Password);
 }
 
-void clsConnection::StoreNewPassword()
+bool clsConnection::StoreNewPassword()
 {
     ProfileRecord &profile = app().record(ProfileIndex());
-    const Settings &settings = app().settings();
     const QString login = QStringLiteral("Login");
-    settings.WriteProfileSetting(profile.Name, login, QStringLiteral("Password"), profile.NewPassword);
-    settings.WriteProfileSetting(profile.Name, login, QStringLiteral("New Password"), QString());
-    profile.Password = profile.NewPassword;
-    profile.NewPassword.clear();
+    // One replacement of the file: a Password without the emptied New
+    // Password would make the next logon change the password again, from one
+    // the server no longer takes.
+    try {
+        app().settings().WriteProfileSettings(profile.Name, {{login, QStringLiteral("Password"), profile.NewPassword},
+                                                             {login, QStringLiteral("New Password"), QString()}});
+    } catch (const Failure &failure) {
+        app().LogError(QStringLiteral("StoreNewPassword()"), QStringLiteral("clsConnection"));
+        // The password itself stays out of the pane (panes can be saved and
+        // logged); the settings file still holds it as New Password.
+        DisconnectWith(QStringLiteral("The new password could not be saved: ") + failure.description() +
+                       QStringLiteral(". Battle.net now takes the password held in this profile's New Password "
+                                      "setting: make it the Password before you log on again."));
+        return false;
+    }
+    WipeText(profile.Password);
+    profile.Password = std::exchange(profile.NewPassword, QString());
+    return true;
 }

@@ -13,6 +13,9 @@
 void WireSocketEvents(TarnwellApp &app, int profileIndex)
 {
     QTcpSocket &socket = app.socket(profileIndex);
+    // A server that sends faster than the profile takes its data fills this
+    // and then waits, instead of filling the memory.
+    socket.setReadBufferSize(clsConnection::kSocketReadBuffer);
     clsConnection *connection = &app.connection(profileIndex);
     // Signals can come from inside our own calls (a refused connection to
     // this machine fails inside connectToHost), so each is queued, stamped
@@ -85,12 +88,17 @@ bool DisconnectLost(TarnwellApp &app, int index, bool closedByServer)
 
 void sckBNET_Close(TarnwellApp &app, int index)
 {
-    app.guard("sckBNET_Close", "frmMain", [&] { DisconnectLost(app, index, true); });
+    app.guard("sckBNET_Close", "frmMain", [&] {
+        app.connection(index).ReadRest();
+        DisconnectLost(app, index, true);
+    });
 }
 
 void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &description)
 {
     app.guard("sckBNET_Error", "frmMain", [&] {
+        // What the server sent before the failure still counts.
+        app.connection(index).ReadRest();
         app.AddChat(index, {Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
                                                 QStringLiteral(" - ") + description});
         if (DisconnectLost(app, index, false))

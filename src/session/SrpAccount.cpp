@@ -110,8 +110,8 @@ void clsConnection::Receive0x56(clsDataBuffer &message)
                 return;
             }
             nls_free(m_srp.previous);
-            StoreNewPassword();
-            Send0x53();
+            if (StoreNewPassword())
+                Send0x53();
             break;
         case 2:
             DisconnectWith(QStringLiteral("Cannot change your password, the current password is incorrect!"));

@@ -11,6 +11,7 @@
 #include "profiles/modProfiles.h"
 #include "session/ClientInfo.h"
 #include "session/ServerAddress.h"
+#include "session/SocketEvents.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -168,19 +169,13 @@ void clsConnection::EndCustomPingDelay()
     app().guard("EndCustomPingDelay()", "clsConnection", [&] {
         if (!m_pingHold.isHolding())
             return;
-        const std::vector<CustomPingHold::Waiting> waiting = m_pingHold.release();
-        const quint32 attempt = m_attempt;
+        const std::vector<QByteArray> waiting = m_pingHold.release();
         Sendx25(0);
-        for (const CustomPingHold::Waiting &item : waiting) {
-            // Something that waited may end the connection (or start a new
-            // one); the rest belonged to the old one.
-            if (!isCurrentAttempt(attempt))
-                return;
-            if (item.fromServer)
-                m_receiver.DataArrival(item.bytes);
-            else
-                WriteToServer(item.bytes);
-        }
+        for (const QByteArray &message : waiting)
+            WriteToServer(message);
+        // What the server sent meanwhile is still in the socket, in the order
+        // it came.
+        ReadLater();
     });
 }
 
@@ -191,11 +186,53 @@ void clsConnection::Receive0x25(clsDataBuffer &message)
     Sendx25(message.ReadInt32());
 }
 
+bool clsConnection::takingData() const
+{
+    return !m_pingHold.isHolding() && !m_receiver.isDispatching();
+}
+
 void clsConnection::DataArrival()
 {
-    QByteArray bytes = app().socket(ProfileIndex()).readAll();
-    if (m_pingHold.isHolding())
-        m_pingHold.holdFromServer(std::move(bytes));
-    else
-        m_receiver.DataArrival(bytes);
+    // With a read scheduled, new bytes wait for it: one slice a turn, however
+    // often the socket reports them.
+    if (!takingData() || m_readScheduled == m_attempt)
+        return;
+    QTcpSocket &socket = app().socket(ProfileIndex());
+    const quint32 attempt = m_attempt;
+    m_receiver.DataArrival(socket.read(kReadSlice));
+    // Also after a nested event loop inside the receive loop, during which
+    // nothing was read.
+    if (isCurrentAttempt(attempt) && socket.bytesAvailable() > 0)
+        ReadLater();
+}
+
+void clsConnection::ReadRest()
+{
+    QTcpSocket &socket = app().socket(ProfileIndex());
+    const quint32 attempt = m_attempt;
+    // The socket stopped reading at its buffer's size, and the close is only
+    // seen once everything before it has been read: what is left is bounded.
+    while (takingData() && isCurrentAttempt(attempt) && socket.bytesAvailable() > 0)
+        m_receiver.DataArrival(socket.read(kReadSlice));
+}
+
+void clsConnection::ReadLater()
+{
+    if (m_readScheduled == m_attempt)
+        return;
+    m_readScheduled = m_attempt;
+    QMetaObject::invokeMethod(
+        &app(),
+        [this, attempt = m_attempt] {
+            if (m_readScheduled == attempt)
+                m_readScheduled.reset();
+            if (isCurrentAttempt(attempt))
+                sckBNET_DataArrival(app(), ProfileIndex());
+        },
+        Qt::QueuedConnection);
+}
+
+qint64 clsConnection::heldBytes() const
+{
+    return app().socket(ProfileIndex()).bytesAvailable() + m_receiver.bufferedBytes();
 }

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class clsDataBuffer;
 struct Colour;
 
@@ -17,7 +19,17 @@ struct Colour;
 class clsConnection : public PerProfileObject {
 public:
     // A message is at most 32767 bytes long, header included.
-    static constexpr qsizetype kMaxPayload = 32767 - 4;
+    static constexpr qsizetype kMaxMessage = 32767;
+    static constexpr qsizetype kMaxPayload = kMaxMessage - 4;
+    // What the socket keeps of the server's bytes before it stops reading:
+    // past it the kernel's window closes and the server has to wait.
+    static constexpr qint64 kSocketReadBuffer = 1024 * 1024;
+    // What one turn of the event loop hands to the receive loop, so that the
+    // window keeps answering through a long burst.
+    static constexpr qint64 kReadSlice = 16 * 1024;
+    // The most the client ever keeps of one profile's incoming stream: a
+    // full socket buffer, a slice, and the unfinished message before it.
+    static constexpr qint64 kMaxHeldBytes = kSocketReadBuffer + kReadSlice + kMaxMessage;
 
     clsConnection(TarnwellApp &app, qint16 profileIndex);
     ~clsConnection() override;
@@ -49,7 +61,8 @@ public:
     // only this profile waits: what arrives is kept unread and what it sends
     // is kept unsent until the ping has gone.
     void SendFirstPing();
-    // The Custom Ping delay is over: sends the ping, then what waited.
+    // The Custom Ping delay is over: sends the ping, then what waited, then
+    // reads what the server sent meanwhile.
     void EndCustomPingDelay();
     const CustomPingHold &customPingHold() const { return m_pingHold; }
 
@@ -91,9 +104,21 @@ public:
 
     const SrpExchange &srp() const { return m_srp; }
 
-    // Takes what the socket has received into the incoming stream.
+    // Hands the next slice of what the socket has received to the receive
+    // loop and leaves the rest to a later turn of the event loop. Reads
+    // nothing while the profile is not taking data (during the Custom Ping
+    // delay, or while its receive loop waits in a nested event loop): the
+    // bytes then wait in the socket and, once its buffer is full, in the
+    // server.
     void DataArrival();
+    // The connection ended (closed by the server or failed): what the
+    // server sent before is handled at once, before the connection goes.
+    void ReadRest();
     PacketReceiver &receiver() { return m_receiver; }
+    // Bytes of the server's stream the client holds unhandled for this
+    // profile: the socket's buffer and the receive loop's. Never above
+    // kMaxHeldBytes.
+    qint64 heldBytes() const;
 
     // Every Connect starts a new attempt. A socket event belongs to the
     // attempt during which it was raised, and is current while that attempt
@@ -103,6 +128,11 @@ public:
 
 private:
     void WriteToServer(const QByteArray &bytes);
+    // Whether the receive loop can take bytes now.
+    bool takingData() const;
+    // DataArrival again on a later turn of the event loop, for this attempt;
+    // one such read is scheduled at a time.
+    void ReadLater();
 
     void Chat(Colour colour, const QString &text);
     // A red line, then Disconnect.
@@ -116,8 +146,10 @@ private:
     // 0x53 and 0x55 carry the same fields: A and the user name.
     void SendClientKey(int id);
     void ReportAccountCreated();
-    // New Password becomes Password, in the settings file and in memory.
-    void StoreNewPassword();
+    // New Password becomes Password, in the settings file and then in
+    // memory. False (after telling the user and disconnecting) when the
+    // file could not be written; nothing changed then.
+    bool StoreNewPassword();
     void ReportRequestResult(clsDataBuffer &message, const QString &request);
 
     PacketReceiver m_receiver;
@@ -125,4 +157,6 @@ private:
     SrpExchange m_srp;
     quint32 m_attempt = 0;
     bool m_open = false;
+    // The attempt for which a later read is scheduled, if one is.
+    std::optional<quint32> m_readScheduled;
 };

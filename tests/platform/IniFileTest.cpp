@@ -1,6 +1,8 @@
 #include "platform/Failure.h"
 #include "platform/IniFile.h"
+#include "support/FullDisk.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -72,6 +74,24 @@ TEST_F(IniFileTest, NewFilesAreOwnerOnlyAndAFolderThatIsGoneFails)
 
     const QString gone = dir.filePath(QStringLiteral("missing/Config.ini"));
     EXPECT_THROW(IniFile::write(gone, QStringLiteral("Login"), QStringLiteral("Home"), QStringLiteral("x")), Failure);
+}
+
+TEST_F(IniFileTest, SeveralKeysGoInOneReplacementThatAFullDiskLeavesUndone)
+{
+    writeRaw("[Login]\r\nPassword=Secret1\r\nNew Password=Better2\r\n");
+    const std::vector<IniFile::Entry> change{{QStringLiteral("Login"), QStringLiteral("Password"), QStringLiteral("Better2")},
+                                             {QStringLiteral("Login"), QStringLiteral("New Password"), QString()},
+                                             {QStringLiteral("Ping"), QStringLiteral("Spoof"), QStringLiteral("0ms")}};
+    {
+        const FullDisk full;
+        EXPECT_THROW(IniFile::write(path, change), Failure);
+    }
+    EXPECT_EQ(readRaw(), QByteArray("[Login]\r\nPassword=Secret1\r\nNew Password=Better2\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Config.ini")})
+        << "no temporary file is left behind";
+
+    IniFile::write(path, change);
+    EXPECT_EQ(readRaw(), QByteArray("[Login]\r\nPassword=Better2\r\nNew Password=\r\n[Ping]\r\nSpoof=0ms\r\n"));
 }
 
 } // namespace

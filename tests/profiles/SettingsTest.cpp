@@ -58,4 +58,31 @@ TEST_F(SettingsTest, AProfileWhoseFolderIsGoneRaises)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Profiles/Config.ini"))));
 }
 
+TEST_F(SettingsTest, AConfigFileOthersCanReadIsMadeOwnerOnlyOnItsNextWriteAndThatIsReportedOnce)
+{
+    QStringList reports;
+    settings.setReport([&](const CurrentError &error, const QString &procedure) {
+        reports << procedure + QStringLiteral(": ") + error.description;
+    });
+    const QString path = settings.profileConfigPath(QStringLiteral("alpha"));
+    QFile config(path);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("[Login]\nPassword=Secret1\n");
+    config.close();
+    ASSERT_TRUE(config.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                      QFileDevice::ReadOther));
+
+    settings.ReadProfileSetting(QStringLiteral("alpha"), QStringLiteral("Login"), QStringLiteral("Password"));
+    EXPECT_TRUE(reports.isEmpty()) << "reading changes nothing";
+    for (const char *home : {"one", "two"})
+        settings.WriteProfileSetting(QStringLiteral("alpha"), QStringLiteral("Login"), QStringLiteral("Home"),
+                                     QString::fromLatin1(home));
+    EXPECT_EQ(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].startsWith(QStringLiteral("WriteProfileSetting: Others could read "))) << reports[0].toStdString();
+    EXPECT_EQ(settings.ReadProfileSetting(QStringLiteral("alpha"), QStringLiteral("Login"), QStringLiteral("Home")),
+              QStringLiteral("two"));
+}
+
 } // namespace

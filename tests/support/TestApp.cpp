@@ -22,8 +22,11 @@ void TestApp::writeProfile(const QString &name, const QByteArray &configText) co
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("Profiles/") + name);
     QFile config(m_folder.path() + QStringLiteral("/Profiles/") + name + QStringLiteral("/Config.ini"));
+    // Owner-only, as the program makes its own: one others can read is
+    // tightened and reported on its first write.
     if (config.open(QIODevice::WriteOnly))
         config.write(configText);
+    config.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void TestApp::startUp() const

@@ -113,6 +113,11 @@ QByteArray TestServer::message(quint8 id, const QByteArray &payload)
     return bytes + payload;
 }
 
+qint64 TestServer::unsentBytes(int connection) const
+{
+    return peer(connection).socket->bytesToWrite();
+}
+
 void TestServer::send(int connection, const QByteArray &bytes)
 {
     QTcpSocket &socket = *peer(connection).socket;

@@ -47,6 +47,9 @@ public:
     // The client's messages on the connection, after the protocol byte.
     std::vector<Message> messages(int connection) const;
     bool clientClosed(int connection) const;
+    // Bytes sent on the connection that the client has not taken yet and
+    // that still wait in this server.
+    qint64 unsentBytes(int connection) const;
 
     // Each waits for the event, running the event loop; false on timeout.
     bool waitForConnections(int count) const;
