@@ -513,11 +513,21 @@ void frmMain::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     // Moves over a child that the child leaves unhandled arrive here too;
-    // only the background itself, resize grips on its border included,
-    // resets the hover looks.
-    const QWidget *under = childAt(event->position().toPoint());
-    if (!under || ResizeGrips::isGrip(under))
+    // only the background itself resets the hover looks.
+    if (!controlAt(event->position().toPoint()))
         hoverReset();
+}
+
+QWidget *frmMain::controlAt(QPoint position) const
+{
+    const QObjectList &objects = children();
+    for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
+        const auto *control = qobject_cast<QWidget *>(*object);
+        if (control && !control->isHidden() && !control->isWindow() && !ResizeGrips::isGrip(control) &&
+            control->geometry().contains(position))
+            return const_cast<QWidget *>(control);
+    }
+    return nullptr;
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *event)

@@ -124,6 +124,9 @@ private:
     void onMenuLabelClicked(QLabel *label);
     void onTrayActivated(int reason);
     void wireHotKeys();
+    // The control under a point of the window, looking through the resize
+    // grips on its border; null over the background.
+    QWidget *controlAt(QPoint position) const;
     // Places the controls for the window's size.
     void relayout();
     // The size to remember: as the window would stand with the profile list.

@@ -1,3 +1,4 @@
+#include "channel/ChannelUserList.h"
 #include "display/ResizeGrips.h"
 #include "platform/IniFile.h"
 #include "profiles/ProgramSettings.h"
@@ -33,9 +34,11 @@ protected:
     std::map<QString, QRect> places() const
     {
         std::map<QString, QRect> at;
-        for (QWidget *control : std::initializer_list<QWidget *>{
-                 window.rtbChat, window.lstChannelUsers, window.txtSend, window.lstProfiles, window.lblProfiles,
-                 window.lblFile, window.lblWindow, window.lblAbout, window.lblChlInfo, window.imgClose})
+        const QWidget *const controls[] = {window.rtbChat,     window.lstChannelUsers, window.txtSend,
+                                           window.lstProfiles, window.lblProfiles,     window.lblFile,
+                                           window.lblWindow,   window.lblAbout,        window.lblChlInfo,
+                                           window.imgClose};
+        for (const QWidget *control : controls)
             at[control->objectName()] = control->geometry();
         return at;
     }
@@ -56,6 +59,7 @@ protected:
 
 TEST_F(WindowResizeTest, PanesGrowWithTheWindowWhileLabelsAndButtonsKeepToTheirNearestEdges)
 {
+    window.show();
     const QSize start = window.size();
     EXPECT_EQ(start, QSize(window.twips(12990), window.twips(6870)));
     EXPECT_EQ(window.minimumSize(), start);

@@ -1,28 +1,16 @@
 #include "support/NotificationService.h"
 
-#include <QFile>
+#include "support/WaitUntil.h"
 
 PrivateBus::PrivateBus()
 {
-    // Only what the tests need: anyone may own a name and talk to anyone.
-    const QString config = m_folder.filePath(QStringLiteral("bus.conf"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                              "<policy context=\"default\"><allow send_destination=\"*\"/><allow own=\"*\"/>"
-                              "</policy></busconfig>")
-                   .arg(m_folder.path())
-                   .toUtf8());
-    file.close();
     m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
-                    QStringLiteral("--config-file=") + config});
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
     if (!m_daemon.waitForStarted())
         return;
     // The daemon prints its address once it listens.
-    while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead()) {
-    }
+    if (!WaitUntil([&] { return m_daemon.canReadLine(); }, 10000))
+        return;
     m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
 }
 

@@ -4,13 +4,12 @@
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVariantMap>
 
 #include <vector>
 
-// A D-Bus daemon of the test's own, on a socket in a temporary folder, with
-// nothing on it but what the test puts there.
+// A D-Bus session daemon of the test's own, with nothing on it but what the
+// test puts there.
 class PrivateBus {
 public:
     PrivateBus();
@@ -23,7 +22,6 @@ public:
     bool isRunning() const { return !m_address.isEmpty(); }
 
 private:
-    QTemporaryDir m_folder;
     QProcess m_daemon;
     QString m_address;
     QStringList m_connections;

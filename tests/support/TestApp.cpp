@@ -1,6 +1,5 @@
 #include "support/TestApp.h"
 
-#include "display/Notifications.h"
 #include "display/frmErrorHandler.h"
 #include "profiles/frmMain.h"
 #include "update/UpdateCheck.h"
@@ -14,8 +13,6 @@ TestApp::TestApp() : clock(QDateTime(QDate(2026, 12, 8), QTime(13, 5, 9)), 5000)
     // Whatever update server the build names, tests never reach it; update
     // tests name their own on this machine.
     app->updateCheck().setServer({});
-    // Nor the desktop's notification service: a bus that is not there.
-    app->notifications().useBus(QDBusConnection::connectToBus(QString(), QStringLiteral("tarnwell-no-bus")));
 }
 
 void TestApp::writeProfile(const QString &name, const QByteArray &configText) const
