@@ -8,6 +8,7 @@
 #include "channel/clsUsers.h"
 #include "channel/modStatString.h"
 #include "commands/Send.h"
+#include "display/Notifications.h"
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
@@ -130,6 +131,7 @@ void clsBNCS::WhisperFrom(const ChatEvent &event)
     app().AddChat(ProfileIndex(),
                   {nameColour, u"From: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
     MarkUnseenActivity();
+    app().notifications().lineForUser(ProfileIndex(), event.username, event.text);
     app().LastWhisperFrom = event.username;
 }
 
@@ -149,6 +151,8 @@ void clsBNCS::Talk(const ChatEvent &event)
         line = {Rgb(0x55AEFF), event.username, separator, Rgb(0xFFFFFF), event.text};
     app().AddChat(ProfileIndex(), line);
     MarkUnseenActivity();
+    if (Mentions(event.text))
+        app().notifications().lineForUser(ProfileIndex(), event.username, event.text);
 }
 
 void clsBNCS::EnterChannel(const ChatEvent &event)

@@ -3,6 +3,7 @@
 #include "channel/ChatNames.h"
 #include "channel/DurationText.h"
 #include "commands/CommandLine.h"
+#include "commands/FloodGuard.h"
 #include "commands/MediaCommands.h"
 #include "commands/Send.h"
 #include "display/modOutput.h"
@@ -110,6 +111,9 @@ void InternalCommands(TarnwellApp &app, const QString &text)
             uptime(app, current);
         else if (command == QLatin1String("/p"))
             switchProfile(app, line.argument);
+        else if (command == QLatin1String("/clear") && line.argument.compare(QLatin1String("queue"), Qt::CaseInsensitive) == 0 &&
+                 line.rest.isEmpty())
+            app.floodGuard(current).clear();
         else if (command == QLatin1String("/cc"))
             app.pane(current).clear();
         else if (command == QLatin1String("/r"))

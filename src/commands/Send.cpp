@@ -1,5 +1,6 @@
 #include "commands/Send.h"
 
+#include "commands/FloodGuard.h"
 #include "packet/clsDataWriter.h"
 #include "platform/WireText.h"
 #include "profiles/TarnwellApp.h"
@@ -29,6 +30,8 @@ void Send(TarnwellApp &app, int profileIndex, const QString &text)
                                                                          "message can carry.")});
             return;
         }
+        if (app.record(profileIndex).Flood.on && app.floodGuard(profileIndex).hold(text))
+            return;
         connection.SendPacket(0x0E, writer.buffer);
         if (!text.startsWith(QLatin1Char('/'))) {
             const bool techSupport =

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "commands/FloodQuota.h"
 #include "platform/WireText.h"
+#include "session/CloseReconnection.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -41,4 +43,11 @@ struct ProfileRecord {
     bool JoinLeave = false;
     bool VoidView = false;
     WireEncoding Encoding = WireEncoding::Windows1252; // what the profile sends
+    // Options the original did not have; all off unless set.
+    bool LogChat = false;
+    bool ChatLogFailureShown = false; // a log that cannot be written is reported once
+    bool ReconnectAfterClose = false;
+    FloodQuota Flood;
+    // The reconnection after a close by the server, while one runs.
+    CloseReconnection AfterClose;
 };

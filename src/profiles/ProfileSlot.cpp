@@ -2,6 +2,7 @@
 
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "commands/FloodGuard.h"
 #include "filters/clsFilters.h"
 #include "profiles/ProfileSecrets.h"
 #include "session/clsConnection.h"

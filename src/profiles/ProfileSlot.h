@@ -12,6 +12,7 @@ class clsConnection;
 class clsBNCS;
 class clsUsers;
 class clsFilters;
+class FloodGuard;
 
 // Everything one profile index stands for: its record, its logon state, its
 // per-profile objects (created on first use), its socket and its chat pane.
@@ -28,6 +29,7 @@ struct ProfileSlot {
     std::unique_ptr<clsBNCS> bncs;
     std::unique_ptr<clsUsers> users;
     std::unique_ptr<clsFilters> filters;
+    std::unique_ptr<FloodGuard> floodGuard;
 
     // The control set; null until the slot is given one.
     QTcpSocket *socket = nullptr;

@@ -3,6 +3,9 @@
 #include "appearance/Appearance.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "commands/FloodGuard.h"
+#include "display/ChatLog.h"
+#include "display/Notifications.h"
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
 #include "filters/clsFilters.h"
@@ -64,6 +67,7 @@ TarnwellApp::~TarnwellApp()
     m_appearance.reset();
     m_updateCheck.reset();
     m_aboutWindow.reset();
+    m_notifications.reset();
     m_mainWindow.reset();
     m_errorLog.reset();
     m_profileWindow.reset();
@@ -82,6 +86,13 @@ frmAbout &TarnwellApp::aboutWindow()
     if (!m_aboutWindow)
         m_aboutWindow = std::make_unique<frmAbout>();
     return *m_aboutWindow;
+}
+
+Notifications &TarnwellApp::notifications()
+{
+    if (!m_notifications)
+        m_notifications = std::make_unique<Notifications>(*this);
+    return *m_notifications;
 }
 
 frmProfile &TarnwellApp::profileWindow()
@@ -126,6 +137,11 @@ clsUsers &TarnwellApp::users(int index)
 clsFilters &TarnwellApp::filters(int index)
 {
     return createdOnFirstUse(slot(index).filters, *this, index);
+}
+
+FloodGuard &TarnwellApp::floodGuard(int index)
+{
+    return createdOnFirstUse(slot(index).floodGuard, *this, index);
 }
 
 QTcpSocket &TarnwellApp::socket(int index) const
@@ -192,6 +208,7 @@ void TarnwellApp::writeChatLine(int profileIndex, const ChatItems &items)
                                      QStringLiteral(".")});
     }
     WriteChatLine(chat, items, profile.MilitaryTime, m_clock.now());
+    LogLastChatLine(*this, profileIndex, chat);
 }
 
 void TarnwellApp::LogError(const QString &procedure, const QString &module)

@@ -14,6 +14,8 @@
 class Appearance;
 class Clock;
 class ConnectionTimers;
+class FloodGuard;
+class Notifications;
 class frmMain;
 class frmPopupMenu;
 class frmErrorHandler;
@@ -58,6 +60,7 @@ public:
     clsBNCS &bncs(int index);
     clsUsers &users(int index);
     clsFilters &filters(int index);
+    FloodGuard &floodGuard(int index);
     bool hasConnection(int index) const { return index < slotCount() && slot(index).connection != nullptr; }
 
     // The control set of a slot; throws Failure when the slot has none.
@@ -95,6 +98,8 @@ public:
     UpdateCheck &updateCheck() const { return *m_updateCheck; }
     // The about window, created on first use.
     frmAbout &aboutWindow();
+    // Desktop notifications of whispers and mentions, created on first use.
+    Notifications &notifications();
 
     // The media players on this machine.
     WinampLink &winamp() const { return *m_winamp; }
@@ -116,6 +121,7 @@ private:
     std::unique_ptr<Appearance> m_appearance;
     std::unique_ptr<UpdateCheck> m_updateCheck;
     std::unique_ptr<frmAbout> m_aboutWindow;
+    std::unique_ptr<Notifications> m_notifications;
     std::unique_ptr<WinampLink> m_winamp;
     std::unique_ptr<WmpLink> m_wmp;
     std::unique_ptr<ITunesLink> m_itunes;

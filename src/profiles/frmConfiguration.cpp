@@ -1,6 +1,8 @@
 #include "profiles/frmConfiguration.h"
 
 #include "display/BringUp.h"
+#include "profiles/ConfigurationGroup.h"
+#include "profiles/MoreOptionsGroup.h"
 #include "profiles/ProductTable.h"
 #include "profiles/ProfileManagement.h"
 #include "profiles/TarnwellApp.h"
@@ -20,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -45,6 +48,7 @@ frmConfiguration::frmConfiguration(TarnwellApp &app) : QWidget(nullptr, Qt::Wind
 {
     setObjectName(QStringLiteral("frmConfiguration"));
     buildControls();
+    addGroup(new MoreOptionsGroup(app));
     connect(Latency, &QComboBox::currentTextChanged, this, [this] { enableCustom(); });
     connect(cmdCharMask, &QPushButton::clicked, this, [this] { cmdCharMask_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
@@ -140,6 +144,12 @@ void frmConfiguration::addGroup(QGroupBox *group)
     m_groups->addWidget(group);
 }
 
+void frmConfiguration::addGroup(ConfigurationGroup *group)
+{
+    addGroup(static_cast<QGroupBox *>(group));
+    m_settingsGroups.append(group);
+}
+
 void frmConfiguration::open()
 {
     reset();
@@ -165,6 +175,8 @@ void frmConfiguration::reset()
     Product->clearEditText();
     showProfileName(QString());
     enableCustom();
+    for (ConfigurationGroup *group : m_settingsGroups)
+        group->load(QString());
 }
 
 void frmConfiguration::fill()
@@ -173,7 +185,7 @@ void frmConfiguration::fill()
     const auto read = [&](const char *section, const char *key) {
         return m_app.settings().ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
     };
-    const std::function<void()> steps[] = {
+    std::vector<std::function<void()>> steps = {
         [&] {
             const QList<QListWidgetItem *> selected = m_app.mainWindow().lstProfiles->selectedItems();
             if (selected.isEmpty())
@@ -207,6 +219,8 @@ void frmConfiguration::fill()
             enableCustom();
         },
     };
+    for (ConfigurationGroup *group : m_settingsGroups)
+        steps.emplace_back([&name, group] { group->load(name); });
     for (const auto &step : steps) {
         try {
             step();
@@ -263,6 +277,8 @@ void frmConfiguration::cmdSave_Click()
         write("Registration", "Mode", Mode->currentText());
         write("Registration", "Email", Email->text());
         write("Registration", "New Email", NewEmail->text());
+        for (ConfigurationGroup *group : m_settingsGroups)
+            group->save(name);
 
         // The record refreshed is the shown profile's own, wherever it is:
         // the user may have switched to another profile since the dialog

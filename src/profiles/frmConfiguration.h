@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class ConfigurationGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -17,7 +19,8 @@ class TarnwellApp;
 // first use and kept. Every open fills it afresh from the settings file.
 //
 // Its groups stand one below the other; addGroup puts another one below the
-// last, above the buttons.
+// last, above the buttons. A group with settings of its own is filled and
+// saved with the dialog.
 class frmConfiguration : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +29,7 @@ public:
     // Fills the dialog for the selected profile and shows it.
     void open();
     void addGroup(QGroupBox *group);
+    void addGroup(ConfigurationGroup *group);
 
     void cmdSave_Click();
     void cmdCharMask_Click();
@@ -64,4 +68,5 @@ private:
 
     TarnwellApp &m_app;
     QVBoxLayout *m_groups;
+    QList<ConfigurationGroup *> m_settingsGroups;
 };

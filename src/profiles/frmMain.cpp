@@ -5,6 +5,7 @@
 #include "channel/ChannelUserList.h"
 #include "commands/AntiIdle.h"
 #include "display/BringUp.h"
+#include "display/ResizeGrips.h"
 #include "display/ChatFollower.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
@@ -14,6 +15,7 @@
 #include "profiles/UserListActions.h"
 #include "profiles/WindowArrangement.h"
 #include "profiles/WindowArt.h"
+#include "profiles/WindowSize.h"
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
@@ -31,6 +33,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QTextEdit>
 #include <QWindow>
 
@@ -89,6 +92,12 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     buildControls();
     showDesignColours();
     placeControls();
+    new ResizeGrips(*this);
+    m_sizeSaver = new QTimer(this);
+    m_sizeSaver->setSingleShot(true);
+    m_sizeSaver->setInterval(500);
+    connect(m_sizeSaver, &QTimer::timeout, this, [this] { saveSize(); });
+    restoreSize();
     showPane(0);
     wireHotKeys();
     // The idle timer runs from the start and serves every profile.
@@ -216,34 +225,81 @@ void frmMain::buildControls()
 
 void frmMain::placeControls()
 {
-    setFixedSize(twips(kClientWidth), twips(kClientHeight));
-    const auto place = [this](QWidget *control, const Geometry &at) {
-        control->setGeometry(twips(at.left), twips(at.top), twips(at.width), twips(at.height));
+    const auto design = [this](const Geometry &at) {
+        return QRect(twips(at.left), twips(at.top), twips(at.width), twips(at.height));
     };
-    place(lblProfiles, kProfilesLabel);
-    place(lstProfiles, kProfileList);
-    place(lblFile, kFileLabel);
-    place(lblConnection, kConnectionLabel);
-    place(lblOptions, kOptionsLabel);
-    place(lblWindow, kWindowLabel);
-    place(lblAbout, kAboutLabel);
-    // The menu labels keep their places but never cut their captions short,
-    // whatever font stands in for Tahoma, bold on hover included.
-    for (QLabel *menuLabel : menuLabels()) {
-        QFont bold = menuLabel->font();
+    m_anchors.place(lblProfiles, design(kProfilesLabel));
+    m_anchors.place(lstProfiles, design(kProfileList), Anchors::Vertical);
+    const Geometry labelPlaces[] = {kFileLabel, kConnectionLabel, kOptionsLabel, kWindowLabel, kAboutLabel};
+    const QList<QLabel *> labels = menuLabels();
+    for (int i = 0; i < labels.size(); ++i) {
+        // The menu labels keep their places but never cut their captions
+        // short, whatever font stands in for Tahoma, bold on hover included.
+        QRect place = design(labelPlaces[i]);
+        QFont bold = labels[i]->font();
         bold.setBold(true);
-        const int needed = QFontMetrics(bold).horizontalAdvance(menuLabel->text().remove(QLatin1Char('&'))) + 2;
-        if (menuLabel->width() < needed)
-            menuLabel->resize(needed, menuLabel->height());
+        const int needed = QFontMetrics(bold).horizontalAdvance(labels[i]->text().remove(QLatin1Char('&'))) + 2;
+        place.setWidth(std::max(place.width(), needed));
+        m_anchors.place(labels[i], place);
     }
-    place(rtbChat, kChatPane);
-    place(lblChlInfo, kChannelLabel);
-    place(lstChannelUsers, kUserList);
-    place(txtSend, kInputBox);
-    place(imgMini, kMini);
-    place(imgMini2, kMiniHover);
-    place(imgClose, kClose);
-    place(imgClose2, kCloseHover);
+    m_anchors.place(rtbChat, design(kChatPane), Anchors::Both);
+    m_anchors.place(lblChlInfo, design(kChannelLabel));
+    m_anchors.place(lstChannelUsers, design(kUserList), Anchors::Vertical);
+    m_anchors.place(txtSend, design(kInputBox), Anchors::Horizontal);
+    m_anchors.place(imgMini, design(kMini));
+    m_anchors.place(imgMini2, design(kMiniHover));
+    m_anchors.place(imgClose, design(kClose));
+    m_anchors.place(imgClose2, design(kCloseHover));
+    m_startSize = QSize(twips(kClientWidth), twips(kClientHeight));
+    m_anchors.setDesignSize(m_startSize);
+    setMinimumSize(m_startSize);
+    resize(m_startSize);
+    relayout();
+}
+
+void frmMain::relayout()
+{
+    m_anchors.apply(size());
+    update();
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    relayout();
+    if (m_sizeSaver)
+        m_sizeSaver->start();
+    QWidget::resizeEvent(event);
+}
+
+QSize frmMain::sizeToRemember() const
+{
+    return m_startSize + (size() - m_anchors.designSize());
+}
+
+void frmMain::restoreSize()
+{
+    m_app.guard("restoreSize", "frmMain", [this] {
+        QSize stored = WindowSize::read(m_app.settings());
+        if (!stored.isValid())
+            return;
+        // A size from a larger screen still fits on this one.
+        if (const QScreen *screen = this->screen(); screen && !screen->availableSize().isEmpty())
+            stored = stored.boundedTo(screen->availableSize());
+        resize(stored.expandedTo(minimumSize()));
+        relayout();
+    });
+    m_savedSize = sizeToRemember();
+}
+
+void frmMain::saveSize()
+{
+    m_app.guard("saveSize", "frmMain", [this] {
+        const QSize remembered = sizeToRemember();
+        if (remembered == m_savedSize)
+            return;
+        WindowSize::write(m_app.settings(), remembered);
+        m_savedSize = remembered;
+    });
 }
 
 QList<QLabel *> frmMain::menuLabels() const
@@ -286,21 +342,27 @@ void frmMain::showPane(int index)
 void frmMain::arrangeProfiles(bool profileListShown)
 {
     const WindowArrangement &at = profileListShown ? kFullArrangement : kCompactArrangement;
+    // The window keeps what the user added to its size.
+    const QSize added = size() - m_anchors.designSize();
     lstProfiles->setVisible(at.profileListShown);
-    rtbChat->setGeometry(twips(at.chatLeft), twips(at.chatTop), twips(at.chatWidth), twips(at.chatHeight));
+    m_anchors.place(rtbChat, QRect(twips(at.chatLeft), twips(at.chatTop), twips(at.chatWidth), twips(at.chatHeight)),
+                    Anchors::Both);
     menuLineX = at.menuLineX;
     const QList<QLabel *> labels = menuLabels();
     for (int i = 0; i < labels.size(); ++i)
-        labels[i]->move(twips(at.menuLabelLeft[static_cast<std::size_t>(i)]), labels[i]->y());
-    lstChannelUsers->move(twips(at.userListLeft), lstChannelUsers->y());
-    lblChlInfo->move(twips(at.channelLabelLeft), lblChlInfo->y());
-    txtSend->resize(twips(at.inputWidth), txtSend->height());
-    imgClose->move(twips(at.closeLeft), imgClose->y());
-    imgClose2->move(twips(at.closeLeft), imgClose2->y());
-    imgMini->move(twips(at.miniLeft), imgMini->y());
-    imgMini2->move(twips(at.miniHoverLeft), imgMini2->y());
-    setFixedWidth(twips(at.windowWidth));
-    update();
+        m_anchors.moveDesign(labels[i], twips(at.menuLabelLeft[static_cast<std::size_t>(i)]));
+    m_anchors.moveDesign(lstChannelUsers, twips(at.userListLeft));
+    m_anchors.moveDesign(lblChlInfo, twips(at.channelLabelLeft));
+    m_anchors.resizeDesign(txtSend, twips(at.inputWidth));
+    m_anchors.moveDesign(imgClose, twips(at.closeLeft));
+    m_anchors.moveDesign(imgClose2, twips(at.closeLeft));
+    m_anchors.moveDesign(imgMini, twips(at.miniLeft));
+    m_anchors.moveDesign(imgMini2, twips(at.miniHoverLeft));
+    const QSize design(twips(at.windowWidth), m_anchors.designSize().height());
+    m_anchors.setDesignSize(design);
+    setMinimumSize(design);
+    resize(design + added);
+    relayout();
 }
 
 void frmMain::Form_Load()
@@ -452,8 +514,20 @@ void frmMain::mouseMoveEvent(QMouseEvent *event)
     }
     // Moves over a child that the child leaves unhandled arrive here too;
     // only the background itself resets the hover looks.
-    if (!childAt(event->position().toPoint()))
+    if (!controlAt(event->position().toPoint()))
         hoverReset();
+}
+
+QWidget *frmMain::controlAt(QPoint position) const
+{
+    const QObjectList &objects = children();
+    for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
+        const auto *control = qobject_cast<QWidget *>(*object);
+        if (control && !control->isHidden() && !control->isWindow() && !ResizeGrips::isGrip(control) &&
+            control->geometry().contains(position))
+            return const_cast<QWidget *>(control);
+    }
+    return nullptr;
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *event)
@@ -488,6 +562,9 @@ void frmMain::paintEvent(QPaintEvent *)
     frame(lstChannelUsers, lineColours.users);
     frame(txtSend, lineColours.text);
     painter.setPen(lineColours.menu.toQColor());
-    for (const int x : menuLineX)
-        painter.drawLine(twips(x), twips(kMenuLineTop), twips(x), twips(kMenuLineBottom));
+    const int addedWidth = width() - m_anchors.designSize().width();
+    for (const int x : menuLineX) {
+        const int at = m_anchors.anchoredX(twips(x), addedWidth);
+        painter.drawLine(at, twips(kMenuLineTop), at, twips(kMenuLineBottom));
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/CheckHotKeys.h"
+#include "display/Anchors.h"
 #include "display/ClientIcons.h"
 #include "display/Colour.h"
 
@@ -18,13 +19,16 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 class QTextEdit;
 class TarnwellApp;
 
 // The main window: borderless and black, with its own menu labels and
 // minimise/close pictures, the profile list, the chat pane of the current
 // profile, its channel label and user list, and the input box. It is moved by
-// dragging its background and hides to the tray when minimised.
+// dragging its background, resized by its edges and corners (never below its
+// first size, and remembered between runs), and hides to the tray when
+// minimised.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -108,6 +112,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -119,6 +124,15 @@ private:
     void onMenuLabelClicked(QLabel *label);
     void onTrayActivated(int reason);
     void wireHotKeys();
+    // The control under a point of the window, looking through the resize
+    // grips on its border; null over the background.
+    QWidget *controlAt(QPoint position) const;
+    // Places the controls for the window's size.
+    void relayout();
+    // The size to remember: as the window would stand with the profile list.
+    QSize sizeToRemember() const;
+    void restoreSize();
+    void saveSize();
 
     TarnwellApp &m_app;
     ClientIcons m_clientIcons;
@@ -130,4 +144,12 @@ private:
     // Once the user has said OK, the program's own end closes the window
     // without asking again.
     bool m_exitConfirmed = false;
+    // Where the controls stand at the arrangement's own size, and how they
+    // grow with the window.
+    Anchors m_anchors;
+    // The window's size at start, with the profile list.
+    QSize m_startSize;
+    QSize m_savedSize;
+    // Saves the size once the user has stopped resizing.
+    QTimer *m_sizeSaver = nullptr;
 };

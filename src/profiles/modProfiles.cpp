@@ -7,10 +7,12 @@
 #include "channel/UserIcons.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "commands/FloodGuard.h"
 #include "display/modTransparency.h"
 #include "filters/clsFilters.h"
 #include "platform/Convert.h"
 #include "platform/Failure.h"
+#include "profiles/MoreOptions.h"
 #include "profiles/ProfileSecrets.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -50,6 +52,8 @@ void clearSlot(TarnwellApp &app, int index)
     WipePasswords(slot.record);
     slot.record = ProfileRecord{};
     slot.logon = LogonState{};
+    // Lines the deleted profile still had waiting are not the next one's.
+    slot.floodGuard.reset();
 }
 
 // The four display options of the profile's settings; only "1" is on.
@@ -130,6 +134,7 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
         // Every profile writes its lines by its own options from the start,
         // not only once it has been on screen.
         readOptionFlags(app, name, profile);
+        MoreOptions::Read(settings, name, profile);
     });
 }
 

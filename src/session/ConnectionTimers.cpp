@@ -4,7 +4,7 @@
 #include "profiles/TarnwellApp.h"
 #include "session/clsConnection.h"
 
-ConnectionTimers::ConnectionTimers(TarnwellApp &app) : m_app(app)
+ConnectionTimers::ConnectionTimers(TarnwellApp &app) : m_app(app), m_afterClose(app)
 {
     m_keepAlive.setInterval(kKeepAliveInterval);
     m_autoReconnect.setInterval(kAutoReconnectInterval);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/ReconnectAfterClose.h"
+
 #include <QTimer>
 #include <QtGlobal>
 
@@ -23,11 +25,14 @@ public:
     // Starts the reconnect timer unless it already runs.
     void EnableAutoReconnect();
     bool autoReconnectEnabled() const { return m_autoReconnect.isActive(); }
+    // Reconnection after a close by the server, for the profiles that want it.
+    ReconnectAfterClose &afterClose() { return m_afterClose; }
 
 private:
     TarnwellApp &m_app;
     QTimer m_keepAlive;
     QTimer m_autoReconnect;
+    ReconnectAfterClose m_afterClose;
     // Tick count of the last keep-alive round; 0 until the first timer event.
     quint32 m_keepAliveStamp = 0;
 };

@@ -71,11 +71,26 @@ void sckBNET_DataArrival(TarnwellApp &app, int index)
     app.guard("sckBNET_DataArrival", "frmMain", [&] { app.connection(index).DataArrival(); });
 }
 
+namespace {
+
+// Disconnects a profile whose connection ended without the user asking, and
+// tells whether a reconnection after a close took it on.
+bool DisconnectLost(TarnwellApp &app, int index, bool closedByServer)
+{
+    const ProfileRecord &profile = app.record(index);
+    const CloseReconnection before = profile.AfterClose;
+    const bool wasInChat = profile.EnterChatTick != 0;
+    app.connection(index).Disconnect();
+    return app.timers().afterClose().connectionLost(index, before, wasInChat, closedByServer);
+}
+
+} // namespace
+
 void sckBNET_Close(TarnwellApp &app, int index)
 {
     app.guard("sckBNET_Close", "frmMain", [&] {
         app.connection(index).ReadRest();
-        app.connection(index).Disconnect();
+        DisconnectLost(app, index, true);
     });
 }
 
@@ -86,7 +101,8 @@ void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &descr
         app.connection(index).ReadRest();
         app.AddChat(index, {Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
                                                 QStringLiteral(" - ") + description});
-        app.connection(index).Disconnect();
+        if (DisconnectLost(app, index, false))
+            return;
         app.record(index).ReconnectPending = true;
         app.timers().EnableAutoReconnect();
     });

@@ -13,7 +13,9 @@ void WireSocketEvents(TarnwellApp &app, int profileIndex);
 // and the first ping. Each step stands alone.
 void sckBNET_Connect(TarnwellApp &app, int index);
 void sckBNET_DataArrival(TarnwellApp &app, int index);
-// The server closed the connection: disconnect, with no reconnection.
+// The server closed the connection: disconnect; reconnect later only when
+// the profile's Reconnect After Close option is on.
 void sckBNET_Close(TarnwellApp &app, int index);
-// The socket failed: tell the user, disconnect, and retry automatically.
+// The socket failed: tell the user, disconnect, and retry automatically
+// (every 10 seconds, or on the wider steps of a reconnection after a close).
 void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &description);

@@ -76,6 +76,7 @@ void clsConnection::Disconnect()
         ProfileColor(app(), colourIndex, false, false);
         ProfileRecord &profile = app().record(index);
         profile.ReconnectPending = false;
+        profile.AfterClose = {};
         profile.EnterChatTick = 0;
         app().users(index).ClearUsers();
         if (index == app().CurrentProfile) {

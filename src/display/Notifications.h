@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QString>
+#include <QtGlobal>
+
+#include <map>
+#include <memory>
+
+class FreedesktopNotifier;
+class TarnwellApp;
+
+// Desktop notifications of the lines that want the user: a whisper to any
+// profile, or a channel line that mentions the profile's own name, while the
+// main window is minimised, hidden in the tray or not active. They go to the
+// desktop's notification service, or to the tray icon where there is none;
+// clicking one brings the window back on the profile it came from. A sender
+// gets at most one every few seconds, so a flood stays in the chat.
+// Tarnwell.ini [Options] Notifications turns them off ("0"); they are on
+// without it.
+class Notifications {
+public:
+    static constexpr quint32 kQuietPerSender = 5000;
+    static inline const QString kSection = QStringLiteral("Options");
+    static inline const QString kKey = QStringLiteral("Notifications");
+
+    explicit Notifications(TarnwellApp &app);
+    ~Notifications();
+
+    // The D-Bus connection the service is reached on; the session bus
+    // unless set.
+    void useBus(const QDBusConnection &bus);
+
+    // A line from sender for the profile wants the user's attention.
+    void lineForUser(int profileIndex, const QString &sender, const QString &text);
+    // The program-wide switch as stored.
+    bool enabled() const;
+    // Shows the window again with the profile in front.
+    void bringBack(const QString &profileName);
+
+private:
+    bool windowOutOfSight() const;
+    void showInTray(const QString &title, const QString &body, const QString &profileName);
+
+    TarnwellApp &m_app;
+    std::unique_ptr<FreedesktopNotifier> m_service;
+    // Tick count of each sender's last notification.
+    std::map<QString, quint32> m_lastBySender;
+    // The profile of the tray's last message, for a click on it.
+    QString m_trayProfile;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "commands/FloodQuota.h"
+
+#include <QString>
+
+class Settings;
+struct ProfileRecord;
+
+// The per-profile options the original did not have. They live in section
+// Options of the profile's Config.ini beside the display options; a missing
+// key keeps the original behaviour.
+namespace MoreOptions {
+
+inline const QString kSection = QStringLiteral("Options");
+inline const QString kLogChat = QStringLiteral("Log Chat");
+inline const QString kReconnectAfterClose = QStringLiteral("Reconnect After Close");
+inline const QString kFloodGuard = QStringLiteral("Flood Guard");
+inline const QString kFloodLines = QStringLiteral("Flood Lines");
+inline const QString kFloodSeconds = QStringLiteral("Flood Seconds");
+inline const QString kFloodCharacters = QStringLiteral("Flood Characters");
+
+// The largest numbers the flood quota takes; a value that is not a whole
+// number from 1 to these stands for the default.
+inline constexpr int kMostFloodLines = 100;
+inline constexpr int kMostFloodSeconds = 3600;
+inline constexpr int kMostFloodCharacters = 1000;
+
+// Reads them into the profile's record.
+void Read(const Settings &settings, const QString &profileName, ProfileRecord &profile);
+FloodQuota ReadFloodQuota(const Settings &settings, const QString &profileName);
+
+}

@@ -1,0 +1,96 @@
+#include "profiles/MoreOptionsGroup.h"
+
+#include "display/Notifications.h"
+#include "profiles/MoreOptions.h"
+#include "profiles/ProgramSettings.h"
+#include "profiles/TarnwellApp.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Control>
+Control *named(Control *control, const char *name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QSpinBox *number(const char *name, int most)
+{
+    auto *box = named(new QSpinBox, name);
+    box->setRange(1, most);
+    return box;
+}
+
+QString flag(const QCheckBox *box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+MoreOptionsGroup::MoreOptionsGroup(TarnwellApp &app) : ConfigurationGroup(QStringLiteral("More Options")), m_app(app)
+{
+    setObjectName(QStringLiteral("MoreOptions"));
+    auto *rows = new QVBoxLayout(this);
+    chkLogChat = named(new QCheckBox(QStringLiteral("Log chat to the profile's Logs folder")), "chkLogChat");
+    chkReconnectAfterClose = named(new QCheckBox(QStringLiteral("Reconnect when the server closes the connection")),
+                                   "chkReconnectAfterClose");
+    chkFloodGuard = named(new QCheckBox(QStringLiteral("Flood guard:")), "chkFloodGuard");
+    spnFloodLines = number("spnFloodLines", MoreOptions::kMostFloodLines);
+    spnFloodSeconds = number("spnFloodSeconds", MoreOptions::kMostFloodSeconds);
+    spnFloodCharacters = number("spnFloodCharacters", MoreOptions::kMostFloodCharacters);
+    auto *quota = new QHBoxLayout;
+    quota->addWidget(chkFloodGuard);
+    quota->addWidget(spnFloodLines);
+    quota->addWidget(new QLabel(QStringLiteral("lines per")));
+    quota->addWidget(spnFloodSeconds);
+    quota->addWidget(new QLabel(QStringLiteral("s, one more per")));
+    quota->addWidget(spnFloodCharacters);
+    quota->addWidget(new QLabel(QStringLiteral("characters")));
+    quota->addStretch();
+    chkNotifications =
+        named(new QCheckBox(QStringLiteral("Desktop notifications of whispers and mentions (all profiles)")),
+              "chkNotifications");
+    rows->addWidget(chkLogChat);
+    rows->addWidget(chkReconnectAfterClose);
+    rows->addLayout(quota);
+    rows->addWidget(chkNotifications);
+}
+
+void MoreOptionsGroup::load(const QString &profileName)
+{
+    const Settings &settings = m_app.settings();
+    const auto stored = [&](const QString &key) {
+        return !profileName.isEmpty() &&
+               settings.ReadProfileSetting(profileName, MoreOptions::kSection, key) == QLatin1String("1");
+    };
+    chkLogChat->setChecked(stored(MoreOptions::kLogChat));
+    chkReconnectAfterClose->setChecked(stored(MoreOptions::kReconnectAfterClose));
+    const FloodQuota quota = profileName.isEmpty() ? FloodQuota{} : MoreOptions::ReadFloodQuota(settings, profileName);
+    chkFloodGuard->setChecked(quota.on);
+    spnFloodLines->setValue(quota.lines);
+    spnFloodSeconds->setValue(quota.seconds);
+    spnFloodCharacters->setValue(quota.characters);
+    chkNotifications->setChecked(m_app.notifications().enabled());
+}
+
+void MoreOptionsGroup::save(const QString &profileName)
+{
+    const Settings &settings = m_app.settings();
+    const auto write = [&](const QString &key, const QString &value) {
+        settings.WriteProfileSetting(profileName, MoreOptions::kSection, key, value);
+    };
+    write(MoreOptions::kLogChat, flag(chkLogChat));
+    write(MoreOptions::kReconnectAfterClose, flag(chkReconnectAfterClose));
+    write(MoreOptions::kFloodGuard, flag(chkFloodGuard));
+    write(MoreOptions::kFloodLines, QString::number(spnFloodLines->value()));
+    write(MoreOptions::kFloodSeconds, QString::number(spnFloodSeconds->value()));
+    write(MoreOptions::kFloodCharacters, QString::number(spnFloodCharacters->value()));
+    ProgramSettings::write(settings, Notifications::kSection, Notifications::kKey, flag(chkNotifications));
+}

@@ -1,0 +1,134 @@
+#include "commands/FloodGuard.h"
+#include "commands/FloodPacer.h"
+#include "commands/InternalCommands.h"
+#include "profiles/MoreOptions.h"
+#include "profiles/modProfiles.h"
+#include "session/clsConnection.h"
+#include "support/ConnectedProfileTest.h"
+#include "support/PaneRuns.h"
+
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+namespace {
+
+// When each line goes, all typed at once at tick 0.
+std::vector<quint32> SendTimes(const FloodQuota &quota, const std::vector<int> &lengths)
+{
+    FloodPacer pacer;
+    std::vector<quint32> times;
+    quint32 now = 0;
+    for (const int length : lengths) {
+        now += pacer.wait(quota, length, now);
+        pacer.sent(quota, length, now);
+        times.push_back(now);
+    }
+    return times;
+}
+
+TEST(FloodPacer, NoStretchOfTheQuotasSecondsHoldsMoreThanItsLines)
+{
+    const FloodQuota usual{true, 4, 5, 40};
+    const struct {
+        FloodQuota quota;
+        std::vector<int> lengths;
+        std::vector<quint32> times;
+    } cases[] = {
+        {usual, std::vector<int>(12, 5), {0, 0, 0, 0, 5000, 5000, 5000, 5000, 10000, 10000, 10000, 10000}},
+        // 80 characters count as three lines, 39 as one.
+        {usual, {80, 39, 5, 5}, {0, 0, 5000, 5000}},
+        // A line heavier than the quota counts as the whole quota.
+        {FloodQuota{true, 2, 1, 10}, {25, 1, 1, 1}, {0, 1000, 1000, 2000}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SendTimes(c.quota, c.lengths), c.times);
+}
+
+class FloodGuardTest : public ConnectedProfileTest<> {
+protected:
+    void SetUp() override
+    {
+        ConnectedProfileTest::SetUp();
+        app.settings().WriteProfileSetting(QStringLiteral("Profile0"), MoreOptions::kSection,
+                                           MoreOptions::kFloodGuard, QStringLiteral("1"));
+        LoadInfo(app, QStringLiteral("Profile0"), 0, true);
+        app.record(0).AccountName = QStringLiteral("probe");
+    }
+    QStringList chatSent() const
+    {
+        QStringList lines;
+        for (const TestServer::Message &message : p.server.messages(connection)) {
+            if (message.id == 0x0E)
+                lines.append(QString::fromLatin1(message.payload.chopped(1)));
+        }
+        return lines;
+    }
+    bool waitForSent(qsizetype count) const
+    {
+        return p.server.waitForMessages(connection, 2 + static_cast<std::size_t>(count));
+    }
+    QStringList greyLines() const
+    {
+        QStringList lines;
+        for (QTextBlock block = app.pane(0).begin(); block.isValid(); block = block.next()) {
+            const std::vector<TextRun> runs = RunsOfBlock(block);
+            if (runs.size() == 2 && runs[1].colour == QColor(0x80, 0x80, 0x80))
+                lines.append(runs[1].text);
+        }
+        return lines;
+    }
+    void after(quint32 milliseconds)
+    {
+        p.test.clock.advance(milliseconds);
+        app.floodGuard(0).tmrFloodGuard_Timer();
+    }
+};
+
+TEST_F(FloodGuardTest, TwelveLinesTypedAtOnceLeaveFourEveryFiveSecondsInOrder)
+{
+    QStringList typed;
+    for (int i = 1; i <= 12; ++i) {
+        typed.append(QStringLiteral("line ") + QString::number(i));
+        InternalCommands(app, typed.last());
+    }
+    ASSERT_TRUE(waitForSent(4));
+    EXPECT_EQ(chatSent(), typed.mid(0, 4));
+    EXPECT_EQ(greyLines().size(), 8);
+    EXPECT_EQ(greyLines().first(), QStringLiteral("probe: line 5"));
+
+    for (const qsizetype sent : {8, 12}) {
+        after(4999);
+        EXPECT_EQ(app.floodGuard(0).waitingCount(), 12 - sent + 4) << "not a moment early";
+        after(1);
+        ASSERT_TRUE(waitForSent(sent));
+        EXPECT_EQ(chatSent(), typed.mid(0, sent));
+        EXPECT_EQ(greyLines().size(), 12 - sent);
+    }
+    const QStringList echoes = p.chatLines(0).filter(QStringLiteral("probe: line"));
+    EXPECT_EQ(echoes.size(), 12) << "each echoed once it left, the grey ones gone";
+    EXPECT_EQ(echoes.last(), QStringLiteral("probe: line 12"));
+    EXPECT_TRUE(p.test.errorLogText().isEmpty());
+}
+
+TEST_F(FloodGuardTest, ClearQueueDropsWhatWaitsAndADisconnectedProfileSendsNothing)
+{
+    for (int i = 1; i <= 6; ++i)
+        InternalCommands(app, QStringLiteral("/w friend ") + QString::number(i));
+    ASSERT_TRUE(waitForSent(4));
+    EXPECT_EQ(greyLines(), QStringList({QStringLiteral("/w friend 5"), QStringLiteral("/w friend 6")}));
+    InternalCommands(app, QStringLiteral("/clear queue"));
+    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("2 waiting lines dropped from the queue."));
+    EXPECT_TRUE(greyLines().isEmpty());
+    after(5000);
+    EXPECT_EQ(chatSent().size(), 4);
+
+    for (int i = 1; i <= 5; ++i)
+        InternalCommands(app, QStringLiteral("more ") + QString::number(i));
+    ASSERT_TRUE(waitForSent(8));
+    app.connection(0).Disconnect();
+    after(5000);
+    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("1 waiting line not sent: not connected."));
+    EXPECT_EQ(app.floodGuard(0).waitingCount(), 0);
+}
+
+} // namespace

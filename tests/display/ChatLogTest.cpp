@@ -1,0 +1,92 @@
+#include "display/ChatLog.h"
+#include "support/QtPrinting.h"
+#include "support/TestApp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ChatLogTest : public ::testing::Test {
+protected:
+    TestApp test;
+    TarnwellApp &app = *test.app;
+
+    void start(const QByteArray &options)
+    {
+        test.writeProfile(QStringLiteral("alpha"), "[Options]\n" + options);
+        test.startUp();
+    }
+    QString logPath(const QDate &day) const
+    {
+        return ChatLogPath(app.settings().profileFolder(QStringLiteral("alpha")), day);
+    }
+    QStringList logLines(const QDate &day) const
+    {
+        QFile file(logPath(day));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QStringList paneLines() const { return test.chatText(0).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+};
+
+TEST_F(ChatLogTest, EveryShownLineIsAppendedInUtf8ToTheFileOfItsDay)
+{
+    start("Log Chat=1\nMilitary Time=1\n");
+    const QDate today = test.clock.now().date();
+    ASSERT_EQ(logPath(today).right(25), QStringLiteral("alpha/Logs/2026-12-08.txt"));
+    app.AddChat(0, {Rgb(0x55AEFF), QStringLiteral("Zoë: "), Rgb(0xFFFFFF), QStringLiteral("Привет, 世界")});
+    EXPECT_EQ(logLines(today), paneLines()) << "the welcome line and the chat line, as the pane shows them";
+    EXPECT_EQ(logLines(today).last(), QStringLiteral("[13:05:09] Zoë: Привет, 世界"));
+
+    // Past midnight the next line starts the next day's file.
+    test.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 1)));
+    app.AddChat(0, {QStringLiteral("after midnight")});
+    EXPECT_EQ(logLines(today).size(), 2);
+    EXPECT_EQ(logLines(today.addDays(1)), QStringList({QStringLiteral("[00:00:01] after midnight")}));
+
+    // A later run appends to what is there.
+    test.clock.setNow(QDateTime(today, QTime(23, 0)));
+    app.AddChat(0, {QStringLiteral("later")});
+    EXPECT_EQ(logLines(today).size(), 3);
+    EXPECT_EQ(logLines(today).first(), paneLines().first());
+}
+
+TEST_F(ChatLogTest, NothingIsLoggedWithTheOptionOffOrWhileTheScreenIsLocked)
+{
+    start("Log Chat=0\n");
+    app.AddChat(0, {QStringLiteral("not logged")});
+    EXPECT_FALSE(QFileInfo::exists(logPath(test.clock.now().date())));
+
+    app.record(0).LogChat = true;
+    app.record(0).LockScreen = true;
+    app.AddChat(0, {QStringLiteral("not shown, not logged")});
+    app.record(0).LockScreen = false;
+    app.AddChat(0, {QStringLiteral("shown")});
+    EXPECT_EQ(logLines(test.clock.now().date()).size(), 1);
+}
+
+TEST_F(ChatLogTest, ALogThatCannotBeWrittenIsReportedOnceAndTheChatGoesOn)
+{
+    start("Log Chat=1\n");
+    // A file where the Logs folder should be: no log can be made.
+    const QString logs = app.settings().profileFolder(QStringLiteral("alpha")) + QStringLiteral("/Logs");
+    QFile::remove(logPath(test.clock.now().date()));
+    QDir(logs).removeRecursively();
+    QFile blocker(logs);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    for (const char *line : {"one", "two", "three"})
+        app.AddChat(0, {QString::fromLatin1(line)});
+    const QStringList lines = paneLines();
+    EXPECT_EQ(lines.filter(QStringLiteral("The chat log cannot be written")).size(), 1);
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral("three")));
+    EXPECT_EQ(lines.size(), 5) << "welcome, one, the report, two, three";
+    EXPECT_TRUE(test.errorLogText().isEmpty());
+}
+
+} // namespace

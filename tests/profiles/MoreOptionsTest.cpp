@@ -1,0 +1,83 @@
+#include "display/Notifications.h"
+#include "profiles/MoreOptionsGroup.h"
+#include "profiles/ProgramSettings.h"
+#include "profiles/frmConfiguration.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "support/QtPrinting.h"
+#include "support/TestApp.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MoreOptionsTest : public ::testing::Test {
+protected:
+    TestApp test;
+    TarnwellApp &app = *test.app;
+
+    MoreOptionsGroup &openFor(int row)
+    {
+        app.mainWindow().lstProfiles->setCurrentRow(row);
+        app.popupMenu().mnuConfig->trigger();
+        return *app.configuration().findChild<MoreOptionsGroup *>();
+    }
+    QString option(const QString &profile, const char *key) const
+    {
+        return app.settings().ReadProfileSetting(profile, QStringLiteral("Options"), QString::fromLatin1(key));
+    }
+};
+
+TEST_F(MoreOptionsTest, TheDialogShowsTheStoredOptionsAndSavesThemIntoTheRecord)
+{
+    test.writeProfile(QStringLiteral("alpha"), "[Options]\nLog Chat=1\n");
+    test.writeProfile(QStringLiteral("beta"), "[Login]\nUsername=Bee\n");
+    test.startUp();
+
+    MoreOptionsGroup *group = &openFor(0);
+    EXPECT_TRUE(group->chkLogChat->isChecked());
+    EXPECT_FALSE(group->chkReconnectAfterClose->isChecked());
+    group->chkLogChat->setChecked(false);
+    group->chkReconnectAfterClose->setChecked(true);
+    app.configuration().cmdSave->click();
+    EXPECT_EQ(option(QStringLiteral("alpha"), "Log Chat"), QStringLiteral("0"));
+    EXPECT_EQ(option(QStringLiteral("alpha"), "Reconnect After Close"), QStringLiteral("1"));
+    EXPECT_FALSE(app.record(0).LogChat);
+    EXPECT_TRUE(app.record(0).ReconnectAfterClose);
+
+    // Another profile's dialog does not keep the first one's ticks.
+    group = &openFor(1);
+    EXPECT_FALSE(group->chkReconnectAfterClose->isChecked());
+    app.configuration().cmdCancel->click();
+    EXPECT_TRUE(option(QStringLiteral("beta"), "Reconnect After Close").isEmpty());
+}
+
+TEST_F(MoreOptionsTest, AFloodQuotaThatIsNotAWholeNumberInRangeReadsAsTheDefault)
+{
+    test.writeProfile(QStringLiteral("alpha"), "[Options]\nFlood Guard=1\nFlood Lines=0\nFlood Seconds=7\n"
+                                               "Flood Characters=x\n");
+    test.startUp();
+    const FloodQuota &quota = app.record(0).Flood;
+    EXPECT_TRUE(quota.on);
+    EXPECT_EQ(quota.lines, 4);
+    EXPECT_EQ(quota.seconds, 7);
+    EXPECT_EQ(quota.characters, 40);
+
+    MoreOptionsGroup &group = openFor(0);
+    EXPECT_TRUE(group.chkNotifications->isChecked()) << "on without the key";
+    group.spnFloodLines->setValue(3);
+    group.chkNotifications->setChecked(false);
+    app.configuration().cmdSave->click();
+    EXPECT_EQ(option(QStringLiteral("alpha"), "Flood Lines"), QStringLiteral("3"));
+    EXPECT_EQ(app.record(0).Flood.lines, 3);
+    EXPECT_EQ(ProgramSettings::read(app.settings(), QStringLiteral("Options"), QStringLiteral("Notifications")),
+              QStringLiteral("0"));
+    EXPECT_FALSE(app.notifications().enabled());
+}
+
+} // namespace
