@@ -57,7 +57,10 @@ public:
         receiver.Discard();
         for (qsizetype at = 0; at < bytes.size(); at += readSize)
             receiver.DataArrival(bytes.mid(at, readSize));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Everything the handlers posted (deleted objects, scheduled reads,
+        // repaints) is delivered now: left queued, the list would grow with
+        // every input and each later delivery would walk all of it.
+        QCoreApplication::sendPostedEvents();
     }
 
 private:

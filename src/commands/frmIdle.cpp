@@ -1,6 +1,7 @@
 #include "commands/frmIdle.h"
 
 #include "commands/AntiIdle.h"
+#include "display/BringUp.h"
 #include "platform/Convert.h"
 #include "profiles/TarnwellApp.h"
 
@@ -52,9 +53,7 @@ void frmIdle::open()
 {
     if (!isVisible())
         Form_Load();
-    show();
-    raise();
-    activateWindow();
+    BringUp(*this);
 }
 
 void frmIdle::Form_Load()

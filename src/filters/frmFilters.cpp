@@ -1,5 +1,6 @@
 #include "filters/frmFilters.h"
 
+#include "display/BringUp.h"
 #include "filters/FilterFile.h"
 #include "filters/clsFilters.h"
 #include "profiles/TarnwellApp.h"
@@ -72,9 +73,7 @@ void frmFilters::open()
 {
     if (!isVisible())
         Form_Load();
-    show();
-    raise();
-    activateWindow();
+    BringUp(*this);
 }
 
 void frmFilters::Form_Load()

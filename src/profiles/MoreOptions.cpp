@@ -1,5 +1,6 @@
 #include "profiles/MoreOptions.h"
 
+#include "platform/WireText.h"
 #include "profiles/ProfileRecord.h"
 #include "profiles/Settings.h"
 
@@ -33,6 +34,7 @@ void Read(const Settings &settings, const QString &profileName, ProfileRecord &p
     profile.LogChat = flag(kLogChat);
     profile.ReconnectAfterClose = flag(kReconnectAfterClose);
     profile.Flood = ReadFloodQuota(settings, profileName);
+    profile.Encoding = WireText::encodingFromSetting(settings.ReadProfileSetting(profileName, kSection, kEncoding));
 }
 
 }

@@ -19,6 +19,7 @@ inline const QString kFloodGuard = QStringLiteral("Flood Guard");
 inline const QString kFloodLines = QStringLiteral("Flood Lines");
 inline const QString kFloodSeconds = QStringLiteral("Flood Seconds");
 inline const QString kFloodCharacters = QStringLiteral("Flood Characters");
+inline const QString kEncoding = QStringLiteral("Encoding");
 
 // The largest numbers the flood quota takes; a value that is not a whole
 // number from 1 to these stands for the default.

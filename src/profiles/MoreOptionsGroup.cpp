@@ -1,11 +1,13 @@
 #include "profiles/MoreOptionsGroup.h"
 
 #include "display/Notifications.h"
+#include "platform/WireText.h"
 #include "profiles/MoreOptions.h"
 #include "profiles/ProgramSettings.h"
 #include "profiles/TarnwellApp.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -54,12 +56,19 @@ MoreOptionsGroup::MoreOptionsGroup(TarnwellApp &app) : ConfigurationGroup(QStrin
     quota->addWidget(spnFloodCharacters);
     quota->addWidget(new QLabel(QStringLiteral("characters")));
     quota->addStretch();
+    cboEncoding = named(new QComboBox, "cboEncoding");
+    cboEncoding->addItems({WireText::settingFor(WireEncoding::Windows1252), WireText::settingFor(WireEncoding::Utf8)});
+    auto *encoding = new QHBoxLayout;
+    encoding->addWidget(new QLabel(QStringLiteral("Character set of what this profile sends:")));
+    encoding->addWidget(cboEncoding);
+    encoding->addStretch();
     chkNotifications =
         named(new QCheckBox(QStringLiteral("Desktop notifications of whispers and mentions (all profiles)")),
               "chkNotifications");
     rows->addWidget(chkLogChat);
     rows->addWidget(chkReconnectAfterClose);
     rows->addLayout(quota);
+    rows->addLayout(encoding);
     rows->addWidget(chkNotifications);
 }
 
@@ -77,6 +86,9 @@ void MoreOptionsGroup::load(const QString &profileName)
     spnFloodLines->setValue(quota.lines);
     spnFloodSeconds->setValue(quota.seconds);
     spnFloodCharacters->setValue(quota.characters);
+    const QString encoding =
+        profileName.isEmpty() ? QString() : settings.ReadProfileSetting(profileName, MoreOptions::kSection, MoreOptions::kEncoding);
+    cboEncoding->setCurrentText(WireText::settingFor(WireText::encodingFromSetting(encoding)));
     chkNotifications->setChecked(m_app.notifications().enabled());
 }
 
@@ -92,5 +104,6 @@ void MoreOptionsGroup::save(const QString &profileName)
     write(MoreOptions::kFloodLines, QString::number(spnFloodLines->value()));
     write(MoreOptions::kFloodSeconds, QString::number(spnFloodSeconds->value()));
     write(MoreOptions::kFloodCharacters, QString::number(spnFloodCharacters->value()));
+    write(MoreOptions::kEncoding, cboEncoding->currentText());
     ProgramSettings::write(settings, Notifications::kSection, Notifications::kKey, flag(chkNotifications));
 }

@@ -3,6 +3,7 @@
 #include "profiles/ConfigurationGroup.h"
 
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 class TarnwellApp;
 
@@ -22,6 +23,7 @@ public:
     QSpinBox *spnFloodLines;
     QSpinBox *spnFloodSeconds;
     QSpinBox *spnFloodCharacters;
+    QComboBox *cboEncoding;
     QCheckBox *chkNotifications;
 
 private:

@@ -130,7 +130,6 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
         profile.Email = read("Registration", "Email");
         profile.NewEmail = read("Registration", "New Email");
         profile.Scheme = read("Scheme", "Default");
-        profile.Encoding = WireText::encodingFromSetting(read("Options", "Encoding"));
         // Every profile writes its lines by its own options from the start,
         // not only once it has been on screen.
         readOptionFlags(app, name, profile);

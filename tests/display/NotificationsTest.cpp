@@ -36,10 +36,10 @@ protected:
                                [&](const NotificationService::Shown &shown) { return shown.body == body; });
         };
         EXPECT_TRUE(WaitUntil(arrived));
-        QStringList list;
+        QStringList lines;
         for (const NotificationService::Shown &shown : service.shown())
-            list.append(shown.summary + QStringLiteral(" | ") + shown.body);
-        return list;
+            lines.append(shown.summary + QStringLiteral(" | ") + shown.body);
+        return lines;
     }
     void whisper(const QByteArray &from, const QByteArray &text, int profile = kBeta)
     {

@@ -8,17 +8,22 @@
 #include "support/WaitUntil.h"
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <optional>
 
@@ -78,6 +83,56 @@ bool PollUntil(const std::function<bool()> &condition, int timeoutMilliseconds)
     poll.start(50);
     return WaitUntil(condition, timeoutMilliseconds);
 }
+
+// A player on the bus that never answers: its object lives on a thread that
+// is kept busy until the end, so each call to it waits unanswered. Calls
+// reach the object as events once the thread is free, and are counted then.
+class SilentPlayer {
+public:
+    explicit SilentPlayer(const QString &address)
+    {
+        // Registered first: the bus gives the object helpers of its own, which
+        // must move to the thread with it.
+        m_bus = QDBusConnection::connectToBus(address, QStringLiteral("silent-player"));
+        m_bus.registerObject(QStringLiteral("/org/mpris/MediaPlayer2"), &m_object, QDBusConnection::ExportAllContents);
+        m_thread.start();
+        m_gate.moveToThread(&m_thread);
+        m_object.moveToThread(&m_thread);
+        QMetaObject::invokeMethod(&m_gate, [this] { m_release.acquire(); });
+        m_bus.registerService(kPlayerPrefix + QStringLiteral("silent"));
+    }
+    ~SilentPlayer() { release(); }
+
+    // Lets the thread go and gives how many calls had reached the player.
+    int release()
+    {
+        if (m_thread.isRunning()) {
+            m_release.release();
+            // Queued after every call that was waiting, so it returns once they ran.
+            QMetaObject::invokeMethod(&m_gate, [] {}, Qt::BlockingQueuedConnection);
+            QDBusConnection::disconnectFromBus(QStringLiteral("silent-player"));
+            m_thread.quit();
+            m_thread.wait();
+        }
+        return m_object.calls;
+    }
+
+private:
+    struct Player : QObject {
+        std::atomic<int> calls = 0;
+        bool event(QEvent *event) override
+        {
+            if (event->type() == QEvent::MetaCall)
+                ++calls;
+            return QObject::event(event);
+        }
+    };
+    QThread m_thread;
+    QSemaphore m_release;
+    QObject m_gate;
+    Player m_object;
+    QDBusConnection m_bus{QString()};
+};
 
 // A session bus of the test's own, so that no desktop's players take part.
 // The program under test finds it where every program finds its session
@@ -240,4 +295,16 @@ TEST_F(MediaPlayerBus, WithoutAPlayerOrWithoutABusEachPlayerIsAbsent)
         EXPECT_EQ(WmpNowPlaying(test.app->wmp()), QStringLiteral("Windows Media Player not loaded."));
         EXPECT_EQ(ITunesControl(test.app->itunes(), 7, text), QStringLiteral("iTunes is not loaded."));
     }
+}
+
+TEST_F(MediaPlayerBus, APlayerThatNeverAnswersIsAskedOnceAndHoldsNoCommandForLong)
+{
+    SilentPlayer silent(address);
+    startProgram(address);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(sentBy(QStringLiteral("/wmp")), QStringLiteral("/me is currently listening on WMP: Nothing"));
+    // Without a limit of its own each call would wait the bus's 25 s.
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(silent.release(), 1) << "once its first call ran out, the reading asks it nothing more";
 }

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -35,13 +36,16 @@ protected:
 
 TEST_F(MoreOptionsTest, TheDialogShowsTheStoredOptionsAndSavesThemIntoTheRecord)
 {
-    test.writeProfile(QStringLiteral("alpha"), "[Options]\nLog Chat=1\n");
+    test.writeProfile(QStringLiteral("alpha"), "[Options]\nLog Chat=1\nEncoding=utf-8\n");
     test.writeProfile(QStringLiteral("beta"), "[Login]\nUsername=Bee\n");
     test.startUp();
 
     MoreOptionsGroup *group = &openFor(0);
     EXPECT_TRUE(group->chkLogChat->isChecked());
     EXPECT_FALSE(group->chkReconnectAfterClose->isChecked());
+    EXPECT_EQ(group->cboEncoding->currentText(), QStringLiteral("UTF-8"));
+    EXPECT_EQ(app.record(0).Encoding, WireEncoding::Utf8);
+    group->cboEncoding->setCurrentText(QStringLiteral("Windows-1252"));
     group->chkLogChat->setChecked(false);
     group->chkReconnectAfterClose->setChecked(true);
     app.configuration().cmdSave->click();
@@ -49,10 +53,13 @@ TEST_F(MoreOptionsTest, TheDialogShowsTheStoredOptionsAndSavesThemIntoTheRecord)
     EXPECT_EQ(option(QStringLiteral("alpha"), "Reconnect After Close"), QStringLiteral("1"));
     EXPECT_FALSE(app.record(0).LogChat);
     EXPECT_TRUE(app.record(0).ReconnectAfterClose);
+    EXPECT_EQ(option(QStringLiteral("alpha"), "Encoding"), QStringLiteral("Windows-1252"));
+    EXPECT_EQ(app.record(0).Encoding, WireEncoding::Windows1252);
 
     // Another profile's dialog does not keep the first one's ticks.
     group = &openFor(1);
     EXPECT_FALSE(group->chkReconnectAfterClose->isChecked());
+    EXPECT_EQ(group->cboEncoding->currentText(), QStringLiteral("Windows-1252"));
     app.configuration().cmdCancel->click();
     EXPECT_TRUE(option(QStringLiteral("beta"), "Reconnect After Close").isEmpty());
 }
