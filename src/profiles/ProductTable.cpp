@@ -23,30 +23,31 @@ constexpr std::array<Product, 10> kProducts = {{
     {"PX3W", "  Frozen Throne", true},
 }};
 
+// The other column of the row whose `from` column holds the value; the
+// empty value stands for no product either way.
+std::optional<QString> lookUp(const QString &value, const char *Product::*from, const char *Product::*to)
+{
+    if (value.isEmpty())
+        return QString();
+    for (const Product &product : kProducts) {
+        if (value == QLatin1String(product.*from))
+            return QString::fromLatin1(product.*to);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 namespace ProductTable {
 
 std::optional<QString> textOf(const QString &code)
 {
-    if (code.isEmpty())
-        return QString();
-    for (const Product &product : kProducts) {
-        if (code == QLatin1String(product.code))
-            return QString::fromLatin1(product.text);
-    }
-    return std::nullopt;
+    return lookUp(code, &Product::code, &Product::text);
 }
 
 std::optional<QString> codeOf(const QString &text)
 {
-    if (text.isEmpty())
-        return QString();
-    for (const Product &product : kProducts) {
-        if (text == QLatin1String(product.text))
-            return QString::fromLatin1(product.code);
-    }
-    return std::nullopt;
+    return lookUp(text, &Product::text, &Product::code);
 }
 
 QStringList listedTexts()
