@@ -42,9 +42,9 @@ void Notifications::lineForUser(int profileIndex, const QString &sender, const Q
         if (!windowOutOfSight() || !enabled())
             return;
         const quint32 now = m_app.clock().tickCount();
+        std::erase_if(m_lastBySender, [now](const auto &last) { return now - last.second >= kQuietPerSender; });
         const QString senderKey = sender.toLower();
-        const auto last = m_lastBySender.find(senderKey);
-        if (last != m_lastBySender.end() && now - last->second < kQuietPerSender)
+        if (m_lastBySender.contains(senderKey) || m_lastBySender.size() >= kMostSendersAtOnce)
             return;
         m_lastBySender[senderKey] = now;
 

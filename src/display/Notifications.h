@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstddef>
 #include <map>
 #include <memory>
 
@@ -15,12 +16,14 @@ class TarnwellApp;
 // main window is minimised, hidden in the tray or not active. They go to the
 // desktop's notification service, or to the tray icon where there is none;
 // clicking one brings the window back on the profile it came from. A sender
-// gets at most one every few seconds, so a flood stays in the chat.
+// gets at most one every few seconds, and only a few senders within those
+// seconds, so a flood, from one name or from many, stays in the chat.
 // Tarnwell.ini [Options] Notifications turns them off ("0"); they are on
 // without it.
 class Notifications {
 public:
     static constexpr quint32 kQuietPerSender = 5000;
+    static constexpr std::size_t kMostSendersAtOnce = 10;
     static inline const QString kSection = QStringLiteral("Options");
     static inline const QString kKey = QStringLiteral("Notifications");
 
@@ -44,7 +47,8 @@ private:
 
     TarnwellApp &m_app;
     std::unique_ptr<FreedesktopNotifier> m_service;
-    // Tick count of each sender's last notification.
+    // Tick count of the last notification of each sender notified within
+    // the last kQuietPerSender: never more than kMostSendersAtOnce.
     std::map<QString, quint32> m_lastBySender;
     // The profile of the tray's last message, for a click on it.
     QString m_trayProfile;

@@ -81,6 +81,17 @@ TEST_F(NotificationsTest, OnlyLinesForTheUserAndAtMostOnePerSenderEveryFiveSecon
                            QStringLiteral("beta: Someone | five seconds on")}));
 }
 
+TEST_F(NotificationsTest, WhispersFromManyNamesAtOnceRaiseOnlyTheFirstFew)
+{
+    for (int sender = 0; sender < 50; ++sender)
+        whisper("Flooder" + QByteArray::number(sender), "spam");
+    test.clock.advance(Notifications::kQuietPerSender);
+    whisper("Friend", "after the flood");
+    const QStringList shown = shownUntil(QStringLiteral("after the flood"));
+    ASSERT_EQ(shown.size(), qsizetype(Notifications::kMostSendersAtOnce + 1));
+    EXPECT_EQ(shown[9], QStringLiteral("beta: Flooder9 | spam"));
+}
+
 TEST_F(NotificationsTest, TheProgramWideKeyTurnsThemOff)
 {
     const auto setKey = [&](const char *value) {
