@@ -94,6 +94,15 @@ def receive_loop_seeds():
         # The first byte tells the target how to cut the stream into reads.
         write('receive_loop_fuzz', name, b'\x00' + data)
     write('receive_loop_fuzz', 'channel_in_small_reads', b'\x07' + channel)
+    # Its high bits set the profile up otherwise: the read size stays small.
+    variants = {
+        'email_change_after_logon': (0x08, logon),
+        'password_retrieval_after_logon': (0x10, logon),
+        'new_password_logon': (0x20, logon + message(0x31, u32(1)) + message(0x3A, u32(0))),
+        'void_view_channel': (0xC0, channel + message(0x0F, chat_event(0x09, 0, 0, 'hushed', b''))),
+    }
+    for name, (setup, data) in variants.items():
+        write('receive_loop_fuzz', name, bytes([setup]) + data)
 
 
 def chat_event_seeds():

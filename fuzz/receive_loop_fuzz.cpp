@@ -1,7 +1,8 @@
 // One profile of a started program, on screen and in chat, fed arbitrary
 // bytes through its receive loop as its socket's reads would bring them:
 // framing, dispatch and every handler behind it. The first input byte
-// decides how the rest is cut into reads.
+// decides how the rest is cut into reads, and its high bits which of the
+// settings that steer the handlers are on.
 #include "FuzzApplication.h"
 
 #include "packet/PacketReceiver.h"
@@ -29,8 +30,16 @@ public:
         if (!config.open(QIODevice::WriteOnly))
             __builtin_trap();
         config.write("[Login]\r\nUsername=probe\r\nPassword=Secret1\r\nServer=127.0.0.1:1\r\nProduct=RATS\r\n"
-                     "Home=Fuzz\r\nMode=Register\r\nEmail=probe@example.com\r\n[Options]\r\nJoin/Leave=1\r\n");
+                     "Home=Fuzz\r\n[Registration]\r\nEmail=probe@example.com\r\nNew Email=probe2@example.com\r\n"
+                     "[Options]\r\nJoin/Leave=1\r\n");
         config.close();
+        // One user and one message filter, so that the filtered branches are
+        // reachable: names and texts containing "hush".
+        for (const char *list : {"Profiles/Fuzz/UserFilters.txt", "Profiles/Fuzz/MessageFilters.txt"}) {
+            QFile filters(m_folder.filePath(QString::fromLatin1(list)));
+            if (!filters.open(QIODevice::WriteOnly) || filters.write("*hush*\r\n") < 0)
+                __builtin_trap();
+        }
         m_app = std::make_unique<TarnwellApp>(m_folder.path(), m_clock);
         m_app->mainWindow().Form_Load();
         // A modal box opened by a handler would hold the receive loop while
@@ -43,14 +52,20 @@ public:
         m_modalWatch.start();
     }
 
-    // Each input starts from a profile in chat with every option that makes
-    // the handlers do more, and an empty receive buffer.
-    void feed(const QByteArray &bytes, qsizetype readSize)
+    // Each input starts from a profile in chat with the settings its setup
+    // byte picks, the join and leave lines on, and an empty receive buffer.
+    void feed(const QByteArray &bytes, qsizetype readSize, std::uint8_t setup)
     {
+        static const QString modes[] = {QStringLiteral("Register"), QStringLiteral("Change"),
+                                        QStringLiteral("Retrieve"), QStringLiteral("Disabled")};
         ProfileRecord &record = m_app->record(0);
         record.JoinLeave = true;
         record.AccountName = record.Username = QStringLiteral("probe");
-        record.CurrentChannel = QStringLiteral("Fuzz");
+        record.Mode = modes[(setup >> 3) & 3];
+        record.Password = QStringLiteral("Secret1");
+        record.NewPassword = setup & 0x20 ? QStringLiteral("Better2") : QString();
+        record.VoidView = (setup & 0x40) != 0;
+        record.CurrentChannel = setup & 0x80 ? QStringLiteral("The Void") : QStringLiteral("Fuzz");
         record.EnterChatTick = m_clock.tickCount();
         m_clock.advance(1000);
         PacketReceiver &receiver = m_app->connection(0).receiver();
@@ -87,7 +102,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 1)
         return -1;
     // 0 brings everything in one read; otherwise reads of 1 to 255 bytes.
+    // Bits 3-4 pick the registration mode, bit 5 a pending new password,
+    // bit 6 the Void view and bit 7 the channel "The Void": a byte below 8
+    // keeps a plain profile.
     const qsizetype readSize = data[0] == 0 ? static_cast<qsizetype>(size) : data[0];
-    profile->feed(InputBytes(data + 1, size - 1), readSize);
+    profile->feed(InputBytes(data + 1, size - 1), readSize, data[0]);
     return 0;
 }
