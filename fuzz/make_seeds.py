@@ -94,7 +94,8 @@ def receive_loop_seeds():
         # The first byte tells the target how to cut the stream into reads.
         write('receive_loop_fuzz', name, b'\x00' + data)
     write('receive_loop_fuzz', 'channel_in_small_reads', b'\x07' + channel)
-    # Its high bits set the profile up otherwise: the read size stays small.
+    # The first byte's high bits also pick the profile's settings; its low
+    # bits keep the reads small.
     variants = {
         'email_change_after_logon': (0x08, logon),
         'password_retrieval_after_logon': (0x10, logon),

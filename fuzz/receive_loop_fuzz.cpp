@@ -54,8 +54,13 @@ public:
 
     // Each input starts from a profile in chat with the settings its setup
     // byte picks, the join and leave lines on, and an empty receive buffer.
-    void feed(const QByteArray &bytes, qsizetype readSize, std::uint8_t setup)
+    // The setup byte: 0 brings everything in one read, otherwise reads of 1
+    // to 255 bytes; bits 3-4 pick the registration mode, bit 5 a pending new
+    // password, bit 6 the Void view and bit 7 the channel "The Void", so a
+    // byte below 8 keeps a plain profile.
+    void feed(const QByteArray &bytes, std::uint8_t setup)
     {
+        const qsizetype readSize = setup == 0 ? bytes.size() : setup;
         static const QString modes[] = {QStringLiteral("Register"), QStringLiteral("Change"),
                                         QStringLiteral("Retrieve"), QStringLiteral("Disabled")};
         ProfileRecord &record = m_app->record(0);
@@ -101,11 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size < 1)
         return -1;
-    // 0 brings everything in one read; otherwise reads of 1 to 255 bytes.
-    // Bits 3-4 pick the registration mode, bit 5 a pending new password,
-    // bit 6 the Void view and bit 7 the channel "The Void": a byte below 8
-    // keeps a plain profile.
-    const qsizetype readSize = data[0] == 0 ? static_cast<qsizetype>(size) : data[0];
-    profile->feed(InputBytes(data + 1, size - 1), readSize, data[0]);
+    profile->feed(InputBytes(data + 1, size - 1), data[0]);
     return 0;
 }
