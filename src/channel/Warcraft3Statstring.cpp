@@ -93,6 +93,11 @@ QString IconName(const QString &iconCode, const QList<RaceIcons> &edition)
             Failure::ProtocolData, u"Warcraft III icon code \"%1\" is too short to name a race"_s.arg(iconCode));
     const QChar race = iconCode.at(2);
     const QChar tierDigit = iconCode.back();
+    // An icon of the server's own, named by a code of four letters.
+    if (iconCode.size() == 4 && std::all_of(iconCode.cbegin(), iconCode.cend(), [](QChar ch) {
+            return ch >= u'A' && ch <= u'Z';
+        }))
+        return u"the server's own "_s + Reversed(iconCode);
     if (tierDigit < u'0' || tierDigit > u'9')
         throw Failure(Failure::TypeMismatch, u"Warcraft III icon code \"%1\" does not end in a tier"_s.arg(iconCode));
     const int tier = tierDigit.unicode() - u'0';

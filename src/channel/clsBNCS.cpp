@@ -172,7 +172,7 @@ void clsBNCS::EnterChannel(const ChatEvent &event)
     // The server answers by reporting the users of the silent channel "The
     // Void" as flag updates.
     if (record.VoidView)
-        Send(app(), index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName);
+        Send(app(), index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName, SendBy::Server);
 }
 
 void clsBNCS::FlagsUpdate(const ChatEvent &event)

@@ -35,10 +35,25 @@ QStringList FieldsAfterCode(const QString &statstring)
     return statistics.isEmpty() ? QStringList() : statistics.split(u' ');
 }
 
+bool AllNumbers(const QStringList &fields)
+{
+    return std::all_of(fields.cbegin(), fields.cend(), [](const QString &field) {
+        bool isNumber = false;
+        field.toLongLong(&isNumber);
+        return isNumber;
+    });
+}
+
 QString DescribeFields(const QString &statstring, const Fallbacks &fallbacks,
     const std::function<QString(const QStringList &)> &describeStatistics)
 {
-    const QStringList fields = FieldsAfterCode(statstring);
+    QStringList fields = FieldsAfterCode(statstring);
+    // Servers describe an account without statistics with fewer fields, all
+    // numbers ("RATS 0 0 0 0 0"); the fields left out are 0.
+    if (!fields.isEmpty() && fields.size() < kStatisticsFieldCount && AllNumbers(fields)) {
+        while (fields.size() < kStatisticsFieldCount)
+            fields.append(u"0"_s);
+    }
     if (fields.size() == kStatisticsFieldCount)
         return describeStatistics(fields);
     if (statstring == fallbacks.bareCode)
@@ -166,5 +181,9 @@ QString DescribeStatstring(const QString &statstring)
         return DescribeWarcraft3(statstring, Warcraft3Edition::FrozenThrone);
     if (product == u"CHAT"_s)
         return u"a Chat bot"_s;
+    // Servers with icons of their own send only the icon's code ("BOON")
+    // for a user with no statistics.
+    if (statstring.size() == 4)
+        return u"a client the server sent no statistics for [ "_s + statstring + u" ]"_s;
     return u"an unknown client [ "_s + statstring + u" ]"_s;
 }

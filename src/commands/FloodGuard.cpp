@@ -4,15 +4,37 @@
 #include "platform/Clock.h"
 #include "profiles/TarnwellApp.h"
 
-#include <QScopeGuard>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 constexpr Colour kWaitingColour = Rgb(0x808080);
+
+bool isCommand(const QString &text)
+{
+    return text.startsWith(QLatin1Char('/'));
+}
+
+void removeLine(const QTextBlock &block)
+{
+    QTextCursor cursor(block);
+    cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void colour(QTextCursor &cursor, int from, int to, Colour colour)
+{
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setForeground(colour.toQColor());
+    cursor.mergeCharFormat(format);
+}
 
 } // namespace
 
@@ -22,45 +44,92 @@ FloodGuard::FloodGuard(TarnwellApp &app, qint16 profileIndex) : PerProfileObject
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { tmrFloodGuard_Timer(); });
 }
 
-bool FloodGuard::hold(const QString &text)
+bool FloodGuard::hold(const QString &text, int weight, bool serverAsked)
 {
     const FloodQuota &quota = app().record(ProfileIndex()).Flood;
     const quint32 now = app().clock().tickCount();
-    if (m_releasing || (m_queue.empty() && m_pacer.wait(quota, text.size(), now) == 0)) {
-        m_pacer.sent(quota, text.size(), now);
+    if (m_queue.empty() && m_pacer.wait(quota, weight, now) == 0) {
+        m_pacer.sent(quota, weight, now);
         return false;
     }
-    m_queue.push_back(show(text));
+    if (serverAsked && std::any_of(m_queue.begin(), m_queue.end(), [&](const Waiting &line) {
+            return line.serverAsked && line.text == text;
+        }))
+        return true;
+    if (waitingCount() >= kMostWaiting) {
+        if (!m_refusalShown)
+            app().AddChat(ProfileIndex(), {Rgb(0xAAAAAA), QStringLiteral("Not sent: ") +
+                                                              QString::number(kMostWaiting) +
+                                                              QStringLiteral(" lines are waiting already.")});
+        m_refusalShown = true;
+        return true;
+    }
+    Waiting line{text, weight, serverAsked};
+    show(line);
+    m_queue.push_back(line);
     scheduleNext();
     return true;
 }
 
-FloodGuard::Waiting FloodGuard::show(const QString &text)
+void FloodGuard::show(Waiting &line)
 {
     const int index = ProfileIndex();
+    const ProfileRecord &profile = app().record(index);
     // Chat shows as its echo will, commands as typed.
     const QString shownText =
-        text.startsWith(QLatin1Char('/')) ? text : app().record(index).AccountName + QStringLiteral(": ") + text;
+        isCommand(line.text)
+            ? line.text
+            : profile.AccountName + QStringLiteral(": ") +
+                  WireText::decode(WireText::encode(line.text, profile.Encoding).bytes, profile.Encoding);
+    const QTextDocument &pane = app().pane(index);
+    const int blocksBefore = pane.blockCount();
     app().AddChat(index, {kWaitingColour, shownText});
     // Each line ends with a block of its own; a locked screen shows nothing.
-    const QTextBlock line = app().pane(index).lastBlock().previous();
-    if (!line.isValid() || !line.text().endsWith(shownText))
-        return {text, {}, {}};
-    return {text, QTextCursor(line), line.text()};
+    QTextBlock block = pane.lastBlock().previous();
+    if (pane.blockCount() != blocksBefore + 1 || !block.isValid() || !block.text().endsWith(shownText))
+        return;
+    m_lastMarker = m_lastMarker == std::numeric_limits<int>::max() ? 1 : m_lastMarker + 1;
+    block.setUserState(m_lastMarker);
+    line.marker = m_lastMarker;
+    line.shownLength = static_cast<int>(shownText.size());
 }
 
-void FloodGuard::unshow(const Waiting &line)
+QTextBlock FloodGuard::shownBlock(const Waiting &line) const
 {
-    if (line.shown.isNull())
+    if (line.marker == 0)
+        return {};
+    // Waiting lines are recent: the search runs back from the end, and ends
+    // at once when the pane was cleared meanwhile.
+    for (QTextBlock block = app().pane(ProfileIndex()).lastBlock(); block.isValid(); block = block.previous()) {
+        if (block.userState() == line.marker)
+            return block;
+    }
+    return {};
+}
+
+void FloodGuard::release(const Waiting &line)
+{
+    const int index = ProfileIndex();
+    QTextBlock shown = shownBlock(line);
+    if (!shown.isValid()) {
+        SendNow(app(), index, line.text, true);
         return;
-    // Gone when the pane was cleared meanwhile.
-    const QTextBlock block = line.shown.block();
-    if (!block.isValid() || block.text() != line.shownText || !block.next().isValid())
+    }
+    shown.setUserState(-1);
+    if (isCommand(line.text)) {
+        // Commands are not echoed: the server's answer tells what they did.
+        removeLine(shown);
+        SendNow(app(), index, line.text, false);
         return;
-    QTextCursor cursor(line.shown);
-    cursor.setPosition(block.position());
-    cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
+    }
+    SendNow(app(), index, line.text, false);
+    // The grey line becomes the echo where it stands.
+    const int end = shown.position() + shown.length() - 1;
+    const int nameStart = end - line.shownLength;
+    const int nameEnd = nameStart + static_cast<int>(app().record(index).AccountName.size()) + 2;
+    QTextCursor cursor(shown);
+    colour(cursor, nameStart, nameEnd, kEchoNameColour);
+    colour(cursor, nameEnd, end, EchoTextColour(app(), index));
 }
 
 void FloodGuard::tmrFloodGuard_Timer()
@@ -72,15 +141,17 @@ void FloodGuard::tmrFloodGuard_Timer()
         if (!app().isConnected(index))
             return dropAll(QStringLiteral(" not sent: not connected."));
         const FloodQuota &quota = app().record(index).Flood;
-        while (!m_queue.empty() &&
-               (!quota.on || m_pacer.wait(quota, m_queue.front().text.size(), app().clock().tickCount()) == 0)) {
+        while (!m_queue.empty()) {
+            const quint32 now = app().clock().tickCount();
             const Waiting line = m_queue.front();
+            if (quota.on && m_pacer.wait(quota, line.weight, now) > 0)
+                break;
             m_queue.pop_front();
-            unshow(line);
-            m_releasing = true;
-            const auto released = qScopeGuard([this] { m_releasing = false; });
-            Send(app(), index, line.text);
+            m_pacer.sent(quota, line.weight, now);
+            release(line);
         }
+        if (waitingCount() < kMostWaiting)
+            m_refusalShown = false;
         scheduleNext();
     });
 }
@@ -94,9 +165,13 @@ void FloodGuard::dropAll(const QString &why)
 {
     m_timer.stop();
     const auto count = m_queue.size();
-    for (const Waiting &line : m_queue)
-        unshow(line);
+    for (const Waiting &line : m_queue) {
+        const QTextBlock shown = shownBlock(line);
+        if (shown.isValid())
+            removeLine(shown);
+    }
     m_queue.clear();
+    m_refusalShown = false;
     const QString lines = count == 1 ? QStringLiteral(" waiting line") : QStringLiteral(" waiting lines");
     app().AddChat(ProfileIndex(), {Rgb(0xAAAAAA), QString::number(count) + lines + why});
 }
@@ -108,6 +183,6 @@ void FloodGuard::scheduleNext()
         return;
     }
     const FloodQuota &quota = app().record(ProfileIndex()).Flood;
-    const quint32 wait = m_pacer.wait(quota, m_queue.front().text.size(), app().clock().tickCount());
+    const quint32 wait = m_pacer.wait(quota, m_queue.front().weight, app().clock().tickCount());
     m_timer.start(static_cast<int>(std::max<quint32>(wait, 1)));
 }

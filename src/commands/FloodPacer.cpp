@@ -11,10 +11,11 @@ quint32 window(const FloodQuota &quota)
 
 } // namespace
 
-int FloodPacer::weight(const FloodQuota &quota, qsizetype characters)
+int FloodPacer::weight(const FloodQuota &quota, qsizetype bytes, bool emote)
 {
-    const qsizetype extra = quota.characters > 0 ? characters / quota.characters : 0;
-    return static_cast<int>(std::min<qsizetype>(1 + extra, quota.lines));
+    const qsizetype stretches = quota.characters > 0 ? (bytes + quota.characters - 1) / quota.characters : 1;
+    const qsizetype counted = std::max<qsizetype>(stretches, 1) * (emote ? 2 : 1);
+    return static_cast<int>(std::min<qsizetype>(counted, quota.lines));
 }
 
 void FloodPacer::forgetOld(const FloodQuota &quota, quint32 now)
@@ -23,10 +24,10 @@ void FloodPacer::forgetOld(const FloodQuota &quota, quint32 now)
         m_sent.pop_front();
 }
 
-quint32 FloodPacer::wait(const FloodQuota &quota, qsizetype characters, quint32 now)
+quint32 FloodPacer::wait(const FloodQuota &quota, int weight, quint32 now)
 {
     forgetOld(quota, now);
-    int excess = weight(quota, characters) - quota.lines;
+    int excess = weight - quota.lines;
     for (const Line &line : m_sent)
         excess += line.weight;
     // The oldest lines leave the stretch first; the line may go as soon as
@@ -41,8 +42,8 @@ quint32 FloodPacer::wait(const FloodQuota &quota, qsizetype characters, quint32 
     return 0;
 }
 
-void FloodPacer::sent(const FloodQuota &quota, qsizetype characters, quint32 now)
+void FloodPacer::sent(const FloodQuota &quota, int weight, quint32 now)
 {
     forgetOld(quota, now);
-    m_sent.push_back({now, weight(quota, characters)});
+    m_sent.push_back({now, weight});
 }

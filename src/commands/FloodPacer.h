@@ -11,15 +11,16 @@
 // tick counts in milliseconds.
 class FloodPacer {
 public:
-    // How many lines a line of this length counts for: one, and one more per
-    // full stretch of the quota's characters, but never more than the quota
-    // allows at once, so that every line can go eventually.
-    static int weight(const FloodQuota &quota, qsizetype characters);
+    // How many lines a line of this many bytes as sent counts for: one per
+    // started stretch of the quota's bytes, twice that for an emote (which
+    // servers count as a command and again as text), but never more than the
+    // quota allows at once, so that every line can go eventually.
+    static int weight(const FloodQuota &quota, qsizetype bytes, bool emote);
 
-    // Milliseconds from now until a line of this length may go; 0 at once.
-    quint32 wait(const FloodQuota &quota, qsizetype characters, quint32 now);
+    // Milliseconds from now until a line of this weight may go; 0 at once.
+    quint32 wait(const FloodQuota &quota, int weight, quint32 now);
     // The line went now.
-    void sent(const FloodQuota &quota, qsizetype characters, quint32 now);
+    void sent(const FloodQuota &quota, int weight, quint32 now);
 
 private:
     struct Line {

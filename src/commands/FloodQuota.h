@@ -1,12 +1,12 @@
 #pragma once
 
-// How many chat lines a profile may send in a stretch of time when its flood
-// guard is on. Servers count a long line as several, one more for each full
-// stretch of characters; a common rule is 4 lines in 5 seconds, with one more
-// per 40 characters.
+// How much chat a profile may send in a stretch of time. The common server
+// counts each line as one per started 40 bytes as sent, an emote twice, and
+// drops what reaches 5 within 5 seconds: the guard keeps to 4, on unless the
+// profile turns it off.
 struct FloodQuota {
-    bool on = false;
+    bool on = true;
     int lines = 4;
     int seconds = 5;
-    int characters = 40;
+    int characters = 40; // bytes as sent, despite the key's name
 };

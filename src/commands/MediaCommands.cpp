@@ -4,6 +4,7 @@
 #include "commands/Send.h"
 #include "commands/clsWinamp.h"
 #include "commands/modWMP.h"
+#include "platform/MediaPlayerLinks.h"
 #include "profiles/TarnwellApp.h"
 
 #include <QHash>
@@ -19,9 +20,40 @@ void localLine(TarnwellApp &app, const QString &text)
     app.AddChat(app.CurrentProfile, {kMediaColour, text});
 }
 
+const QString kNothing = QStringLiteral("Nothing");
+
+// An announcement tells the channel what plays: without a player, or with
+// nothing playing, there is nothing true to announce, and the user is told
+// so instead.
+bool canAnnounce(TarnwellApp &app, bool running, bool playing)
+{
+    if (running && playing)
+        return true;
+    app.AddChat(app.CurrentProfile, {Rgb(0xAAAAAA), running ? QStringLiteral("The media player is not playing anything.")
+                                                            : QStringLiteral("No media player is running.")});
+    return false;
+}
+
 void announceWinamp(TarnwellApp &app)
 {
-    Send(app, app.CurrentProfile, QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(clsWinamp(app.winamp())));
+    const clsWinamp winamp(app.winamp());
+    if (canAnnounce(app, winamp.isLoaded(), winamp.strWinampTitle() != kNothing))
+        Send(app, app.CurrentProfile, QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(winamp));
+}
+
+void announceITunes(TarnwellApp &app)
+{
+    ITunesLink &link = app.itunes();
+    QString unused;
+    if (canAnnounce(app, link.isRunning(), link.currentTrack().has_value()))
+        Send(app, app.CurrentProfile, QStringLiteral("/me is currently playing on iTunes: ") + ITunesControl(link, 7, unused));
+}
+
+void announceWmp(TarnwellApp &app)
+{
+    const QString playing = WmpNowPlaying(app.wmp());
+    if (canAnnounce(app, app.wmp().isRunning(), !playing.isEmpty() && playing != kNothing))
+        Send(app, app.CurrentProfile, QStringLiteral("/me is currently listening on WMP: ") + playing);
 }
 
 // A Winamp transport command, then the title it leads to.
@@ -50,20 +82,12 @@ const QHash<QString, Command> &commands()
         {QStringLiteral("/next"), [](TarnwellApp &app) { winampTransport(app, clsWinamp::kNext, "Skipped to the next track: "); }},
         {QStringLiteral("/back"), [](TarnwellApp &app) { winampTransport(app, clsWinamp::kPrevious, "Skipped backwards to track: "); }},
         {QStringLiteral("/pause"), [](TarnwellApp &app) { winampTransport(app, clsWinamp::kPause, "Paused track at: "); }},
-        {QStringLiteral("/itunes"),
-         [](TarnwellApp &app) {
-             QString unused;
-             Send(app, app.CurrentProfile,
-                  QStringLiteral("/me is currently playing on iTunes: ") + ITunesControl(app.itunes(), 7, unused));
-         }},
+        {QStringLiteral("/itunes"), announceITunes},
         {QStringLiteral("/iplay"), [](TarnwellApp &app) { itunesTransport(app, 1, "Starting playing the track."); }},
         {QStringLiteral("/istop"), [](TarnwellApp &app) { itunesTransport(app, 2, "Stopped playing the current track."); }},
         {QStringLiteral("/inext"), [](TarnwellApp &app) { itunesTransport(app, 3, "Skipped to the next track."); }},
         {QStringLiteral("/iback"), [](TarnwellApp &app) { itunesTransport(app, 4, "Skipped back to a track."); }},
-        {QStringLiteral("/wmp"),
-         [](TarnwellApp &app) {
-             Send(app, app.CurrentProfile, QStringLiteral("/me is currently listening on WMP: ") + WmpNowPlaying(app.wmp()));
-         }},
+        {QStringLiteral("/wmp"), announceWmp},
         {QStringLiteral("/wmpnext"), [](TarnwellApp &app) { localLine(app, WmpNext(app.wmp())); }},
         {QStringLiteral("/wmpplay"), [](TarnwellApp &app) { localLine(app, WmpPlayPause(app.wmp())); }},
         {QStringLiteral("/wmpback"), [](TarnwellApp &app) { localLine(app, WmpBack(app.wmp())); }},

@@ -1,48 +1,75 @@
 #include "commands/Send.h"
 
 #include "commands/FloodGuard.h"
+#include "commands/LineSplit.h"
 #include "packet/clsDataWriter.h"
 #include "platform/WireText.h"
 #include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 
-#include <QLabel>
+namespace {
 
-void Send(TarnwellApp &app, int profileIndex, const QString &text)
+const Colour kRefusalColour = Rgb(0xBD3D3D);
+
+void sendPiece(TarnwellApp &app, int profileIndex, const QString &piece, SendBy by)
+{
+    const ProfileRecord &profile = app.record(profileIndex);
+    if (profile.Flood.on) {
+        const qsizetype bytes = WireLength(piece, profile.Encoding);
+        const int weight = FloodPacer::weight(profile.Flood, bytes, IsEmoteCommand(piece));
+        if (app.floodGuard(profileIndex).hold(piece, weight, by == SendBy::Server))
+            return;
+    }
+    SendNow(app, profileIndex, piece, true);
+}
+
+} // namespace
+
+void Send(TarnwellApp &app, int profileIndex, const QString &text, SendBy by)
 {
     app.guard("Send()", "modFunctions", [&] {
         if (!app.isConnected(profileIndex)) {
-            app.AddChat(profileIndex, {Rgb(0xBD3D3D), QStringLiteral("You are not connected to Battle.net.")});
+            app.AddChat(profileIndex, {kRefusalColour, QStringLiteral("You are not connected to Battle.net.")});
             return;
         }
-        clsConnection &connection = app.connection(profileIndex);
-        const WireEncoding encoding = app.record(profileIndex).Encoding;
-        const WireText::Encoded wire = WireText::encode(text, encoding);
-        clsDataWriter writer;
-        writer.InsertCString(wire.bytes);
-        // A line longer than one message can carry would need a length the
-        // header cannot hold; tell the user instead of sending a broken one.
-        if (writer.buffer.size() > clsConnection::kMaxPayload) {
-            app.AddChat(profileIndex, {Rgb(0xBD3D3D), QStringLiteral("Line not sent: it is ") +
-                                                          QString::number(wire.bytes.size()) +
-                                                          QStringLiteral(" bytes long as sent, more than one "
-                                                                         "message can carry.")});
+        const ProfileRecord &profile = app.record(profileIndex);
+        const LinePieces split = SplitLongLine(text, profile.MaxLineBytes, profile.Encoding);
+        if (split.refused) {
+            app.AddChat(profileIndex,
+                        {kRefusalColour, QStringLiteral("Command not sent: it is ") +
+                                             QString::number(WireLength(text, profile.Encoding)) +
+                                             QStringLiteral(" bytes long as sent, and this profile sends at most ") +
+                                             QString::number(profile.MaxLineBytes) +
+                                             QStringLiteral(" bytes in one line.")});
             return;
         }
-        if (app.record(profileIndex).Flood.on && app.floodGuard(profileIndex).hold(text))
-            return;
-        connection.SendPacket(0x0E, writer.buffer);
-        if (!text.startsWith(QLatin1Char('/'))) {
-            const bool techSupport =
-                app.mainWindow().lblChlInfo->text().contains(QLatin1String("Blizzard Tech Support"));
-            // What the others read, not what was typed.
-            app.AddChat(profileIndex, {Rgb(0x00FFFF), app.record(profileIndex).AccountName, QStringLiteral(": "),
-                                       techSupport ? Rgb(0xAAAAAA) : Rgb(0xFFFFFF),
-                                       WireText::decode(wire.bytes, encoding)});
-        }
-        ReportUnsendable(app, profileIndex, wire.unsendable);
+        for (const QString &piece : split.pieces)
+            sendPiece(app, profileIndex, piece, by);
     });
+}
+
+void SendNow(TarnwellApp &app, int profileIndex, const QString &line, bool echo)
+{
+    const ProfileRecord &profile = app.record(profileIndex);
+    const WireText::Encoded wire = WireText::encode(line, profile.Encoding);
+    clsDataWriter writer;
+    writer.InsertCString(wire.bytes);
+    // The longest line a profile may set fits one message well.
+    app.connection(profileIndex).SendPacket(0x0E, writer.buffer);
+    if (echo && !line.startsWith(QLatin1Char('/'))) {
+        // What the others read, not what was typed.
+        app.AddChat(profileIndex, {kEchoNameColour, profile.AccountName, QStringLiteral(": "),
+                                   EchoTextColour(app, profileIndex), WireText::decode(wire.bytes, profile.Encoding)});
+    }
+    ReportUnsendable(app, profileIndex, wire.unsendable);
+}
+
+Colour EchoTextColour(const TarnwellApp &app, int profileIndex)
+{
+    // The profile's own channel: a line sent by a profile in the background
+    // (anti-idle, the flood guard) is not coloured by the one on screen.
+    const bool techSupport = app.record(profileIndex).CurrentChannel.contains(QLatin1String("Blizzard Tech Support"));
+    return techSupport ? Rgb(0xAAAAAA) : Rgb(0xFFFFFF);
 }
 
 void ReportUnsendable(TarnwellApp &app, int profileIndex, int count)

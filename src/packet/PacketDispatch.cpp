@@ -14,7 +14,7 @@ void DispatchPacket(TarnwellApp &app, int profileIndex, quint8 id, clsDataBuffer
 {
     switch (id) {
     case 0x00:
-        app.connection(profileIndex).Sendx00();
+        app.connection(profileIndex).Receive0x00();
         break;
     case 0x0A:
         app.connection(profileIndex).Receive0x0A(message);

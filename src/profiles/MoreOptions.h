@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/FloodQuota.h"
+#include "commands/LineSplit.h"
 
 #include <QString>
 
@@ -20,15 +21,18 @@ inline const QString kFloodLines = QStringLiteral("Flood Lines");
 inline const QString kFloodSeconds = QStringLiteral("Flood Seconds");
 inline const QString kFloodCharacters = QStringLiteral("Flood Characters");
 inline const QString kEncoding = QStringLiteral("Encoding");
+inline const QString kMaxLineBytes = QStringLiteral("Max Line Bytes");
 
 // The largest numbers the flood quota takes; a value that is not a whole
 // number from 1 to these stands for the default.
 inline constexpr int kMostFloodLines = 100;
 inline constexpr int kMostFloodSeconds = 3600;
 inline constexpr int kMostFloodCharacters = 1000;
+inline constexpr int kMostMaxLineBytes = 32000;
 
 // Reads them into the profile's record.
 void Read(const Settings &settings, const QString &profileName, ProfileRecord &profile);
 FloodQuota ReadFloodQuota(const Settings &settings, const QString &profileName);
+int ReadMaxLineBytes(const Settings &settings, const QString &profileName);
 
 }

@@ -52,10 +52,16 @@ MoreOptionsGroup::MoreOptionsGroup(TarnwellApp &app) : ConfigurationGroup(QStrin
     quota->addWidget(spnFloodLines);
     quota->addWidget(new QLabel(QStringLiteral("lines per")));
     quota->addWidget(spnFloodSeconds);
-    quota->addWidget(new QLabel(QStringLiteral("s, one more per")));
+    quota->addWidget(new QLabel(QStringLiteral("s, counting one per")));
     quota->addWidget(spnFloodCharacters);
-    quota->addWidget(new QLabel(QStringLiteral("characters")));
+    quota->addWidget(new QLabel(QStringLiteral("bytes")));
     quota->addStretch();
+    spnMaxLineBytes = number("spnMaxLineBytes", MoreOptions::kMostMaxLineBytes);
+    auto *lineLength = new QHBoxLayout;
+    lineLength->addWidget(new QLabel(QStringLiteral("Cut lines longer than")));
+    lineLength->addWidget(spnMaxLineBytes);
+    lineLength->addWidget(new QLabel(QStringLiteral("bytes into several")));
+    lineLength->addStretch();
     cboEncoding = named(new QComboBox, "cboEncoding");
     cboEncoding->addItems({WireText::settingFor(WireEncoding::Windows1252), WireText::settingFor(WireEncoding::Utf8)});
     auto *encoding = new QHBoxLayout;
@@ -68,6 +74,7 @@ MoreOptionsGroup::MoreOptionsGroup(TarnwellApp &app) : ConfigurationGroup(QStrin
     rows->addWidget(chkLogChat);
     rows->addWidget(chkReconnectAfterClose);
     rows->addLayout(quota);
+    rows->addLayout(lineLength);
     rows->addLayout(encoding);
     rows->addWidget(chkNotifications);
 }
@@ -86,6 +93,8 @@ void MoreOptionsGroup::load(const QString &profileName)
     spnFloodLines->setValue(quota.lines);
     spnFloodSeconds->setValue(quota.seconds);
     spnFloodCharacters->setValue(quota.characters);
+    spnMaxLineBytes->setValue(profileName.isEmpty() ? LinePieces::kDefaultMaxBytes
+                                                    : MoreOptions::ReadMaxLineBytes(settings, profileName));
     const QString encoding =
         profileName.isEmpty() ? QString() : settings.ReadProfileSetting(profileName, MoreOptions::kSection, MoreOptions::kEncoding);
     cboEncoding->setCurrentText(WireText::settingFor(WireText::encodingFromSetting(encoding)));
@@ -105,5 +114,6 @@ void MoreOptionsGroup::save(const QString &profileName)
     write(MoreOptions::kFloodSeconds, QString::number(spnFloodSeconds->value()));
     write(MoreOptions::kFloodCharacters, QString::number(spnFloodCharacters->value()));
     write(MoreOptions::kEncoding, cboEncoding->currentText());
+    write(MoreOptions::kMaxLineBytes, QString::number(spnMaxLineBytes->value()));
     ProgramSettings::write(settings, Notifications::kSection, Notifications::kKey, flag(chkNotifications));
 }

@@ -23,6 +23,7 @@ public:
     QSpinBox *spnFloodLines;
     QSpinBox *spnFloodSeconds;
     QSpinBox *spnFloodCharacters;
+    QSpinBox *spnMaxLineBytes;
     QComboBox *cboEncoding;
     QCheckBox *chkNotifications;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/FloodQuota.h"
+#include "commands/LineSplit.h"
 #include "platform/WireText.h"
 #include "session/CloseReconnection.h"
 
@@ -11,7 +12,10 @@
 struct ProfileRecord {
     QString Name;              // profile name = folder name
     bool Active = false;       // the slot holds a live profile
-    bool ReconnectPending = false;
+    bool ReconnectPending = false; // a socket error ended the connection; retried after a wait
+    int ErrorReconnects = 0;       // retries since the profile last stayed in chat
+    quint32 ReconnectDueFrom = 0;  // tick count the wait for the next retry started at
+    quint32 ReconnectDelay = 0;
     qint16 Index = 0;          // slot whose control set the profile uses
     QString Username;          // account name for logon, create and register
     QString UniqueName;        // the name the server gave this logon in chat (e.g. "Name#2")
@@ -48,6 +52,7 @@ struct ProfileRecord {
     bool ChatLogFailureShown = false; // a log that cannot be written is reported once
     bool ReconnectAfterClose = false;
     FloodQuota Flood;
+    int MaxLineBytes = LinePieces::kDefaultMaxBytes; // longer lines go out cut into lines of at most this
     // The reconnection after a close by the server, while one runs.
     CloseReconnection AfterClose;
 };

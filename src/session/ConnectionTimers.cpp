@@ -32,15 +32,22 @@ void ConnectionTimers::tmrKeepAlive_Timer()
 void ConnectionTimers::tmrAutoReconnect_Timer()
 {
     m_app.guard("tmrAutoReconnect", "frmMain", [this] {
-        int retried = 0;
+        int waiting = 0;
         for (int index = 0; index < m_app.slotCount(); ++index) {
-            const ProfileRecord &profile = m_app.record(index);
-            if (profile.Active && profile.ReconnectPending) {
-                m_app.connection(index).Connect(profile.Server);
-                ++retried;
-            }
+            ProfileRecord &profile = m_app.record(index);
+            if (!profile.Active || !profile.ReconnectPending)
+                continue;
+            ++waiting;
+            if (m_app.clock().ticksSince(profile.ReconnectDueFrom) < profile.ReconnectDelay)
+                continue;
+            ++profile.ErrorReconnects;
+            // A connect that neither fails nor gets into chat is retried
+            // after the next, wider wait.
+            profile.ReconnectDueFrom = m_app.clock().tickCount();
+            profile.ReconnectDelay = ReconnectAfterClose::delayAfter(profile.ErrorReconnects);
+            m_app.connection(index).Connect(profile.Server);
         }
-        if (retried == 0)
+        if (waiting == 0)
             m_autoReconnect.stop();
     });
 }

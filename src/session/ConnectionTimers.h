@@ -10,7 +10,8 @@ class TarnwellApp;
 // The two timers that serve every profile's connection: the keep-alive,
 // which sends each connected profile an empty message 0x00 every 7 minutes,
 // and the automatic reconnection, which retries every profile that lost its
-// connection to a socket error, every 10 seconds until none is left.
+// connection to a socket error, after waits that widen while the retries
+// fail (as ReconnectAfterClose spaces them), until none is left.
 class ConnectionTimers {
 public:
     static constexpr int kKeepAliveInterval = 40000;

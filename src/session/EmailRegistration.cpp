@@ -64,13 +64,19 @@ void clsConnection::SendRegistrationRequests()
 
 void clsConnection::Receive0x59()
 {
-    Chat(Rgb(0x65D346), QStringLiteral("This account is not registered yet, checking settings on what to do..."));
     const ProfileRecord &profile = app().record(ProfileIndex());
-    if (profile.Mode == QLatin1String("Register")) {
+    const bool registering = profile.Mode == QLatin1String("Register");
+    // Servers ask on every logon of an account without an address; not
+    // registering is the user's choice, told once a run, not a fault.
+    if (!registering && m_registrationSkipShown)
+        return;
+    Chat(Rgb(0x65D346), QStringLiteral("This account is not registered yet, checking settings on what to do..."));
+    if (registering) {
         Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to register account..."));
         Send0x59(profile.Email);
     } else {
-        Chat(Rgb(0xBD3D3D), QStringLiteral("Registration is disabled, skipping request..."));
+        Chat(Rgb(0xAAAAAA), QStringLiteral("Registration is disabled, skipping request..."));
+        m_registrationSkipShown = true;
     }
 }
 

@@ -51,6 +51,6 @@ void clsConnection::Receive0x0A(clsDataBuffer &message)
                                 QString::number(app().clock().ticksSince(profile.ConnectTick)) +
                                 QStringLiteral("ms!"));
         RequestAccountKeys(app(), ProfileIndex());
-        Send(app(), ProfileIndex(), QStringLiteral("/join ") + profile.Home);
+        Send(app(), ProfileIndex(), QStringLiteral("/join ") + profile.Home, SendBy::Server);
     });
 }

@@ -29,13 +29,23 @@ bool ReconnectAfterClose::connectionLost(int index, const CloseReconnection &bef
     return true;
 }
 
-void ReconnectAfterClose::schedule(int index, int attemptsMade)
+quint32 ReconnectAfterClose::delayAfter(int attemptsMade)
 {
-    const auto step = static_cast<std::size_t>(std::min<int>(attemptsMade, kDelays.size() - 1));
-    const quint32 delay = kDelays[step];
-    m_app.record(index).AfterClose = {attemptsMade, true, m_app.clock().tickCount(), delay};
+    const auto step = static_cast<std::size_t>(std::clamp<int>(attemptsMade, 0, kDelays.size() - 1));
+    return kDelays[step];
+}
+
+void ReconnectAfterClose::announce(int index, quint32 delay)
+{
     m_app.AddChat(index, {Rgb(0xAAAAAA), QStringLiteral("Reconnecting in ") + QString::number(delay / 1000) +
                                              QStringLiteral(" seconds (F3 stops it).")});
+}
+
+void ReconnectAfterClose::schedule(int index, int attemptsMade)
+{
+    const quint32 delay = delayAfter(attemptsMade);
+    m_app.record(index).AfterClose = {attemptsMade, true, m_app.clock().tickCount(), delay};
+    announce(index, delay);
     if (!m_timer.isActive())
         m_timer.start();
 }

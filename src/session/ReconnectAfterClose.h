@@ -19,13 +19,20 @@ class TarnwellApp;
 class ReconnectAfterClose {
 public:
     static constexpr std::array<quint32, 4> kDelays{10000, 30000, 60000, 300000};
+    // A connection that lasted this long in chat starts the waits afresh; a
+    // server that admits and closes at once keeps them widening.
+    static constexpr quint32 kStayedInChat = 60000;
+    // The wait before the next connect, after this many made in vain.
+    static quint32 delayAfter(int attemptsMade);
+    // Announces the wait in the profile's pane.
+    void announce(int index, quint32 delay);
     static constexpr int kCheckInterval = 1000;
 
     explicit ReconnectAfterClose(TarnwellApp &app);
 
     // The profile's connection ended without the user asking for it and has
     // just been disconnected; `before` and `wasInChat` describe it as it was
-    // before that. A close by the server starts a reconnection (or goes on
+    // before that (`wasInChat`: it had stayed in chat kStayedInChat). A close by the server starts a reconnection (or goes on
     // with the one that made this connection); a socket failure only goes on
     // with one that runs. Returns true when a connect was scheduled.
     bool connectionLost(int index, const CloseReconnection &before, bool wasInChat, bool closedByServer);

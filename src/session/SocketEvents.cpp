@@ -1,5 +1,6 @@
 #include "session/SocketEvents.h"
 
+#include "platform/Clock.h"
 #include "platform/PeerResetProbe.h"
 #include "profiles/TarnwellApp.h"
 #include "session/ConnectionTimers.h"
@@ -59,6 +60,7 @@ void sckBNET_Connect(TarnwellApp &app, int index)
 {
     const auto step = [&app](const std::function<void()> &action) { app.guard("sckBNET_Connect", "frmMain", action); };
     step([&] {
+        app.connection(index).Established();
         app.AddChat(index, {Rgb(0x00FF00), QStringLiteral("Connection has been established to Battle.net!")});
     });
     step([&] { app.connection(index).SendProtocol(); });
@@ -73,14 +75,20 @@ void sckBNET_DataArrival(TarnwellApp &app, int index)
 
 namespace {
 
+bool StayedInChat(const TarnwellApp &app, int index)
+{
+    const quint32 entered = app.record(index).EnterChatTick;
+    return entered != 0 && app.clock().ticksSince(entered) >= ReconnectAfterClose::kStayedInChat;
+}
+
 // Disconnects a profile whose connection ended without the user asking, and
 // tells whether a reconnection after a close took it on.
 bool DisconnectLost(TarnwellApp &app, int index, bool closedByServer)
 {
     const ProfileRecord &profile = app.record(index);
     const CloseReconnection before = profile.AfterClose;
-    const bool wasInChat = profile.EnterChatTick != 0;
-    app.connection(index).Disconnect();
+    const bool wasInChat = StayedInChat(app, index);
+    app.connection(index).Disconnect(clsConnection::Farewell::IfOpened);
     return app.timers().afterClose().connectionLost(index, before, wasInChat, closedByServer);
 }
 
@@ -100,10 +108,19 @@ void sckBNET_Error(TarnwellApp &app, int index, int number, const QString &descr
         // What the server sent before the failure still counts.
         app.connection(index).ReadRest();
         app.AddChat(index, {Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
-                                                QStringLiteral(" - ") + description});
+                                                QStringLiteral(" - ") + description + QStringLiteral(" (") +
+                                                app.record(index).Server + QStringLiteral(")")});
+        const int retriesMade = StayedInChat(app, index) ? 0 : app.record(index).ErrorReconnects;
         if (DisconnectLost(app, index, false))
             return;
-        app.record(index).ReconnectPending = true;
+        // Retries widen as after a close: a server that fails every
+        // connection is not asked every few seconds for ever.
+        ProfileRecord &profile = app.record(index);
+        profile.ReconnectPending = true;
+        profile.ErrorReconnects = retriesMade;
+        profile.ReconnectDueFrom = app.clock().tickCount();
+        profile.ReconnectDelay = ReconnectAfterClose::delayAfter(retriesMade);
+        app.timers().afterClose().announce(index, profile.ReconnectDelay);
         app.timers().EnableAutoReconnect();
     });
 }

@@ -53,15 +53,17 @@ void clsConnection::Connect(const QString &addr)
         m_receiver.Discard();
         // A challenge answered on the old connection cannot be answered again.
         m_srp.clear();
+        m_keepAliveUnanswered.reset();
         const ServerAddress server = ServerAddress::parse(addr);
         ++m_attempt;
         m_open = true;
+        m_established = false;
         socket.connectToHost(server.host, server.port);
         app().record(ProfileIndex()).ConnectTick = app().clock().tickCount();
     });
 }
 
-void clsConnection::Disconnect()
+void clsConnection::Disconnect(Farewell farewell)
 {
     app().guard("Disconnect()", "clsConnection", [&] {
         m_srp.clear();
@@ -71,11 +73,14 @@ void clsConnection::Disconnect()
         // A close rather than an abort, so that a message sent just before
         // still reaches the server.
         app().socket(index).close();
-        app().AddChat(index, {kFailureColour, QStringLiteral("You have been disconnected from Battle.net.")});
+        if (farewell == Farewell::Always || m_established)
+            app().AddChat(index, {kFailureColour, QStringLiteral("You have been disconnected from Battle.net.")});
+        m_established = false;
         qint16 colourIndex = static_cast<qint16>(index);
         ProfileColor(app(), colourIndex, false, false);
         ProfileRecord &profile = app().record(index);
         profile.ReconnectPending = false;
+        profile.ErrorReconnects = 0;
         profile.AfterClose = {};
         profile.EnterChatTick = 0;
         app().users(index).ClearUsers();
@@ -90,6 +95,7 @@ void clsConnection::Disconnect()
 void clsConnection::Release()
 {
     m_open = false;
+    m_registrationSkipShown = false;
     m_pingHold.cancel();
     m_receiver.Discard();
     m_srp.clear();
@@ -152,6 +158,19 @@ void clsConnection::Sendx00()
 {
     QByteArray empty;
     SendPacket(0x00, empty);
+    m_keepAliveUnanswered = app().clock().tickCount();
+}
+
+void clsConnection::Receive0x00()
+{
+    const bool replyToOurs =
+        m_keepAliveUnanswered && app().clock().ticksSince(*m_keepAliveUnanswered) <= kKeepAliveReplyWindow;
+    m_keepAliveUnanswered.reset();
+    if (replyToOurs)
+        return;
+    // A server that answers every 0x00 answers this one too; that reply
+    // then ends the exchange.
+    Sendx00();
 }
 
 void clsConnection::SendFirstPing()

@@ -41,8 +41,12 @@ public:
     // whatever the profile's socket was doing and any bytes left from before.
     void Connect(const QString &addr);
     // Ends the connection and resets the profile's connection state; safe in
-    // any state and always tells the user.
-    void Disconnect();
+    // any state. Tells the user, always or only when the connection had
+    // opened (an attempt that failed has said why already).
+    enum class Farewell { Always, IfOpened };
+    void Disconnect(Farewell farewell = Farewell::Always);
+    // The socket of the current attempt reached the server.
+    void Established() { m_established = true; }
     // Ends the connection without a word and forgets everything of it: the
     // attempt, bytes waiting unread, a Custom Ping delay, the SRP values.
     // For a profile that is deleted, whose slot the next profile takes.
@@ -59,6 +63,12 @@ public:
     void Sendx25(qint32 value);
     // The empty keep-alive message 0x00.
     void Sendx00();
+    // The server's 0x00: answered with one, unless it is the server's reply
+    // to a 0x00 of ours. Servers that answer every 0x00 would otherwise trade
+    // empty messages with the client as fast as the line carries them.
+    void Receive0x00();
+    // How long after a 0x00 of ours the server's next 0x00 counts as its reply.
+    static constexpr quint32 kKeepAliveReplyWindow = 60000;
     // The first ping 0x25 with value 0: at once, or after the profile's
     // Custom Ping delay when its ping option is "Custom". During the delay
     // only this profile waits: what arrives is kept unread and what it sends
@@ -160,6 +170,12 @@ private:
     SrpExchange m_srp;
     quint32 m_attempt = 0;
     bool m_open = false;
+    bool m_established = false;
+    // The server's request for an e-mail address was declined in the pane
+    // once this run.
+    bool m_registrationSkipShown = false;
+    // When this connection last sent a 0x00 whose reply has not come yet.
+    std::optional<quint32> m_keepAliveUnanswered;
     // The attempt for which a later read is scheduled, if one is.
     std::optional<quint32> m_readScheduled;
 };

@@ -45,6 +45,8 @@ TEST(DescribeWarcraft3, IconsDependOnEditionRaceAndTier)
         {u"PX3W 7R3W 5"_s, u"Random Unknown [ 7 ]"_s},
         {u"PX3W 2X3W 1"_s, u"Unknown [ X, 2 ]"_s},
         {u"PX3W 2h3W 1"_s, u"Unknown [ h, 2 ]"_s},
+        // A server's own icon for a user without statistics, as sent.
+        {u"PX3W BKBK 0"_s, u"the server's own BKBK"_s},
     };
     for (const auto &[statstring, iconName] : iconCodesAndNames) {
         const QString text = DescribeStatstring(statstring);
@@ -61,6 +63,8 @@ TEST(DescribeWarcraft3, MalformedStatstringsFromTheNetworkFail)
         << "icon code too short to name a race";
     EXPECT_EQ(FailureNumberOf([] { DescribeStatstring(u"3RAW H3W 123456"_s); }), Failure::TypeMismatch)
         << "icon code without a tier digit";
+    EXPECT_EQ(FailureNumberOf([] { DescribeStatstring(u"3RAW bkbk 123456"_s); }), Failure::TypeMismatch)
+        << "only capitals name a server's icon";
     EXPECT_EQ(FailureNumberOf([] { DescribeStatstring(u"PX3W \u00B9H3W 12345"_s); }), Failure::TypeMismatch)
         << "a superscript one is no tier digit";
 }

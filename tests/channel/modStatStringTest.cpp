@@ -33,11 +33,16 @@ TEST(DescribeStatstring, FamiliesWithoutNineFieldsAreBotsOnlyWhenBare)
         {u"PXES"_s, u"a Starcraft Brood War bot"_s},
         {u"NB2W"_s, u"a Warcraft II bot"_s},
         {u"LTRD "_s, u"an illegal Diablo character: [ LTRD  ]"_s},
-        {u"RHSD 1 2"_s, u"an illegal Diablo Shareware Character: [ RHSD 1 2 ]"_s},
-        {u"RATS 1 2 3"_s, u"an illegal Starcraft Account: [ RATS 1 2 3 ]"_s},
+        {u"RHSD 1 x"_s, u"an illegal Diablo Shareware Character: [ RHSD 1 x ]"_s},
+        {u"RATS 1 2 three"_s, u"an illegal Starcraft Account: [ RATS 1 2 three ]"_s},
         {u"RTSJ 0 0 0 0 0 0 0 0 0 0"_s, u"an illegal Japanese Starcraft Account: [ RTSJ 0 0 0 0 0 0 0 0 0 0 ]"_s},
         {u"PXESx"_s, u"an illegal Starcraft Brood War Account: [ PXESx ]"_s},
-        {u"NB2W 0"_s, u"an illegal Warcraft II Account: [ NB2W 0 ]"_s},
+        {u"NB2W 0 -"_s, u"an illegal Warcraft II Account: [ NB2W 0 - ]"_s},
+        // Fewer fields, all numbers, as servers describe accounts without
+        // statistics: the missing ones are 0.
+        {u"RATS 0 0 0 0 0"_s, u"Starcraft: 0 normal game wins"_s},
+        {u"NB2W 1200 3 7"_s, u"Warcraft II: 7 normal game wins, with a rating of 1200 and a rank of 3 on the ladder"_s},
+        {u"LTRD 5"_s, u"Diablo: Level 5 Warrior with 0 dots, 0 strength, 0 magic, 0 dexterity, 0 vitality, 0 gold"_s},
     };
     for (const auto &[statstring, text] : statstringsAndTexts)
         EXPECT_EQ(DescribeStatstring(statstring), text);
@@ -80,7 +85,9 @@ TEST(DescribeStatstring, ProductsWithoutStatistics)
     EXPECT_EQ(DescribeStatstring(u"RHSS 0 0 0"_s), u"StarCraft Shareware"_s);
     EXPECT_EQ(DescribeStatstring(u"TAHC"_s), u"a Chat bot"_s);
     EXPECT_EQ(DescribeStatstring(u"XXXX 1 2"_s), u"an unknown client [ XXXX 1 2 ]"_s);
-    EXPECT_EQ(DescribeStatstring(u"rats"_s), u"an unknown client [ rats ]"_s);
+    EXPECT_EQ(DescribeStatstring(u"BOON"_s), u"a client the server sent no statistics for [ BOON ]"_s)
+        << "an icon code in place of statistics";
+    EXPECT_EQ(DescribeStatstring(u"rats"_s), u"a client the server sent no statistics for [ rats ]"_s);
     EXPECT_EQ(DescribeStatstring(u"TA"_s), u"an unknown client [ TA ]"_s);
     EXPECT_EQ(DescribeStatstring(QString()), u"an unknown client [  ]"_s);
 }

@@ -1,6 +1,7 @@
 #include "commands/FloodGuard.h"
 #include "commands/FloodPacer.h"
 #include "commands/InternalCommands.h"
+#include "commands/Send.h"
 #include "profiles/MoreOptions.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
@@ -10,17 +11,21 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
-// When each line goes, all typed at once at tick 0.
+// When each line goes, all typed at once at tick 0; a negative length is
+// an emote of that many bytes.
 std::vector<quint32> SendTimes(const FloodQuota &quota, const std::vector<int> &lengths)
 {
     FloodPacer pacer;
     std::vector<quint32> times;
     quint32 now = 0;
     for (const int length : lengths) {
-        now += pacer.wait(quota, length, now);
-        pacer.sent(quota, length, now);
+        const int weight = FloodPacer::weight(quota, std::abs(length), length < 0);
+        now += pacer.wait(quota, weight, now);
+        pacer.sent(quota, weight, now);
         times.push_back(now);
     }
     return times;
@@ -35,8 +40,11 @@ TEST(FloodPacer, NoStretchOfTheQuotasSecondsHoldsMoreThanItsLines)
         std::vector<quint32> times;
     } cases[] = {
         {usual, std::vector<int>(12, 5), {0, 0, 0, 0, 5000, 5000, 5000, 5000, 10000, 10000, 10000, 10000}},
-        // 80 characters count as three lines, 39 as one.
-        {usual, {80, 39, 5, 5}, {0, 0, 5000, 5000}},
+        // Each started 40 bytes count as a line: 80 as two, 41 as two, 40 as one.
+        {usual, {80, 39, 5, 5}, {0, 0, 0, 5000}},
+        {usual, {41, 40, 1, 1}, {0, 0, 0, 5000}},
+        // An emote counts twice, as the server takes it as a command and as text.
+        {usual, {-5, -5, 5}, {0, 0, 5000}},
         // A line heavier than the quota counts as the whole quota.
         {FloodQuota{true, 2, 1, 10}, {25, 1, 1, 1}, {0, 1000, 1000, 2000}},
     };
@@ -129,6 +137,35 @@ TEST_F(FloodGuardTest, ClearQueueDropsWhatWaitsAndADisconnectedProfileSendsNothi
     after(5000);
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("1 waiting line not sent: not connected."));
     EXPECT_EQ(app.floodGuard(0).waitingCount(), 0);
+}
+
+TEST_F(FloodGuardTest, AWaitingLineBecomesItsEchoWhereItStandsAndTheQueueIsBounded)
+{
+    for (int i = 1; i <= 4; ++i)
+        InternalCommands(app, QStringLiteral("fill ") + QString::number(i));
+    InternalCommands(app, QStringLiteral("later"));
+    Send(app, 0, QStringLiteral("/join Home"), SendBy::Server);
+    Send(app, 0, QStringLiteral("/join Home"), SendBy::Server);
+    EXPECT_EQ(app.floodGuard(0).waitingCount(), 2) << "what a server asked for waits once";
+    app.AddChat(0, {Rgb(0xFFFF00), QStringLiteral("a server line meanwhile")});
+    after(5000);
+    ASSERT_TRUE(waitForSent(6));
+    EXPECT_EQ(chatSent().mid(4), QStringList({QStringLiteral("later"), QStringLiteral("/join Home")}));
+    const QStringList lines = p.chatLines(0);
+    EXPECT_EQ(lines.count(QStringLiteral("probe: later")), 1);
+    EXPECT_EQ(lines.last(), QStringLiteral("a server line meanwhile")) << "the echo stands where the line waited";
+    const QTextBlock echo = app.pane(0).lastBlock().previous().previous();
+    const std::vector<TextRun> runs = RunsOfBlock(echo);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[1], (TextRun{QStringLiteral("probe: "), QColor(0x00FFFFu)}));
+    EXPECT_EQ(runs[2], (TextRun{QStringLiteral("later"), QColor(0xFFFFFFu)}));
+    EXPECT_FALSE(lines.contains(QStringLiteral("/join Home"))) << "a command's grey line goes when it is sent";
+
+    for (qsizetype i = 0; i < FloodGuard::kMostWaiting + 10; ++i)
+        InternalCommands(app, QStringLiteral("flood ") + QString::number(i));
+    EXPECT_EQ(app.floodGuard(0).waitingCount(), FloodGuard::kMostWaiting);
+    EXPECT_EQ(p.chatLines(0).count(QStringLiteral("Not sent: 100 lines are waiting already.")), 1);
+    EXPECT_TRUE(p.test.errorLogText().isEmpty());
 }
 
 } // namespace

@@ -101,8 +101,10 @@ TEST_F(InternalCommandsTest, MediaCommandsReportAbsentPlayers)
     EXPECT_EQ(lines[lines.size() - 3], QStringLiteral("Starting playing track: Winamp is currently not loaded."));
     EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("Starting playing the track."));
     EXPECT_EQ(lines.last(), QStringLiteral("Windows Media Player not loaded."));
-    enter(QStringLiteral("/itunes"), 1);
-    EXPECT_EQ(lastChatSent(), bytes("/me is currently playing on iTunes: iTunes is not loaded.\0"));
+    for (const char *announcement : {"/mp3", "/itunes", "/wmp"}) {
+        InternalCommands(app, QString::fromLatin1(announcement));
+        EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("No media player is running.")) << announcement;
+    }
 }
 
 TEST_F(InternalCommandsTest, SwitchingByNumber)

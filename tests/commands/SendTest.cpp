@@ -18,6 +18,8 @@ protected:
     {
         ConnectedProfileTest::SetUp();
         app.record(0).AccountName = QStringLiteral("probe");
+        // Unpaced: what goes out is checked here, the pacing elsewhere.
+        app.record(0).Flood.on = false;
     }
     // The chat messages 0x0E the client sent, in order.
     QList<QByteArray> chatSent() const
@@ -48,26 +50,48 @@ TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
     EXPECT_EQ(colourOfLastLineAt(1), QColor(0x00, 0xFF, 0xFF));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
 
-    app.mainWindow().lblChlInfo->setText(QStringLiteral("Blizzard Tech Support [3]"));
+    // The profile's own channel, not the one on screen, which may be
+    // another profile's.
+    app.record(0).CurrentChannel = QStringLiteral("Blizzard Tech Support");
+    app.mainWindow().lblChlInfo->setText(QStringLiteral("Chat [3]"));
     Send(app, 0, QStringLiteral("help"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xAA, 0xAA, 0xAA));
-    app.mainWindow().lblChlInfo->setText(QStringLiteral("blizzard tech support [3]"));
+    app.record(0).CurrentChannel = QStringLiteral("blizzard tech support");
+    app.mainWindow().lblChlInfo->setText(QStringLiteral("Blizzard Tech Support [3]"));
     Send(app, 0, QStringLiteral("again"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
 }
 
-TEST_F(SendTest, CommandsAreNotEchoedAndLongLinesGoWholeOrNotAtAll)
+TEST_F(SendTest, CommandsAreNotEchoedAndLongLinesArriveInPiecesTheServerTakes)
 {
     const int linesBefore = p.chatLines(0).size();
     Send(app, 0, QStringLiteral("/whois someone"));
-    const QString longLine(600, QLatin1Char('x'));
-    Send(app, 0, longLine);
-    Send(app, 0, QString(40000, QLatin1Char('y')));
-    ASSERT_TRUE(p.server.waitForMessages(connection, 4));
-    EXPECT_EQ(chatSent(), (QList<QByteArray>{bytes("/whois someone\0"), longLine.toLatin1() + '\0'}));
+    const QString words = QStringLiteral("word ").repeated(120).trimmed();
+    Send(app, 0, words);
+    Send(app, 0, QStringLiteral("/w friend ") + words);
+    Send(app, 0, QStringLiteral("/whois ") + QString(200, QLatin1Char('y')));
+    ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == 1 + 4 + 4; }));
+    const QList<QByteArray> sent = chatSent();
+    EXPECT_EQ(sent.first(), bytes("/whois someone\0"));
+    QStringList chat;
+    QStringList whispered;
+    for (const QByteArray &payload : sent.mid(1)) {
+        EXPECT_LE(payload.size() - 1, 160);
+        const QString piece = QString::fromLatin1(payload.chopped(1));
+        if (piece.startsWith(QStringLiteral("/w friend ")))
+            whispered.append(piece.mid(10));
+        else
+            chat.append(piece);
+    }
+    EXPECT_EQ(chat.join(QLatin1Char(' ')), words);
+    EXPECT_EQ(whispered.join(QLatin1Char(' ')), words);
     const QStringList lines = p.chatLines(0);
-    EXPECT_EQ(lines.size(), linesBefore + 2);
-    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Line not sent: it is 40000 bytes long")));
+    QStringList echoes;
+    for (const QString &piece : chat)
+        echoes.append(QStringLiteral("probe: ") + piece);
+    EXPECT_EQ(lines.mid(linesBefore, 4), echoes) << "each piece echoed as it goes";
+    EXPECT_EQ(lines.last(), QStringLiteral("Command not sent: it is 207 bytes long as sent, and this profile sends at "
+                                           "most 160 bytes in one line."));
     EXPECT_TRUE(app.isConnected(0));
 }
 
@@ -102,16 +126,17 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
         EXPECT_EQ(p.chatLines(0).mid(linesBefore), each.lines);
     }
 
-    // The length refused is the length on the wire: what fits as single
-    // bytes can be too long as UTF-8.
-    const QString longLine(17000, cyrillic.at(0));
-    const int linesBefore = p.chatLines(0).size();
+    // The length cut is the length on the wire: what fits as single bytes
+    // can be too long as UTF-8.
+    const QString longLine(100, cyrillic.at(0));
+    const qsizetype sentBefore = chatSent().size();
     Send(app, 0, longLine);
-    EXPECT_TRUE(p.chatLines(0).last().startsWith(QStringLiteral("Line not sent: it is 34000 bytes long")));
+    ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == sentBefore + 2; }));
+    EXPECT_EQ(chatSent().at(sentBefore), QString(longLine.left(80)).toUtf8() + '\0');
     app.record(0).Encoding = WireEncoding::Windows1252;
     Send(app, 0, longLine);
-    EXPECT_EQ(p.chatLines(0).size(), linesBefore + 3);
-    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("17000 characters") + unsendable);
+    ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == sentBefore + 3; }));
+    EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("100 characters") + unsendable);
 }
 
 TEST_F(SendTest, NotConnectedSendsNothing)

@@ -236,6 +236,20 @@ protected:
         return last.id == kChatMessage ? QString::fromUtf8(last.payload.chopped(1)) : QStringLiteral("<not chat>");
     }
 
+    // The pane's answer to a command that must send nothing: a ping sent
+    // after it comes back with no chat message before it.
+    QString answerWithoutSending(const QString &command)
+    {
+        const std::size_t before = program->server.messages(connection).size();
+        InternalCommands(program->app(), command);
+        program->server.sendMessage(connection, 0x25, QByteArray(4, '\1'));
+        if (!program->server.waitForMessages(connection, before + 1))
+            return QStringLiteral("<no answer to the ping>");
+        if (program->server.messages(connection).at(before).id != 0x25)
+            return QStringLiteral("<sent>");
+        return program->chatLines(0).last();
+    }
+
     QString address;
     std::optional<ServerProfiles> program;
     int connection = -1;
@@ -297,13 +311,21 @@ TEST_F(MediaPlayerBus, WithoutAPlayerOrWithoutABusEachPlayerIsAbsent)
     }
 }
 
+TEST_F(MediaPlayerBus, AnnouncementsWithoutAPlayerTellTheUserAndSendNothing)
+{
+    startProgram(address);
+    for (const char *command : {"/mp3", "/itunes", "/wmp"})
+        EXPECT_EQ(answerWithoutSending(QString::fromLatin1(command)), QStringLiteral("No media player is running."))
+            << command;
+}
+
 TEST_F(MediaPlayerBus, APlayerThatNeverAnswersIsAskedOnceAndHoldsNoCommandForLong)
 {
     SilentPlayer silent(address);
     startProgram(address);
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(sentBy(QStringLiteral("/wmp")), QStringLiteral("/me is currently listening on WMP: Nothing"));
+    EXPECT_EQ(answerWithoutSending(QStringLiteral("/wmp")), QStringLiteral("The media player is not playing anything."));
     // Without a limit of its own each call would wait the bus's 25 s.
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(silent.release(), 1) << "once its first call ran out, the reading asks it nothing more";

@@ -9,11 +9,15 @@ namespace {
 
 const QString kAttempt = QStringLiteral("Attempting to connect to Battle.net...");
 const QString kRefused = QStringLiteral("Error #10061 - Connection is forcefully rejected");
-const QString kDisconnected = QStringLiteral("You have been disconnected from Battle.net.");
+
+QString Waiting(int seconds)
+{
+    return QStringLiteral("Reconnecting in %1 seconds (F3 stops it).").arg(seconds);
+}
 
 bool WaitForLineCount(const ServerProfiles &profiles, int index, const QString &line, qsizetype count)
 {
-    return WaitUntil([&] { return profiles.chatLines(index).count(line) >= count; });
+    return WaitUntil([&] { return profiles.chatLines(index).filter(line).size() >= count; });
 }
 
 // Profile 0's server refuses its connection.
@@ -24,30 +28,42 @@ protected:
         profiles.startUp(profileCount);
         profiles.server.stopListening();
         app().connection(0).Connect(app().record(0).Server);
-        ASSERT_TRUE(WaitForLineCount(profiles, 0, kDisconnected, 1));
+        ASSERT_TRUE(WaitForLineCount(profiles, 0, kRefused, 1));
     }
     TarnwellApp &app() const { return profiles.app(); }
+    void after(quint32 milliseconds)
+    {
+        profiles.test.clock.advance(milliseconds);
+        app().timers().tmrAutoReconnect_Timer();
+    }
 
     ServerProfiles profiles;
 };
 
-TEST_F(AutoReconnect, ARefusedConnectionIsRetriedOnEveryTimerEventUntilItSucceeds)
+TEST_F(AutoReconnect, ARefusedConnectionIsRetriedFurtherAndFurtherApartUntilItSucceeds)
 {
     refuseConnection(2);
     TarnwellApp &app = profiles.app();
-    EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({kAttempt, kRefused, kDisconnected}));
+    const QString refused = kRefused + QStringLiteral(" (") + app.record(0).Server + QStringLiteral(")");
+    EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({kAttempt, refused, Waiting(10)}))
+        << "the server is named, and a connection that never opened is not said to be disconnected";
     EXPECT_TRUE(app.record(0).ReconnectPending);
     EXPECT_TRUE(app.timers().autoReconnectEnabled());
 
-    app.timers().tmrAutoReconnect_Timer();
-    ASSERT_TRUE(WaitForLineCount(profiles, 0, kDisconnected, 2));
-    EXPECT_EQ(profiles.chatLines(0).mid(4), QStringList({kAttempt, kRefused, kDisconnected}));
+    qsizetype attempts = 1;
+    for (const int wait : {10, 30, 60, 300, 300}) {
+        after(static_cast<quint32>(wait) * 1000 - 1);
+        EXPECT_EQ(profiles.chatLines(0).count(kAttempt), attempts) << "not a moment early";
+        after(1);
+        ASSERT_TRUE(WaitForLineCount(profiles, 0, kRefused, ++attempts));
+        EXPECT_EQ(profiles.chatLines(0).last(), Waiting(wait == 10 ? 30 : wait == 30 ? 60 : 300));
+    }
     EXPECT_EQ(profiles.chatLines(1).count(kAttempt), 0) << "only the profile that failed is retried";
 
     // The server is back (here: the profile's setting now names a live one).
     TestServer live;
     app.record(0).Server = live.address();
-    app.timers().tmrAutoReconnect_Timer();
+    after(300000);
     ASSERT_TRUE(live.waitForMessages(0, 2));
     EXPECT_TRUE(app.isConnected(0));
     EXPECT_TRUE(app.timers().autoReconnectEnabled()) << "retries go on until the profile enters chat";
@@ -60,7 +76,7 @@ TEST_F(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
     TarnwellApp &app = profiles.app();
     app.connection(0).Disconnect();
     EXPECT_FALSE(app.record(0).ReconnectPending);
-    app.timers().tmrAutoReconnect_Timer();
+    after(300000);
     EXPECT_FALSE(app.timers().autoReconnectEnabled());
     EXPECT_EQ(profiles.chatLines(0).count(kAttempt), 1);
 }

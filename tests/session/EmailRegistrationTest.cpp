@@ -1,4 +1,5 @@
 #include "support/LogonSession.h"
+#include "support/PaneRuns.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,28 @@ TEST(EmailRegistration, RepliesToTheModeRequestsAreReportedWhenTheyCarryAResult)
                                           "0x00000000."),
                            QStringLiteral("Battle.net answered the request for retrieving the password with result "
                                           "0x00000002.")}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(EmailRegistration, DecliningTheServersRequestIsToldGreyOnceARun)
+{
+    const QString declined = QStringLiteral("Registration is disabled, skipping request...");
+    LogonSession session(1);
+    session.profile().Mode = QStringLiteral("Disabled");
+    for (int logon = 0; logon < 2; ++logon) {
+        ASSERT_TRUE(session.connect());
+        for (int request = 0; request < 2; ++request) {
+            session.send(0x59);
+            ASSERT_TRUE(session.roundTrip());
+            if (logon == 0 && request == 0)
+                EXPECT_EQ(LastLineRuns(session.app().pane(0)), (std::vector<TextRun>{{declined, QColor(0xAAAAAAu)}}));
+        }
+    }
+    EXPECT_EQ(session.profiles.chatLines(0).count(declined), 1);
+    EXPECT_EQ(session.profiles.chatLines(0).count(kAsked), 1);
 }
 
 } // namespace

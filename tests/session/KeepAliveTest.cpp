@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // The ids the client sent on the connection after its greeting, up to and
@@ -73,3 +75,49 @@ TEST_F(KeepAlive, CountsTheSevenMinutesAcrossAWrapOfTheTickCount)
 }
 
 } // namespace
+
+// The test server answers every 0x00 with a 0x00, as the common server does.
+class EchoingServer : public KeepAlive {
+protected:
+    // What the client sent from message `from` on, up to its answers to two
+    // pings sent now: an exchange of 0x00s would come between them.
+    std::vector<quint8> idsFromUpToTwoPingAnswers(std::size_t from)
+    {
+        IdsUpToPingAnswer(profiles.server, first);
+        IdsUpToPingAnswer(profiles.server, first);
+        std::vector<quint8> ids;
+        const std::vector<TestServer::Message> all = profiles.server.messages(first);
+        for (std::size_t i = from; i < all.size(); ++i)
+            ids.push_back(all[i].id);
+        return ids;
+    }
+};
+
+TEST_F(EchoingServer, TradesOneEmptyMessageWhoeverStarts)
+{
+    const std::function<void()> starts[] = {
+        [this] { profiles.server.sendMessage(first, 0x00); },
+        [this] {
+            tick();
+            profiles.test.clock.advance(ConnectionTimers::kKeepAliveAfter + 1);
+            tick();
+        },
+    };
+    for (const auto &start : starts) {
+        const std::size_t before = profiles.server.messages(first).size();
+        start();
+        EXPECT_EQ(idsFromUpToTwoPingAnswers(before), std::vector<quint8>({0x00, 0x25, 0x25}));
+        profiles.test.clock.advance(clsConnection::kKeepAliveReplyWindow + 1);
+    }
+}
+
+TEST_F(EchoingServer, AnswersEachZeroTheServerSendsOfItsOwnAMinuteApart)
+{
+    const std::size_t before = profiles.server.messages(first).size();
+    for (int round = 0; round < 2; ++round) {
+        profiles.server.sendMessage(first, 0x00);
+        IdsUpToPingAnswer(profiles.server, first);
+        profiles.test.clock.advance(clsConnection::kKeepAliveReplyWindow + 1);
+    }
+    EXPECT_EQ(idsFromUpToTwoPingAnswers(before), std::vector<quint8>({0x00, 0x25, 0x00, 0x25, 0x25, 0x25}));
+}

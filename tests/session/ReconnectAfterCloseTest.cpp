@@ -50,15 +50,20 @@ TEST_F(ReconnectAfterCloseTest, ACloseByTheServerIsFollowedByConnectsFurtherAndF
     int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
 
-    enum class Outcome { InChatThenClosed, ClosedBeforeChat, Refused };
+    enum class Outcome { InChatThenClosed, InChatAMinuteThenClosed, ClosedBeforeChat, Refused };
     const struct {
         quint32 wait; // since the last close or failure
         Outcome outcome;
         int nextWait; // seconds the grey line announces
     } steps[] = {
-        {0, Outcome::InChatThenClosed, 10},  {10000, Outcome::InChatThenClosed, 10},
-        {10000, Outcome::ClosedBeforeChat, 30}, {30000, Outcome::Refused, 60},
-        {60000, Outcome::Refused, 300},      {300000, Outcome::Refused, 300},
+        {0, Outcome::InChatThenClosed, 10},
+        // A server that admits and closes at once gets no faster connects.
+        {10000, Outcome::InChatThenClosed, 30},
+        {30000, Outcome::InChatAMinuteThenClosed, 10},
+        {10000, Outcome::ClosedBeforeChat, 30},
+        {30000, Outcome::Refused, 60},
+        {60000, Outcome::Refused, 300},
+        {300000, Outcome::Refused, 300},
     };
     qsizetype attempts = count(kAttempt);
     for (const auto &step : steps) {
@@ -77,8 +82,10 @@ TEST_F(ReconnectAfterCloseTest, ACloseByTheServerIsFollowedByConnectsFurtherAndF
                 ASSERT_TRUE(profiles.server.waitForMessages(connection, 2));
             }
         }
-        if (step.outcome == Outcome::InChatThenClosed)
+        if (step.outcome == Outcome::InChatThenClosed || step.outcome == Outcome::InChatAMinuteThenClosed)
             app().record(0).EnterChatTick = profiles.test.clock.tickCount();
+        if (step.outcome == Outcome::InChatAMinuteThenClosed)
+            profiles.test.clock.advance(ReconnectAfterClose::kStayedInChat);
         const qsizetype announced = count(Waiting(step.nextWait));
         if (step.outcome != Outcome::Refused)
             profiles.server.close(connection);

@@ -12,6 +12,8 @@ TestServer::TestServer()
     if (!m_listener.listen(QHostAddress::LocalHost, 0))
         throw std::runtime_error("the test server cannot listen on 127.0.0.1");
     connect(&m_listener, &QTcpServer::newConnection, this, &TestServer::accept);
+    // The common server answers every empty message 0x00 with one.
+    onMessage(0x00, [this](int connection, const Message &) { sendMessage(connection, 0x00); });
 }
 
 TestServer::~TestServer()

@@ -18,6 +18,9 @@ class clsDataWriter;
 // as the protocol byte followed by messages, and sends whatever a test
 // scripts: whole messages built from an id and a payload, or raw bytes.
 //
+// Like the common server, it answers every 0x00 with a 0x00 unless a test
+// scripts otherwise.
+//
 // Connections are numbered 0, 1, ... in the order they were accepted.
 // Scripted answers (onMessage) run as the client's messages arrive, which is
 // how a real server's order is reproduced, for example its ping 0x25 before
