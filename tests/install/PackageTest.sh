@@ -45,7 +45,7 @@ description=$(dpkg-deb --field "$deb" Description)
 # executable was linked against.
 depends=$(dpkg-deb --field "$deb" Depends)
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libssl3; do
-  grep -Eq "(^|, )$package \(>= [0-9]" <<<"$depends" || fail "Depends lacks $package: $depends"
+  [[ ", $depends" == *", $package (>= "[0-9]* ]] || fail "Depends lacks $package: $depends"
 done
 
 # The files are those of cmake --install, owned by root, and nothing runs at
