@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 
 namespace {
 
@@ -38,6 +39,8 @@ struct Case {
     Expected expected;
     const QString *notice; // nullptr: nothing is said
 };
+
+void PrintTo(const Case &c, std::ostream *out) { *out << c.name; }
 
 const Case kCases[] = {
     {"a writable portable copy stays beside itself", Program::Portable, User::Usable, Expected::ProgramFolder,
@@ -68,8 +71,9 @@ protected:
         ASSERT_TRUE(makeFile(scratch.filePath(QStringLiteral("file"))));
         program = scratch.filePath(c.program == Program::ReadOnly ? QStringLiteral("file/bin")
                                                                   : QStringLiteral("usr/bin"));
-        if (c.program != Program::ReadOnly)
+        if (c.program != Program::ReadOnly) {
             ASSERT_TRUE(QDir().mkpath(program));
+        }
         if (c.program == Program::Installed) {
             ASSERT_TRUE(QDir().mkpath(scratch.filePath(QStringLiteral("usr/share/metainfo"))));
             ASSERT_TRUE(makeFile(program + QLatin1Char('/') + kMarker));
@@ -89,12 +93,14 @@ TEST_P(DataFolderChoice, KeepsSettingsWhereTheCopyBelongsAndSaysWhere)
     const QString expected = c.expected == Expected::ProgramFolder ? program : user;
     EXPECT_EQ(folder.path(), expected);
     EXPECT_EQ(folder.isProgramFolder(), c.notice == nullptr);
-    if (c.program != Program::ReadOnly)
+    if (c.program != Program::ReadOnly) {
         EXPECT_EQ(QDir(program).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(), 0)
             << "the probe or the settings were left in the program folder";
-    if (c.user == User::Usable)
+    }
+    if (c.user == User::Usable) {
         EXPECT_EQ(QFileInfo(user).isDir(), c.expected == Expected::UserFolder)
             << "the user folder is made only when it is used";
+    }
 
     if (expected.startsWith(scratch.filePath(QStringLiteral("file/"))))
         return; // nothing can be kept there
@@ -104,17 +110,19 @@ TEST_P(DataFolderChoice, KeepsSettingsWhereTheCopyBelongsAndSaysWhere)
     folder.announce(app);
     EXPECT_TRUE(QFileInfo(expected + QStringLiteral("/Schemes")).isDir());
     const QString pane = app.pane(0).toPlainText();
-    for (const QString *notice : {&kInstalledNotice, &kReadOnlyNotice})
+    for (const QString *notice : {&kInstalledNotice, &kReadOnlyNotice}) {
         EXPECT_EQ(pane.count(*notice), notice == c.notice ? 1 : 0) << pane.toStdString();
-    if (c.notice)
+    }
+    if (c.notice) {
         EXPECT_TRUE(pane.endsWith(*c.notice + QDir::toNativeSeparators(expected) + QLatin1Char('\n')))
             << pane.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Copies, DataFolderChoice, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case> &info) {
+                         [](const ::testing::TestParamInfo<Case> &param) {
                              std::string name;
-                             for (const char *c = info.param.name; *c; ++c)
+                             for (const char *c = param.param.name; *c; ++c)
                                  if (std::isalnum(static_cast<unsigned char>(*c)))
                                      name += *c;
                              return name;
