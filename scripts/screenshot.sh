@@ -62,15 +62,14 @@ profile() { # name product
   printf '[Options]\r\nJoin/Leave=1\r\n' >>"$scratch/app/Profiles/$1/Config.ini"
 }
 profile Aria RATS
-profile Brann PXES
+profile Brann VD2D
 
 HOME=$scratch/home QT_QPA_PLATFORM=xcb "$scratch/app/tarnwell" >"$scratch/client.log" 2>&1 &
 client_pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Tarnwell' | head -n 1)
 xdotool windowmove "$window" 40 40 windowfocus --sync "$window"
 
-in_channel() { [ "$(grep -c "joined channel \"$channel\"\|entered channel \"$channel\"\|channel \"$channel\"" \
-  "$scratch/server/bnetd.log")" -ge 2 ]; }
+in_channel() { [ "$(grep -c "joined channel \"$channel\"" "$scratch/server/bnetd.log")" -ge 2 ]; }
 say() {
   xdotool type --delay 30 "$1"
   xdotool key Return
@@ -79,9 +78,9 @@ say() {
 xdotool key F1
 wait_for 60 in_channel || { tail -n 20 "$scratch/server/bnetd.log"; exit 1; }
 sleep 2
-say "/p Brann"
+say "/p 2"
 say "Evening, Aria. Both of us from one window."
-say "/p Aria"
+say "/p 1"
 say "Evening! The other profile keeps running behind this one."
 sleep 1
 mkdir -p "$(dirname "$output")"
