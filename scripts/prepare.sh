@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 build_dir=$1; shift
 
 packages=(g++ clang libfuzzer-14-dev make cmake pkg-config qt6-base-dev libssl-dev libgtest-dev libgmock-dev
-          xvfb xauth xdotool fonts-dejavu-core dbus mpv mpv-mpris)
+          xvfb xauth xdotool fonts-dejavu-core dbus mpv mpv-mpris
+          librsvg2-bin file dpkg-dev desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

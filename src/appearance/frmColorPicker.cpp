@@ -65,13 +65,14 @@ frmColorPicker::frmColorPicker(Appearance &appearance)
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdPick, &QPushButton::clicked, this, &frmColorPicker::cmdPick_Click);
+    CloseOnEscape(*this);
 }
 
 void frmColorPicker::open()
 {
     m_current = Colour{};
     txtExample->setColour(m_current);
-    BringUp(*this);
+    BringUp(*this, &m_appearance.skins());
 }
 
 void frmColorPicker::cmdPick_Click()

@@ -1,7 +1,9 @@
 #include "appearance/frmFont.h"
 
 #include "display/BringUp.h"
+#include "display/PatternValidator.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
 
 #include <QComboBox>
@@ -14,6 +16,7 @@ namespace {
 
 const QString kFont = QStringLiteral("Font");
 const QString kSize = QStringLiteral("Size");
+const QString kDefaultSize = QStringLiteral("10");
 
 QComboBox *combo(QWidget *parent, const char *name)
 {
@@ -50,10 +53,13 @@ frmFont::frmFont(TarnwellApp &app)
         layout->addWidget(area.font, row, 1);
         layout->addWidget(area.size, row, 2);
         area.font->setMinimumContentsLength(18);
+        // Sizes are point sizes: other text could not be applied.
+        area.size->setValidator(PatternValidator("[1-9][0-9]?(\\.[0-9]{1,2})?", area.size));
         ++row;
     }
     layout->addWidget(cmdApply, row, 0, 1, 3, Qt::AlignRight);
     connect(cmdApply, &QPushButton::clicked, this, &frmFont::cmdApply_Click);
+    CloseOnEscape(*this);
 }
 
 std::array<frmFont::Area, 5> frmFont::areas() const
@@ -69,7 +75,7 @@ void frmFont::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this);
+    BringUp(*this, &m_app.mainWindow());
 }
 
 void frmFont::Form_Load()
@@ -87,7 +93,7 @@ void frmFont::Form_Load()
             // What the settings do not name (or cannot be read) shows the
             // defaults.
             area.font->setCurrentText(QStringLiteral("Tahoma"));
-            area.size->setCurrentText(QStringLiteral("10"));
+            area.size->setCurrentText(kDefaultSize);
         }
         const QString name = m_app.record(m_app.CurrentProfile).Name;
         const Settings &settings = m_app.settings();
@@ -110,8 +116,12 @@ void frmFont::cmdApply_Click()
         const Settings &settings = m_app.settings();
         for (const Area &area : areas())
             settings.WriteProfileSetting(name, kFont, QString::fromLatin1(area.fontKey), area.font->currentText());
-        for (const Area &area : areas())
+        for (const Area &area : areas()) {
+            // A size left empty is the size the dialog offers for one not set.
+            if (area.size->currentText().isEmpty())
+                area.size->setCurrentText(kDefaultSize);
             settings.WriteProfileSetting(name, kSize, QString::fromLatin1(area.sizeKey), area.size->currentText());
+        }
         ApplyProfileFonts(m_app, m_app.CurrentProfile);
     });
 }

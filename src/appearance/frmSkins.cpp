@@ -2,6 +2,7 @@
 
 #include "appearance/Appearance.h"
 #include "appearance/ColourField.h"
+#include "appearance/SchemeColours.h"
 #include "appearance/SchemeList.h"
 #include "display/BringUp.h"
 #include "display/ClickableLabel.h"
@@ -9,6 +10,7 @@
 #include "platform/FileHelpers.h"
 #include "platform/PlainFileName.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
 
 #include <QFile>
@@ -42,6 +44,7 @@ frmSkins::frmSkins(TarnwellApp &app) : QWidget(nullptr, Qt::Window), m_app(app)
     connect(cmdDelete, &QPushButton::clicked, this, &frmSkins::cmdDelete_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmSkins::cmdApply_Click);
     connect(cmdUse, &QPushButton::clicked, this, &frmSkins::cmdUse_Click);
+    CloseOnEscape(*this);
 }
 
 void frmSkins::buildControls()
@@ -92,16 +95,26 @@ void frmSkins::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this);
+    BringUp(*this, &m_app.mainWindow());
 }
 
 void frmSkins::Form_Load()
 {
     const QSignalBlocker quiet(lstSkins);
     lstSkins->clear();
+    lstSkins->addItem(kDefaultScheme);
+    lstSkins->setCurrentRow(0);
     m_app.guard("Form_Load()", "frmSkins", [this] {
-        lstSkins->addItems(ListSchemes(m_app.settings().schemesFolder()));
-        lstSkins->setCurrentRow(0);
+        for (const QString &name : ListSchemes(m_app.settings().schemesFolder())) {
+            // A file of the built-in scheme's name could never be used.
+            if (!IsDefaultScheme(name))
+                lstSkins->addItem(name);
+        }
+        // The scheme in use is the one shown.
+        const QList<QListWidgetItem *> inUse =
+            lstSkins->findItems(m_app.record(m_app.CurrentProfile).Scheme, Qt::MatchExactly);
+        if (!inUse.isEmpty())
+            lstSkins->setCurrentItem(inUse.first());
     });
     showSelected();
 }
@@ -112,7 +125,10 @@ void frmSkins::showSelected()
     if (!selected)
         return;
     SchemeFields shown = fields();
-    ReadSchemeFields(m_app.settings(), selected->text(), shown);
+    if (IsDefaultScheme(selected->text()))
+        shown = DesignSchemeFields();
+    else
+        ReadSchemeFields(m_app.settings(), selected->text(), shown);
     showFields(shown);
     setWindowTitle(QStringLiteral("Color Schemes (") + selected->text() + QLatin1Char(')'));
 }
@@ -146,8 +162,11 @@ void frmSkins::cmdNew_Click()
         const QString path = m_app.settings().schemePath(name);
         if (!FileExists(path))
             CreateTextFile(path);
-        const QSignalBlocker quiet(lstSkins);
+        // A new scheme starts as the window looks now, to be changed from
+        // there.
+        WriteSchemeFields(m_app.settings(), name, ScreenSchemeFields(m_app.mainWindow()));
         lstSkins->addItem(name);
+        lstSkins->setCurrentRow(lstSkins->count() - 1);
     });
 }
 
@@ -156,30 +175,63 @@ void frmSkins::cmdDelete_Click()
     m_app.guard("cmdDelete_Click", "frmSkins", [this] {
         if (lstSkins->count() == 0)
             return;
-        const QString path = m_app.settings().schemePath(selectedName());
+        const QString name = selectedName();
+        if (IsDefaultScheme(name)) {
+            messageBox(this, QMessageBox::Information,
+                       QStringLiteral("The Default scheme is built in and cannot be deleted."));
+            return;
+        }
+        const QString path = m_app.settings().schemePath(name);
         if (!QFile::remove(path))
             throw Failure(Failure::FileNotFound, QStringLiteral("File not found: ") + path);
         delete lstSkins->takeItem(lstSkins->currentRow());
+        // Without its scheme, the profile on screen goes back to the
+        // built-in one rather than keep colours no file holds.
+        if (m_app.record(m_app.CurrentProfile).Scheme == name)
+            useScheme(kDefaultScheme);
     });
 }
 
 void frmSkins::cmdApply_Click()
 {
-    m_app.guard("cmdApply_Click", "frmSkins",
-                [this] { WriteSchemeFields(m_app.settings(), selectedName(), fields()); });
+    m_app.guard("cmdApply_Click", "frmSkins", [this] {
+        const QString name = selectedName();
+        if (IsDefaultScheme(name)) {
+            messageBox(this, QMessageBox::Information,
+                       QStringLiteral("The Default scheme is built in and cannot be changed: make a scheme of your "
+                                      "own with New."));
+            return;
+        }
+        const SchemeFields values = fields();
+        QStringList unseen;
+        for (std::size_t i = 0; i < kSchemeColours.size(); ++i) {
+            if (!ShowsOnBlack(values.colours[i]))
+                unseen << QString::fromLatin1(kSchemeColours[i].target);
+        }
+        if (!unseen.isEmpty()) {
+            messageBox(this, QMessageBox::Information,
+                       QStringLiteral("These colours would not show on the black background: ") +
+                           unseen.join(QStringLiteral(", ")) + QStringLiteral(". Pick brighter ones."));
+            return;
+        }
+        WriteSchemeFields(m_app.settings(), name, values);
+    });
 }
 
 void frmSkins::cmdUse_Click()
 {
     m_app.guard("cmdUse_Click", "frmSkins", [this] {
-        if (lstSkins->count() == 0)
-            return;
-        const QString name = selectedName();
-        ProfileRecord &profile = m_app.record(m_app.CurrentProfile);
-        m_app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Scheme"), QStringLiteral("Default"), name);
-        ApplyScheme(m_app, name);
-        profile.Scheme = name;
+        if (lstSkins->count() > 0)
+            useScheme(selectedName());
     });
+}
+
+void frmSkins::useScheme(const QString &name)
+{
+    ProfileRecord &profile = m_app.record(m_app.CurrentProfile);
+    m_app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Scheme"), QStringLiteral("Default"), name);
+    ApplyScheme(m_app, name);
+    profile.Scheme = name;
 }
 
 void frmSkins::pick(int n)

@@ -13,10 +13,13 @@ class QListWidget;
 class QPushButton;
 class TarnwellApp;
 
-// The colour scheme dialog: lists the files of the Schemes folder, creates,
-// deletes and saves schemes, and gives one to the current profile. Its
-// fields hold the edits until Apply saves them; Use applies what the file
-// holds.
+// The colour scheme dialog: lists the built-in "Default" scheme and the
+// files of the Schemes folder, creates (from the colours on screen), deletes
+// and saves schemes, and gives one to the current profile. Its fields hold
+// the edits until Apply saves them, which it refuses for colours that would
+// vanish on the black background; Use applies what the file holds. The
+// built-in scheme is neither saved over nor deleted, and deleting the scheme
+// in use goes back to it.
 class frmSkins : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +61,8 @@ private:
     void buildControls();
     // The name of the selected entry; throws Failure when there is none.
     QString selectedName() const;
+    // Gives the scheme to the profile on screen and colours the window.
+    void useScheme(const QString &name);
 
     TarnwellApp &m_app;
 };

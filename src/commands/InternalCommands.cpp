@@ -5,22 +5,19 @@
 #include "commands/CommandLine.h"
 #include "commands/FloodGuard.h"
 #include "commands/MediaCommands.h"
+#include "commands/ProfileSwitchCommand.h"
 #include "commands/Send.h"
+#include "display/BringUp.h"
 #include "display/modOutput.h"
+#include "profiles/frmMain.h"
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
-#include "platform/Convert.h"
-#include "platform/Failure.h"
 #include "platform/WireText.h"
 #include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
 #include "session/ProfileKeys.h"
 #include "session/clsConnection.h"
 #include "session/frmProfile.h"
 
-#include <QListWidget>
-#include <QMessageBox>
 #include <QTextDocument>
 
 namespace {
@@ -47,33 +44,15 @@ void uptime(TarnwellApp &app, int current)
              QStringLiteral("."));
 }
 
-// "/p n": the profile of list entry n, exactly as a click on that entry.
-void switchProfile(TarnwellApp &app, const QString &argument)
-{
-    if (argument.isEmpty())
-        return;
-    const qint16 number = ToInt16(argument);
-    if (number < 1 || number - 1 > app.slotCount() - 1) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarnwell"),
-                        QStringLiteral("Profile index '") + argument + QStringLiteral("' does not exist!"),
-                        QMessageBox::Ok, &app.mainWindow());
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-        return;
-    }
-    const QListWidgetItem *entry = app.mainWindow().lstProfiles->item(number - 1);
-    if (!entry)
-        throw Failure(Failure::OutOfRange, QStringLiteral("Subscript out of range"));
-    lstProfiles_Click(app, entry->text());
-}
-
-}
+} // namespace
 
 void viewProfile(TarnwellApp &app, const QString &name)
 {
-    app.profileWindow().showFor(name);
+    frmProfile &window = app.profileWindow();
+    window.showFor(name);
+    BringUp(window, &app.mainWindow());
     RequestProfile(app, name);
-} // namespace
+}
 
 void RequestProfile(TarnwellApp &app, const QString &name)
 {
@@ -110,7 +89,7 @@ void InternalCommands(TarnwellApp &app, const QString &text)
         else if (command == QLatin1String("/uptime"))
             uptime(app, current);
         else if (command == QLatin1String("/p"))
-            switchProfile(app, line.argument);
+            SwitchProfileCommand(app, line.argument);
         else if (command == QLatin1String("/clear") && line.argument.compare(QLatin1String("queue"), Qt::CaseInsensitive) == 0 &&
                  line.rest.isEmpty())
             app.floodGuard(current).clear();

@@ -4,6 +4,7 @@
 #include "display/BringUp.h"
 #include "platform/Convert.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -47,13 +48,14 @@ frmIdle::frmIdle(TarnwellApp &app)
 
     connect(slidInterval, &QSlider::valueChanged, this, &frmIdle::showInterval);
     connect(cmdSave, &QPushButton::clicked, this, &frmIdle::cmdSave_Click);
+    CloseOnEscape(*this);
 }
 
 void frmIdle::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this);
+    BringUp(*this, &m_app.mainWindow());
 }
 
 void frmIdle::Form_Load()

@@ -1,7 +1,6 @@
 #include "display/DisplayOptions.h"
 
 #include "display/modTransparency.h"
-#include "platform/Convert.h"
 #include "platform/InputBox.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -68,17 +67,30 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
 void AskTransparency(TarnwellApp &app)
 {
     app.guard("mnuTransparency", "frmPopupMenu", [&] {
-        if (!app.record(app.CurrentProfile).Active)
+        const int current = app.CurrentProfile;
+        if (!app.record(current).Active)
             return;
         frmMain &window = app.mainWindow();
-        const QString answer = InputBox(
-            &window, QStringLiteral("What level of transparency do you want? 0 being translucent, 255 being solid"),
-            QStringLiteral("Transparency"));
+        const QString answer =
+            InputBox(&window,
+                     QStringLiteral("How solid should the window be? From 51 (faint, 20% solid) to 255 (fully solid)."),
+                     QStringLiteral("Transparency"), QString::number(qRound(window.windowOpacity() * kFullOpacity)));
         if (answer.isEmpty())
             return;
-        app.settings().WriteProfileSetting(app.record(app.CurrentProfile).Name, QStringLiteral("Options"),
-                                           QStringLiteral("Transparency"), answer);
-        SetTransparency(window, ToInt16(answer));
-        app.popupMenu().setTransparencyCaption(answer);
+        bool isNumber = false;
+        const int typed = answer.trimmed().toInt(&isNumber);
+        if (!isNumber) {
+            app.AddChat(current, {Rgb(0xBD3D3D), QStringLiteral("'") + answer +
+                                                     QStringLiteral("' is not a level of transparency: type a whole "
+                                                                    "number from 51 (faint) to 255 (solid).")});
+            return;
+        }
+        // Out of range, the nearest level that keeps the window in sight is
+        // taken, and that is what is kept and shown.
+        const QString level = QString::number(VisibleOpacity(typed));
+        app.settings().WriteProfileSetting(app.record(current).Name, QStringLiteral("Options"),
+                                           QStringLiteral("Transparency"), level);
+        SetTransparency(window, level.toInt());
+        app.popupMenu().setTransparencyCaption(level);
     });
 }

@@ -15,8 +15,9 @@ enum class DisplayOption { JoinLeave, VoidView, MilitaryTime, LockScreen };
 // screen (none yet, or it was deleted) neither does anything.
 void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkMark);
 
-// Asks for the window's opacity (0 to 255), saves the answer as typed for the
-// profile on screen, applies it and captions the menu entry with it. An
-// answer that is not a number is saved, then reported, and changes nothing
-// else.
+// Asks for the window's opacity, showing the present level, and applies it
+// to the window, saves it for the profile on screen and captions the menu
+// entry with it. A level outside 51 to 255 is brought to the nearest of
+// those; an answer that is not a number is told in the pane and changes
+// nothing.
 void AskTransparency(TarnwellApp &app);

@@ -21,6 +21,7 @@ constexpr int kStemHalfWidth = 7;
 constexpr int kCornerRadius = 7;
 constexpr int kMargin = 8;
 constexpr int kIconSide = 16;
+constexpr int kNoStem = -1;
 
 QLabel *PlainLabel(QWidget *parent, const char *name)
 {
@@ -121,6 +122,27 @@ void ToolTipWindow::showBelow(const QPoint &anchor, bool centred)
     update();
 }
 
+void ToolTipWindow::showBeside(const QRect &spot)
+{
+    adjustSize();
+    QPoint topLeft(spot.right() + 1 + kMargin, spot.center().y() - height() / 2);
+    // A row partly beyond the screen's edge still puts its tip on the screen.
+    const QScreen *screen = QGuiApplication::screenAt(spot.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect room = screen->availableGeometry();
+        if (topLeft.x() + width() - 1 > room.right())
+            topLeft.setX(spot.left() - kMargin - width());
+        topLeft.setX(std::clamp(topLeft.x(), room.left(), std::max(room.left(), room.right() + 1 - width())));
+        topLeft.setY(std::clamp(topLeft.y(), room.top(), std::max(room.top(), room.bottom() + 1 - height())));
+    }
+    m_stemX = kNoStem;
+    move(topLeft);
+    show();
+    update();
+}
+
 void ToolTipWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -134,6 +156,10 @@ void ToolTipWindow::paintEvent(QPaintEvent *)
     }
     QPainterPath shape;
     shape.addRoundedRect(frame.adjusted(0, kStemHeight, 0, 0), kCornerRadius, kCornerRadius);
+    if (m_stemX == kNoStem) {
+        painter.drawPath(shape);
+        return;
+    }
     QPainterPath stem;
     stem.moveTo(m_stemX - kStemHalfWidth, kStemHeight + 1.0);
     stem.lineTo(m_stemX, 0.5);

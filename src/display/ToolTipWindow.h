@@ -27,6 +27,10 @@ public:
     // Shows the tip below a point of the screen, centred on it or starting
     // at it, kept within the screen.
     void showBelow(const QPoint &anchor, bool centred);
+    // Shows the tip beside a spot of the screen (a list row): right of it
+    // where the screen has room, else left of it, level with it and kept
+    // within the screen. A balloon has no stem there.
+    void showBeside(const QRect &spot);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

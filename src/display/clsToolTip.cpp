@@ -72,7 +72,7 @@ void clsToolTip::setTipText(const QString &text)
         m_window->setText(text);
 }
 
-void clsToolTip::Create(QWidget *tool)
+void clsToolTip::Create(QWidget *tool, const QRect &spot)
 {
     Destroy();
     m_window = std::make_unique<ToolTipWindow>(m_style == kStyleBalloon);
@@ -82,6 +82,7 @@ void clsToolTip::Create(QWidget *tool)
     m_window->setTextColour(m_foreColor);
     m_window->setBackgroundColour(m_backColor);
     m_tool = tool;
+    m_spot = spot;
     m_mouse = QCursor::pos();
     tool->installEventFilter(this);
     waitToShow();
@@ -113,6 +114,10 @@ bool clsToolTip::eventFilter(QObject *watched, QEvent *event)
         m_timedOut = false;
         waitToShow();
         break;
+    case QEvent::MouseButtonPress:
+        hideTip();
+        m_timedOut = true;
+        break;
     case QEvent::Leave:
     case QEvent::Hide:
         hideTip();
@@ -134,9 +139,13 @@ void clsToolTip::showTip()
     QWidget *tool = m_tool.data();
     if (!m_window || !tool || !tool->isVisible())
         return;
-    const QPoint anchor = m_centered ? tool->mapToGlobal(QPoint(tool->width() / 2, tool->height()))
-                                     : m_mouse + QPoint(0, kBelowPointer);
-    m_window->showBelow(anchor, m_centered);
+    if (m_spot.isValid()) {
+        m_window->showBeside(m_spot);
+    } else {
+        const QPoint anchor = m_centered ? tool->mapToGlobal(QPoint(tool->width() / 2, tool->height()))
+                                         : m_mouse + QPoint(0, kBelowPointer);
+        m_window->showBelow(anchor, m_centered);
+    }
     m_visible.start(std::max(0, m_visibleTime));
 }
 

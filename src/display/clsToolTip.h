@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -49,7 +50,10 @@ public:
 
     // Builds the tip for a tool in place of any earlier one. The mouse is
     // taken to be on the tool, as callers create tips while it hovers there.
-    void Create(QWidget *tool);
+    // Given a spot of the screen (the row the tip tells about), the tip
+    // shows beside it instead of under the tool or the mouse. A click on the
+    // tool takes the tip down until the mouse leaves and comes back.
+    void Create(QWidget *tool, const QRect &spot = {});
     void Destroy();
 
     // The tip's window while one is built, or null.
@@ -79,6 +83,7 @@ private:
     QTimer m_delay;
     QTimer m_visible;
     QPoint m_mouse;
+    QRect m_spot;
     // The tip timed out; it stays down until the mouse leaves and returns.
     bool m_timedOut = false;
 };

@@ -1,5 +1,6 @@
 #include "display/frmErrorHandler.h"
 
+#include "display/BringUp.h"
 #include "display/modOutput.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ frmErrorHandler::frmErrorHandler(QWidget *parent)
     layout->addWidget(m_rtbErrors);
     layout->addWidget(m_cmdClear, 0, Qt::AlignRight);
     connect(m_cmdClear, &QPushButton::clicked, m_rtbErrors, &QTextEdit::clear);
+    CloseOnEscape(*this);
 }
 
 void frmErrorHandler::report(const CurrentError &error, const QString &procedure, const QString &module,

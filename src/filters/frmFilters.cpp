@@ -4,6 +4,7 @@
 #include "filters/FilterFile.h"
 #include "filters/clsFilters.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -67,13 +68,15 @@ frmFilters::frmFilters(TarnwellApp &app)
     connect(cmdAddMessage, &QPushButton::clicked, this, &frmFilters::cmdAddMessage_Click);
     connect(cmdRemUser, &QPushButton::clicked, this, &frmFilters::cmdRemUser_Click);
     connect(cmdRemMessage, &QPushButton::clicked, this, &frmFilters::cmdRemMessage_Click);
+    // Closing by Escape saves, as every close does.
+    CloseOnEscape(*this);
 }
 
 void frmFilters::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this);
+    BringUp(*this, &m_app.mainWindow());
 }
 
 void frmFilters::Form_Load()

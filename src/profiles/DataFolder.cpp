@@ -3,6 +3,7 @@
 #include "profiles/TarnwellApp.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace {
@@ -17,20 +18,30 @@ bool canWrite(const QString &folder)
 
 } // namespace
 
-DataFolder DataFolder::choose(const QString &programFolder, const QString &userFolder)
+DataFolder DataFolder::choose(const QString &programFolder, const QString &userFolder,
+                              const QString &installedMarker)
 {
-    if (canWrite(programFolder) || userFolder.isEmpty())
-        return {programFolder, true};
+    if (userFolder.isEmpty())
+        return {programFolder, Reason::Portable};
+    if (!installedMarker.isEmpty() && QFileInfo::exists(programFolder + QLatin1Char('/') + installedMarker)) {
+        // Made here when it can be; if not, writing settings reports it.
+        QDir().mkpath(userFolder);
+        return {userFolder, Reason::Installed};
+    }
+    if (canWrite(programFolder))
+        return {programFolder, Reason::Portable};
     if (!QDir().mkpath(userFolder) || !canWrite(userFolder))
-        return {programFolder, true};
-    return {userFolder, false};
+        return {programFolder, Reason::Portable};
+    return {userFolder, Reason::ProgramFolderReadOnly};
 }
 
 void DataFolder::announce(TarnwellApp &app) const
 {
-    if (m_isProgramFolder)
+    if (m_reason == Reason::Portable)
         return;
-    app.AddChat(0, {Rgb(0x77B1BB), QStringLiteral("The program folder cannot be written to, so profiles and schemes "
-                                                  "are kept in "),
-                    Rgb(0xFFFFFF), QDir::toNativeSeparators(m_path)});
+    const QString reason = m_reason == Reason::Installed
+                               ? QStringLiteral("This copy is installed, so profiles and schemes are kept in ")
+                               : QStringLiteral("The program folder cannot be written to, so profiles and schemes "
+                                                "are kept in ");
+    app.AddChat(0, {Rgb(0x77B1BB), reason, Rgb(0xFFFFFF), QDir::toNativeSeparators(m_path)});
 }

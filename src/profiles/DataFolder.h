@@ -6,27 +6,34 @@
 
 class TarnwellApp;
 
-// Where the program keeps its Profiles and Schemes folders. A copy in a
-// folder it may write to stays portable and keeps them beside itself; an
-// installed copy, whose folder it cannot write, keeps the same layout in the
-// user's data folder instead.
+// Where the program keeps its Profiles and Schemes folders. A copy unpacked
+// into a folder it may write to stays portable and keeps them beside itself.
+// An installed copy keeps the same layout in the user's data folder, and so
+// does a copy whose folder it cannot write.
 class DataFolder {
 public:
-    // Beside the executable in programFolder when a file can be made there,
-    // otherwise userFolder (made when missing). When neither can be written
-    // the program folder stays, and writing settings reports the failure.
-    static DataFolder choose(const QString &programFolder, const QString &userFolder);
+    // installedMarker: a path, relative to programFolder, that only an
+    // installed copy has. An installed copy never writes into its own
+    // installation, even where it could (run by an administrator). A
+    // portable copy stays beside the executable in programFolder when a file
+    // can be made there, and otherwise moves to userFolder (made when
+    // missing); when neither can be written it stays, and writing settings
+    // reports the failure.
+    static DataFolder choose(const QString &programFolder, const QString &userFolder,
+                             const QString &installedMarker);
 
     const QString &path() const { return m_path; }
-    bool isProgramFolder() const { return m_isProgramFolder; }
+    bool isProgramFolder() const { return m_reason == Reason::Portable; }
 
-    // Tells the user once, in the first chat pane, when the settings are not
-    // beside the executable.
+    // Tells the user once, in the first chat pane, where the settings are
+    // when they are not beside the executable.
     void announce(TarnwellApp &app) const;
 
 private:
-    DataFolder(QString path, bool isProgramFolder) : m_path(std::move(path)), m_isProgramFolder(isProgramFolder) {}
+    enum class Reason { Portable, Installed, ProgramFolderReadOnly };
+
+    DataFolder(QString path, Reason reason) : m_path(std::move(path)), m_reason(reason) {}
 
     QString m_path;
-    bool m_isProgramFolder;
+    Reason m_reason;
 };

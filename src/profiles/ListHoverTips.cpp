@@ -24,6 +24,12 @@ constexpr Colour kTipBackground{1};
 constexpr qint32 kInformationIcon = 1;
 constexpr qint32 kBalloon = 1;
 
+// A rectangle of a widget in screen coordinates.
+QRect onScreen(const QWidget &widget, const QRect &rect)
+{
+    return QRect(widget.mapToGlobal(rect.topLeft()), rect.size());
+}
+
 } // namespace
 
 ListHoverTips::ListHoverTips(TarnwellApp &app, frmMain &window) : QObject(&window), m_app(app), m_window(window)
@@ -126,7 +132,10 @@ void ListHoverTips::ShowUserTip(int row)
     QTreeWidgetItem *item = list.rowItem(row);
     dressListTip(StripFirstChar(item->text(0)), item->data(0, Qt::UserRole).toString());
     ListTip().setIcon(kInformationIcon);
-    ListTip().Create(list.viewport());
+    // The whole row, across every column.
+    const QRect place = list.visualItemRect(item);
+    ListTip().Create(list.viewport(),
+                     onScreen(*list.viewport(), QRect(0, place.top(), list.viewport()->width(), place.height())));
 }
 
 void ListHoverTips::ShowProfileTip(int row)
@@ -136,7 +145,7 @@ void ListHoverTips::ShowProfileTip(int row)
     if (!item)
         throw Failure(Failure::OutOfRange, u"No row %1 in the profile list"_s.arg(row));
     dressListTip(item->text(), item->data(Qt::UserRole).toString());
-    ListTip().Create(list.viewport());
+    ListTip().Create(list.viewport(), onScreen(*list.viewport(), list.visualItemRect(item)));
 }
 
 void ListHoverTips::dressListTip(const QString &name, const QString &tag)

@@ -11,8 +11,8 @@ class clsToolTip;
 class frmMain;
 
 // The hover tips of the main window's two lists: a user's details over the
-// channel list and a profile's connection over the profile list. Both share
-// one tip, which is rebuilt only when the mouse reaches another row, or when
+// channel list and a profile's connection over the profile list, each shown
+// beside its row. Both share one tip, which is rebuilt only when the mouse reaches another row, or when
 // the row under a resting mouse now holds someone else, and which is taken
 // down over the lists' empty space.
 class ListHoverTips : public QObject {

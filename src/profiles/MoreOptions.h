@@ -8,9 +8,10 @@
 class Settings;
 struct ProfileRecord;
 
-// The per-profile options the original did not have. They live in section
-// Options of the profile's Config.ini beside the display options; a missing
-// key keeps the original behaviour.
+// Newer per-profile settings: chat logs, reconnection after a close, the
+// flood guard and the encoding of what the profile sends. They live in
+// section Options of the profile's Config.ini beside the display options; a
+// missing key means off, and a missing encoding means Windows-1252.
 namespace MoreOptions {
 
 inline const QString kSection = QStringLiteral("Options");

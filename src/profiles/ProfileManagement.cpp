@@ -4,7 +4,9 @@
 #include "platform/Failure.h"
 #include "platform/FileHelpers.h"
 #include "platform/InputBox.h"
+#include "profiles/ProfileHints.h"
 #include "profiles/ProfileNames.h"
+#include "profiles/ProfileOnScreen.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -13,6 +15,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +50,23 @@ QListWidgetItem *entryOf(TarnwellApp &app, const QString &name)
     return entries.isEmpty() ? nullptr : entries.first();
 }
 
+// After the profile on screen was deleted from a row of the list, the one
+// that took its row comes on screen, else the one before it; with none left
+// the window tells how to begin again.
+void showAfterDeletion(TarnwellApp &app, int row)
+{
+    frmMain &window = app.mainWindow();
+    const QListWidget &list = *window.lstProfiles;
+    if (list.count() > 0) {
+        ShowProfile(app, SlotOfProfile(app, list.item(std::min(row, list.count() - 1))->text()));
+        return;
+    }
+    window.lblProfiles->clear();
+    window.lstChannelUsers->clear();
+    window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
+    ShowFirstStartHint(app, app.CurrentProfile);
+}
+
 } // namespace
 
 int SlotOfProfile(const TarnwellApp &app, const QString &name)
@@ -68,24 +89,24 @@ void CreateProfile(TarnwellApp &app)
             return;
         CreateFolder(app.settings().profileFolder(name));
         QListWidget &list = *window.lstProfiles;
-        const bool first = list.count() == 0;
-        if (first) {
+        int slot = -1;
+        if (list.count() == 0) {
             LoadInfo(app, name, 0, false);
-            if (LoadControl(app, 0, name, true) < 0)
-                return;
-            window.lblProfiles->setText(name);
-        } else if (LoadControl(app, app.slotCount(), name, false) < 0) {
-            return;
+            slot = LoadControl(app, 0, name, true);
+        } else {
+            slot = LoadControl(app, app.slotCount(), name, false);
         }
+        if (slot < 0)
+            return;
         WriteDefaultFonts(app, name);
         auto *entry = new QListWidgetItem(name, &list);
         SetProfileEntryIcon(app, *entry, QString());
         entry->setForeground(Rgb(0xBD3D3D).toQColor());
-        if (first) {
-            // The only profile is the one on screen: dress the window for it.
-            list.setCurrentItem(entry);
-            LoadOptions(app, name);
-        }
+        // The new profile is the one on screen, so that the next steps it is
+        // told about act on it.
+        ForgetFirstStartHint(app.pane(slot));
+        ShowProfile(app, slot);
+        ShowNewProfileHint(app, slot);
     });
 }
 
@@ -130,15 +151,13 @@ bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name)
         const int slot = SlotOfProfile(app, name);
         if (slot >= 0)
             UnloadControl(app, slot);
-        frmMain &window = app.mainWindow();
-        if (slot == app.CurrentProfile) {
-            // The window no longer shows a profile until the user picks one.
-            window.lblProfiles->clear();
-            window.lstChannelUsers->clear();
-            window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
-        }
-        delete entryOf(app, name);
+        QListWidget &list = *app.mainWindow().lstProfiles;
+        const QListWidgetItem *entry = entryOf(app, name);
+        const int row = entry ? list.row(entry) : list.count();
+        delete entry;
         deleted = true;
+        if (slot == app.CurrentProfile)
+            showAfterDeletion(app, row);
     });
     return deleted;
 }

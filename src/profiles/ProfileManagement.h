@@ -13,14 +13,16 @@ class TarnwellApp;
 
 // Asks for a name and creates the profile: its folder with the default fonts,
 // its slot (the lowest freed one, or a new one) and its entry at the end of
-// the profile list, in red. It is neither shown nor connected, unless it is
-// the only profile.
+// the profile list, in red. It comes on screen, with the next steps in its
+// pane, and is not connected.
 void CreateProfile(TarnwellApp &app);
 // Asks for a new name and renames the profile's folder, list entry and
 // record. Returns the new name, or "" when nothing was renamed.
 QString RenameProfile(TarnwellApp &app, QWidget *parent, const QString &name);
 // Asks for confirmation, then removes the profile's folder tree, frees its
-// slot and removes its entry. Returns whether the profile was deleted.
+// slot and removes its entry. When it was on screen, the next profile of the
+// list comes on screen, else the one before it, else the first-start hint.
+// Returns whether the profile was deleted.
 bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name);
 
 // The slot of the live profile of this name, or -1.

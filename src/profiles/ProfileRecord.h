@@ -47,7 +47,7 @@ struct ProfileRecord {
     bool JoinLeave = false;
     bool VoidView = false;
     WireEncoding Encoding = WireEncoding::Windows1252; // what the profile sends
-    // Options the original did not have; all off unless set.
+    // Newer settings (MoreOptions); a missing key means off.
     bool LogChat = false;
     bool ChatLogFailureShown = false; // a log that cannot be written is reported once
     bool ReconnectAfterClose = false;

@@ -4,6 +4,7 @@
 #include "display/modOutput.h"
 #include "filters/clsFilters.h"
 #include "platform/FileHelpers.h"
+#include "profiles/ProfileHints.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -49,7 +50,7 @@ void StartUp(TarnwellApp &app)
                     Rgb(0x77B1BB), BoldOff, GetVersion()});
     // A first start would otherwise show nothing to do.
     if (window.lstProfiles->count() == 0)
-        app.AddChat(0, {Rgb(0x77B1BB), QStringLiteral("No profiles yet: File > Create a Profile (Ctrl+P).")});
+        ShowFirstStartHint(app, 0);
     window.setWindowTitle(QStringLiteral("Tarnwell ") + GetVersion());
     app.ProfilesLoading = false;
 

@@ -5,6 +5,7 @@
 #include "channel/clsUsers.h"
 #include "commands/FloodGuard.h"
 #include "display/ChatLog.h"
+#include "display/HeldLines.h"
 #include "display/Notifications.h"
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
@@ -193,21 +194,58 @@ void TarnwellApp::AddChat(int profileIndex, const ChatItems &items)
     }
 }
 
+namespace {
+
+void placeChatLine(TarnwellApp &app, int profileIndex, const ChatItems &items, const QDateTime &arrived)
+{
+    QTextDocument &chat = app.pane(profileIndex);
+    if (PaneTextLength(chat) > kAutoClearLimit) {
+        chat.clear();
+        const QDateTime now = app.clock().now();
+        placeChatLine(app, profileIndex,
+                      {Rgb(0xAAAAAA), QStringLiteral("Chat has been auto-cleared on "), Rgb(0xFFFFFF), now.date(),
+                       Rgb(0xAAAAAA), QStringLiteral(" at"), Rgb(0xFFFFFF), QStringLiteral(" "), now.time(),
+                       Rgb(0xAAAAAA), QStringLiteral(".")},
+                      now);
+        LogLastChatLine(app, profileIndex, chat);
+    }
+    WriteChatLine(chat, items, app.record(profileIndex).MilitaryTime, arrived);
+}
+
+void releaseHeldLines(TarnwellApp &app, int profileIndex)
+{
+    HeldLines &held = HeldLinesOf(app.pane(profileIndex));
+    if (held.isEmpty())
+        return;
+    int dropped = 0;
+    const std::vector<HeldLines::Line> lines = held.take(dropped);
+    if (dropped > 0)
+        placeChatLine(app, profileIndex, {Rgb(0xAAAAAA), QString::number(dropped) +
+                                              QStringLiteral(" older lines that came while the screen was locked "
+                                                             "were dropped to keep the pane within its size.")},
+                      app.clock().now());
+    for (const HeldLines::Line &line : lines)
+        placeChatLine(app, profileIndex, line.items, line.arrived);
+}
+
+} // namespace
+
 void TarnwellApp::writeChatLine(int profileIndex, const ChatItems &items)
 {
     const ProfileRecord &profile = record(profileIndex);
-    if (profile.LockScreen)
-        return;
     QTextDocument &chat = pane(profileIndex);
-    if (PaneTextLength(chat) > kAutoClearLimit) {
-        chat.clear();
-        const QDateTime now = m_clock.now();
-        writeChatLine(profileIndex, {Rgb(0xAAAAAA), QStringLiteral("Chat has been auto-cleared on "),
-                                     Rgb(0xFFFFFF), now.date(), Rgb(0xAAAAAA), QStringLiteral(" at"),
-                                     Rgb(0xFFFFFF), QStringLiteral(" "), now.time(), Rgb(0xAAAAAA),
-                                     QStringLiteral(".")});
+    const QDateTime now = m_clock.now();
+    if (profile.LockScreen) {
+        // The pane stays still and holds the line back until it is
+        // unlocked; the log records the line as it arrives.
+        QTextDocument arrived;
+        WriteChatLine(arrived, items, profile.MilitaryTime, now);
+        LogLastChatLine(*this, profileIndex, arrived);
+        HeldLinesOf(chat).hold(items, now);
+        return;
     }
-    WriteChatLine(chat, items, profile.MilitaryTime, m_clock.now());
+    releaseHeldLines(*this, profileIndex);
+    placeChatLine(*this, profileIndex, items, now);
     LogLastChatLine(*this, profileIndex, chat);
 }
 

@@ -1,6 +1,7 @@
 #include "profiles/frmConfiguration.h"
 
 #include "display/BringUp.h"
+#include "display/PatternValidator.h"
 #include "profiles/ConfigurationGroup.h"
 #include "profiles/MoreOptionsGroup.h"
 #include "profiles/ProductTable.h"
@@ -19,8 +20,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -74,17 +78,18 @@ void frmConfiguration::buildControls()
     Username = named(new QLineEdit, "Username");
     rows->addRow(QStringLiteral("&Username"), Username);
     Password = named(new QLineEdit, "Password");
-    // Masked, it shows stars as the settings file's users know them.
-    Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    NewPassword = named(new QLineEdit, "NewPassword");
+    for (QLineEdit *secret : {Password, NewPassword}) {
+        // Masked, they show stars as the settings file's users know them.
+        secret->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    }
     cmdCharMask = named(new QPushButton, "cmdCharMask");
-    cmdCharMask->setFixedWidth(18);
-    cmdCharMask->setToolTip(QStringLiteral("Mask the password"));
+    cmdCharMask->setToolTip(QStringLiteral("Show or hide both passwords"));
     auto *passwordRow = new QHBoxLayout;
     passwordRow->addWidget(Password);
     passwordRow->addWidget(cmdCharMask);
     rows->addRow(QStringLiteral("&Password"), passwordRow);
     qobject_cast<QLabel *>(rows->labelForField(passwordRow))->setBuddy(Password);
-    NewPassword = named(new QLineEdit, "NewPassword");
     rows->addRow(QStringLiteral("New &Password"), NewPassword);
     Product = named(new QComboBox, "Product");
     Product->setEditable(true);
@@ -99,6 +104,8 @@ void frmConfiguration::buildControls()
     Latency = named(new QComboBox, "Latency");
     rows->addRow(QStringLiteral("Latency"), Latency);
     txtCustom = named(new QLineEdit, "txtCustom");
+    // Milliseconds; anything else would be no delay at all when connecting.
+    txtCustom->setValidator(PatternValidator("[0-9]{0,9}", txtCustom));
     txtCustom->setEnabled(false);
     rows->addRow(QStringLiteral("Custom"), txtCustom);
     UDPPlug = named(new QCheckBox(QStringLiteral("UDP Plug")), "UDPPlug");
@@ -114,6 +121,9 @@ void frmConfiguration::buildControls()
 
     QGroupBox *version = group(QString(), rows);
     Verbyte = named(new QLineEdit, "Verbyte");
+    // Hexadecimal, as it goes into the first message of a connection: other
+    // text could not be sent.
+    Verbyte->setValidator(PatternValidator("[0-9A-Fa-f]{0,8}", Verbyte));
     rows->addRow(QStringLiteral("Verbyte"), Verbyte);
 
     cmdSave = named(new QPushButton(QStringLiteral("&Save")), "cmdSave");
@@ -128,15 +138,39 @@ void frmConfiguration::buildControls()
     for (QPushButton *button : {cmdSave, cmdCancel, cmdRename, cmdDelete})
         buttons->addWidget(button);
 
+    // Two columns in a scrolled area, so that the buttons below stay on
+    // screen whatever the groups take.
+    auto *columns = new QHBoxLayout;
+    auto *first = new QVBoxLayout;
+    for (QGroupBox *box : {login, latency})
+        first->addWidget(box);
+    first->addStretch();
+    m_groups = new QVBoxLayout;
+    for (QGroupBox *box : {registration, version})
+        m_groups->addWidget(box);
+    auto *second = new QVBoxLayout;
+    second->addLayout(m_groups);
+    second->addStretch();
+    columns->addLayout(first);
+    columns->addLayout(second);
+    auto *groups = new QWidget;
+    groups->setLayout(columns);
+    m_scroll = named(new QScrollArea, "scrollGroups");
+    m_scroll->setWidget(groups);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblProfile, 0, Qt::AlignHCenter);
-    m_groups = new QVBoxLayout;
-    for (QGroupBox *box : {login, latency, registration, version})
-        m_groups->addWidget(box);
-    layout->addLayout(m_groups);
+    layout->addWidget(m_scroll, 1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     Username->setMinimumWidth(220);
+    showPasswords(false);
+
+    // Enter saves wherever it is typed; Escape closes without saving.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter})
+        OnKey(*this, key, [this] { cmdSave_Click(); });
+    CloseOnEscape(*this);
 }
 
 void frmConfiguration::addGroup(QGroupBox *group)
@@ -154,14 +188,23 @@ void frmConfiguration::open()
 {
     reset();
     fill();
-    BringUp(*this);
+    if (!isVisible()) {
+        // As large as the groups want; the screen may take some of it back.
+        const QSize groups = m_scroll->widget()->sizeHint();
+        const QMargins margins = layout()->contentsMargins();
+        const QSize hint = sizeHint();
+        resize(std::max(hint.width(), groups.width() + margins.left() + margins.right() +
+                                          m_scroll->verticalScrollBar()->sizeHint().width()),
+               hint.height() - m_scroll->sizeHint().height() + groups.height());
+    }
+    BringUp(*this, &m_app.mainWindow());
 }
 
 void frmConfiguration::reset()
 {
     for (QLineEdit *box : {Username, Password, NewPassword, Home, Server, txtCustom, Email, NewEmail, Verbyte})
         box->clear();
-    Password->setEchoMode(QLineEdit::Normal);
+    showPasswords(false);
     UDPPlug->setChecked(false);
     const auto list = [](QComboBox *box, const QStringList &entries) {
         box->clear();
@@ -242,9 +285,15 @@ void frmConfiguration::enableCustom()
 
 void frmConfiguration::cmdCharMask_Click()
 {
-    const bool masked = Password->echoMode() == QLineEdit::Password;
-    Password->setEchoMode(masked ? QLineEdit::Normal : QLineEdit::Password);
+    showPasswords(Password->echoMode() == QLineEdit::Password);
     Password->setFocus();
+}
+
+void frmConfiguration::showPasswords(bool shown)
+{
+    for (QLineEdit *secret : {Password, NewPassword})
+        secret->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    cmdCharMask->setText(shown ? QStringLiteral("Hide") : QStringLiteral("Show"));
 }
 
 void frmConfiguration::cmdSave_Click()

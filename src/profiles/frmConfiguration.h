@@ -11,6 +11,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 class TarnwellApp;
 
@@ -18,15 +19,18 @@ class TarnwellApp;
 // in the profile list, and renames or deletes that profile. Modeless; made on
 // first use and kept. Every open fills it afresh from the settings file.
 //
-// Its groups stand one below the other; addGroup puts another one below the
-// last, above the buttons. A group with settings of its own is filled and
-// saved with the dialog.
+// Its groups stand in two columns, scrolled when the screen is too small for
+// them, above the buttons; addGroup puts another one below the last of the
+// second column. A group with settings of its own is filled and saved with
+// the dialog. The passwords are masked until the user shows them; Enter
+// saves and Escape cancels.
 class frmConfiguration : public QWidget {
     Q_OBJECT
 public:
     explicit frmConfiguration(TarnwellApp &app);
 
-    // Fills the dialog for the selected profile and shows it.
+    // Fills the dialog for the selected profile and shows it over the main
+    // window; open already for that profile, it is only raised.
     void open();
     void addGroup(QGroupBox *group);
     void addGroup(ConfigurationGroup *group);
@@ -64,9 +68,11 @@ private:
     // file that cannot be read) is skipped and the next runs.
     void fill();
     void showProfileName(const QString &name);
+    void showPasswords(bool shown);
     void enableCustom();
 
     TarnwellApp &m_app;
     QVBoxLayout *m_groups;
+    QScrollArea *m_scroll;
     QList<ConfigurationGroup *> m_settingsGroups;
 };

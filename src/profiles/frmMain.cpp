@@ -2,6 +2,7 @@
 
 #include "appearance/Appearance.h"
 #include "appearance/DisplayFont.h"
+#include "appearance/SchemeColours.h"
 #include "channel/ChannelUserList.h"
 #include "commands/AntiIdle.h"
 #include "display/BringUp.h"
@@ -9,6 +10,8 @@
 #include "display/ChatFollower.h"
 #include "commands/InternalCommands.h"
 #include "display/modOutput.h"
+#include "profiles/KeysToInputBox.h"
+#include "profiles/ListColours.h"
 #include "profiles/ListHoverTips.h"
 #include "profiles/StartUp.h"
 #include "profiles/TarnwellApp.h"
@@ -31,6 +34,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -63,12 +67,6 @@ constexpr Geometry kClose{12390, 0, 600, 225};
 constexpr Geometry kCloseHover{12390, -15, 600, 240};
 constexpr int kMenuLineTop = 120;
 constexpr int kMenuLineBottom = 620;
-
-// The window's own colours, until a colour scheme recolours it.
-const Colour kMenuTextColour = Rgb(0xC0FFFF);
-const Colour kProfileTextColour = Rgb(0x00FFFF);
-const Colour kChannelTextColour = Rgb(0xFFFFFF);
-const Colour kInputTextColour = Rgb(0xFFFFFF);
 
 void paintBlack(QWidget &widget, Colour text)
 {
@@ -160,11 +158,11 @@ void frmMain::buildControls()
     lblAbout = label("lblAbout", QStringLiteral("&About"));
     txtSend = new QLineEdit(this);
     txtSend->setObjectName(QStringLiteral("txtSend"));
-    paintBlack(*txtSend, kInputTextColour);
+    paintBlack(*txtSend, kDesignInputText);
     for (QLabel *menuLabel : menuLabels()) {
         menuLabel->setAttribute(Qt::WA_TranslucentBackground);
         // A buddy makes the label underline its access letter instead of
-        // showing the ampersand.
+        // showing the ampersand, and gives it the Alt key of that letter.
         menuLabel->setBuddy(txtSend);
     }
 
@@ -174,6 +172,8 @@ void frmMain::buildControls()
     lstProfiles = new QListWidget(this);
     lstProfiles->setObjectName(QStringLiteral("lstProfiles"));
     lstProfiles->setIconSize(QSize(16, 16));
+    // A click picks a profile and leaves the keyboard in the input box.
+    lstProfiles->setFocusPolicy(Qt::TabFocus);
     paintBlack(*lstProfiles, Rgb(0xFFFFFF));
     connect(lstProfiles, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { lstProfiles_Click(m_app, item->text()); });
@@ -181,6 +181,7 @@ void frmMain::buildControls()
 
     lstChannelUsers = new ChannelUserList(this);
     lstChannelUsers->setObjectName(QStringLiteral("lstChannelUsers"));
+    lstChannelUsers->setFocusPolicy(Qt::TabFocus);
     paintBlack(*lstChannelUsers, Rgb(0x77B1BB));
     new UserListActions(m_app, *lstChannelUsers);
     m_hoverTips = new ListHoverTips(m_app, *this);
@@ -189,11 +190,13 @@ void frmMain::buildControls()
     rtbChat->setObjectName(QStringLiteral("rtbChat"));
     rtbChat->setReadOnly(true);
     rtbChat->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    rtbChat->setFocusPolicy(Qt::ClickFocus);
+    // Text is selected with the mouse and copied from the input box.
+    rtbChat->setFocusPolicy(Qt::NoFocus);
     paintBlack(*rtbChat, Rgb(0xFFFFFF));
     rtbChat->viewport()->setMouseTracking(true);
     rtbChat->viewport()->installEventFilter(this);
     m_chatFollower = new ChatFollower(*rtbChat);
+    new KeysToInputBox(*txtSend, *rtbChat, this);
 
     auto picture = [&label](const char *name, const QPixmap &pixmap) {
         QLabel *control = label(name, {});
@@ -240,7 +243,9 @@ void frmMain::placeControls()
         bold.setBold(true);
         const int needed = QFontMetrics(bold).horizontalAdvance(labels[i]->text().remove(QLatin1Char('&'))) + 2;
         place.setWidth(std::max(place.width(), needed));
-        m_anchors.place(labels[i], place);
+        // The menu bar keeps its places and even spacing however wide the
+        // window grows: its labels are not anchored.
+        labels[i]->setGeometry(place);
     }
     m_anchors.place(rtbChat, design(kChatPane), Anchors::Both);
     m_anchors.place(lblChlInfo, design(kChannelLabel));
@@ -318,12 +323,13 @@ void frmMain::setTextColour(QWidget &widget, Colour colour)
 void frmMain::showDesignColours()
 {
     lineColours = LineColours{};
-    setTextColour(*txtSend, kInputTextColour);
-    setTextColour(*lblChlInfo, kChannelTextColour);
-    setTextColour(*lblProfiles, kProfileTextColour);
+    setTextColour(*txtSend, kDesignInputText);
+    setTextColour(*lblChlInfo, kDesignChannelText);
+    setTextColour(*lblProfiles, kDesignProfileText);
     for (QLabel *menuLabel : menuLabels())
-        setTextColour(*menuLabel, kMenuTextColour);
+        setTextColour(*menuLabel, kDesignMenuText);
     setBackgroundPicture({});
+    ShowLineColours(*this);
 }
 
 void frmMain::setBackgroundPicture(const QPixmap &picture)
@@ -350,7 +356,7 @@ void frmMain::arrangeProfiles(bool profileListShown)
     menuLineX = at.menuLineX;
     const QList<QLabel *> labels = menuLabels();
     for (int i = 0; i < labels.size(); ++i)
-        m_anchors.moveDesign(labels[i], twips(at.menuLabelLeft[static_cast<std::size_t>(i)]));
+        labels[i]->move(twips(at.menuLabelLeft[static_cast<std::size_t>(i)]), labels[i]->y());
     m_anchors.moveDesign(lstChannelUsers, twips(at.userListLeft));
     m_anchors.moveDesign(lblChlInfo, twips(at.channelLabelLeft));
     m_anchors.resizeDesign(txtSend, twips(at.inputWidth));
@@ -460,10 +466,13 @@ void frmMain::onMenuLabelClicked(QLabel *label)
                   : label == lblOptions    ? menus.mnuOptions
                   : label == lblWindow     ? menus.mnuWindow
                                            : nullptr;
+    // Opened by the mouse, a menu opens at the mouse; by its Alt key, it
+    // drops from its label.
+    const bool byMouse = label->rect().contains(label->mapFromGlobal(QCursor::pos()));
     if (menu)
-        menu->popup(QCursor::pos());
+        menu->popup(byMouse ? QCursor::pos() : label->mapToGlobal(QPoint(0, label->height())));
     else if (label == lblAbout)
-        BringUp(m_app.aboutWindow());
+        BringUp(m_app.aboutWindow(), this);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
@@ -482,6 +491,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         } else if (menuLabels().contains(watched)) {
             setLabelBold(static_cast<QLabel *>(watched), true);
         }
+    } else if (event->type() == QEvent::Shortcut && menuLabels().contains(watched)) {
+        // Alt and the underlined letter open the label's menu, as a click does.
+        onMenuLabelClicked(static_cast<QLabel *>(watched));
+        return true;
     } else if (event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == imgMini2)
@@ -540,8 +553,10 @@ void frmMain::showEvent(QShowEvent *event)
 {
     // The window's own key events come once per press, before any control;
     // filtering them there runs each shortcut exactly once.
-    windowHandle()->removeEventFilter(&hotKeys);
-    windowHandle()->installEventFilter(&hotKeys);
+    for (QObject *filter : {static_cast<QObject *>(findChild<KeysToInputBox *>()), static_cast<QObject *>(&hotKeys)}) {
+        windowHandle()->removeEventFilter(filter);
+        windowHandle()->installEventFilter(filter);
+    }
     QWidget::showEvent(event);
 }
 

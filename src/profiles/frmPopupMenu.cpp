@@ -71,6 +71,8 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     mnuFont = newEntry(mnuFile, "mnuFont", QStringLiteral("Font Customization"), QStringLiteral("Ctrl+N"));
     mnuFilters = newEntry(mnuFile, "mnuFilters", QStringLiteral("Filters"), QStringLiteral("Ctrl+F"));
     mnuIdle = newEntry(mnuFile, "mnuIdle", QStringLiteral("Idle Settings"), QStringLiteral("Ctrl+I"));
+    mnuFile->addSeparator();
+    QAction *mnuExit = newEntry(mnuFile, "mnuExit", QStringLiteral("Exit"));
 
     mnuConnection = newMenu("mnuConnection", QStringLiteral("&Connection"));
     mnuConnectall = newEntry(mnuConnection, "mnuConnectall", QStringLiteral("Connect All"), QStringLiteral("F1"));
@@ -116,6 +118,7 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
     wire(mnuFont, [this] { m_app.appearance().openFonts(); });
     wire(mnuFilters, [this] { filtersWindow().open(); });
     wire(mnuIdle, [this] { idleWindow().open(); });
+    wire(mnuExit, [this] { m_app.mainWindow().confirmExit(); });
 
     wire(mnuConnectall, [this] { ConnectAll(); });
     wire(mnuConnect, [this] { mnuConnect_Click(); });

@@ -2,17 +2,22 @@
 
 #include "appearance/Appearance.h"
 #include "appearance/DisplayFont.h"
+#include "appearance/SchemeColours.h"
 #include "channel/ChannelUserList.h"
 #include "channel/ClientIcon.h"
 #include "channel/UserIcons.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "commands/FloodGuard.h"
+#include "display/HeldLines.h"
 #include "display/modTransparency.h"
 #include "filters/clsFilters.h"
 #include "platform/Convert.h"
 #include "platform/Failure.h"
+#include "platform/FileHelpers.h"
+#include "profiles/ListColours.h"
 #include "profiles/MoreOptions.h"
+#include "profiles/ProfileOnScreen.h"
 #include "profiles/ProfileSecrets.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -54,6 +59,8 @@ void clearSlot(TarnwellApp &app, int index)
     slot.logon = LogonState{};
     // Lines the deleted profile still had waiting are not the next one's.
     slot.floodGuard.reset();
+    if (slot.pane)
+        HeldLinesOf(*slot.pane).clear();
 }
 
 // The four display options of the profile's settings; only "1" is on.
@@ -150,7 +157,9 @@ void LoadOptions(TarnwellApp &app, const QString &name)
 
         const QString transparency =
             app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QStringLiteral("Transparency"));
-        const qint16 level = transparency.isEmpty() ? qint16(255) : ToInt16(transparency);
+        // A stored level that would hide the window or mean nothing shows
+        // the nearest level that keeps it in sight.
+        const int level = transparency.isEmpty() ? kFullOpacity : VisibleOpacity(ToInt16(transparency));
         SetTransparency(app.mainWindow(), level);
         menus.setTransparencyCaption(QString::number(level));
     });
@@ -230,14 +239,22 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName)
     if (app.settings().ReadProfileSetting(current, QStringLiteral("Scheme"), QStringLiteral("Default")).isEmpty())
         return;
     frmMain &window = app.mainWindow();
-    if (!app.appearance().acceptSchemeFileName(schemeName)) {
+    // The built-in scheme, and one whose file is gone, show the window's own
+    // colours.
+    if (IsDefaultScheme(schemeName) || !app.appearance().acceptSchemeFileName(schemeName) ||
+        !FileExists(app.settings().schemePath(schemeName))) {
         window.showDesignColours();
         return;
     }
+    // A colour that would vanish on the black background shows as the
+    // window's own colour for that part.
+    const auto colour = [&](const char *key, Colour visible) {
+        return VisibleOnBlack(schemeColour(app, schemeName, key), visible);
+    };
     // Each step stands alone: a colour that is not a number or a missing
     // picture leaves just that part as it was.
     const std::function<void()> steps[] = {
-        [&] { window.setTextColour(*window.txtSend, schemeColour(app, schemeName, "Textbox Forecolor")); },
+        [&] { window.setTextColour(*window.txtSend, colour("Textbox Forecolor", kDesignInputText)); },
         [&] {
             const QString picture =
                 app.settings().ReadSchemeSetting(schemeName, QStringLiteral("Skin"), QStringLiteral("BG Picture"));
@@ -248,18 +265,18 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName)
                 throw Failure(Failure::FileNotFound, QStringLiteral("File not found: ") + picture);
             window.setBackgroundPicture(background);
         },
-        [&] { window.lineColours.menu = schemeColour(app, schemeName, "Menu Lines"); },
-        [&] { window.setTextColour(*window.lblChlInfo, schemeColour(app, schemeName, "Channel name")); },
-        [&] { window.setTextColour(*window.lblProfiles, schemeColour(app, schemeName, "Profile")); },
+        [&] { window.lineColours.menu = colour("Menu Lines", kDesignLines); },
+        [&] { window.setTextColour(*window.lblChlInfo, colour("Channel name", kDesignChannelText)); },
+        [&] { window.setTextColour(*window.lblProfiles, colour("Profile", kDesignProfileText)); },
         [&] {
-            const Colour menu = schemeColour(app, schemeName, "Menu");
+            const Colour menu = colour("Menu", kDesignMenuText);
             for (QLabel *label : window.menuLabels())
                 window.setTextColour(*label, menu);
         },
-        [&] { window.lineColours.rtb = schemeColour(app, schemeName, "RTB lines"); },
-        [&] { window.lineColours.users = schemeColour(app, schemeName, "Listview lines"); },
-        [&] { window.lineColours.text = schemeColour(app, schemeName, "Textbox lines"); },
-        [&] { window.lineColours.profiles = schemeColour(app, schemeName, "Profiles lines"); },
+        [&] { window.lineColours.rtb = colour("RTB lines", kDesignLines); },
+        [&] { window.lineColours.users = colour("Listview lines", kDesignLines); },
+        [&] { window.lineColours.text = colour("Textbox lines", kDesignLines); },
+        [&] { window.lineColours.profiles = colour("Profiles lines", kDesignLines); },
     };
     for (const auto &step : steps) {
         try {
@@ -267,7 +284,7 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName)
         } catch (const Failure &) {
         }
     }
-    window.update();
+    ShowLineColours(window);
 }
 
 void ApplyProfileFonts(TarnwellApp &app, int index)
@@ -304,11 +321,36 @@ void ApplyProfileFonts(TarnwellApp &app, int index)
     window.rtbChat->moveCursor(QTextCursor::End);
 }
 
+void ShowProfile(TarnwellApp &app, int index)
+{
+    const ProfileRecord &profile = app.record(index);
+    if (!profile.Active)
+        throw Failure(Failure::InvalidCall, QStringLiteral("No live profile in slot ") + QString::number(index));
+    app.CurrentProfile = static_cast<qint16>(index);
+    frmMain &window = app.mainWindow();
+    // The entry of the profile on screen is the selected one, however the
+    // switch came (a click, the switch command, a creation or a deletion),
+    // so that the configuration dialog opens for it.
+    const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(profile.Name, Qt::MatchExactly);
+    if (!entries.isEmpty())
+        window.lstProfiles->setCurrentItem(entries.first());
+    window.lstChannelUsers->clear();
+    if (!app.isConnected(index))
+        window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
+    LoadOptions(app, profile.Name);
+    window.lblProfiles->setText(profile.Name);
+    window.showPane(index);
+    app.users(index).FillChannelList(app.CurrentProfile);
+    qint16 colourIndex = app.CurrentProfile;
+    ProfileColor(app, colourIndex, false, false);
+    ApplyScheme(app, profile.Scheme);
+    ApplyProfileFonts(app, index);
+}
+
 void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
 {
     app.guard("lstProfiles_Click", "frmMain", [&] {
-        frmMain &window = app.mainWindow();
-        if (window.lstProfiles->count() == 0)
+        if (app.mainWindow().lstProfiles->count() == 0)
             return;
         for (int i = 0; i < app.slotCount(); ++i) {
             const ProfileRecord &profile = app.record(i);
@@ -318,23 +360,6 @@ void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
                 return;
             app.CurrentProfile = profile.Index;
         }
-        const int current = app.CurrentProfile;
-        // The entry of the profile on screen is the selected one, however
-        // the switch came (a click or the switch command), so that the
-        // configuration dialog opens for it.
-        const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(entryText, Qt::MatchExactly);
-        if (!entries.isEmpty())
-            window.lstProfiles->setCurrentItem(entries.first());
-        window.lstChannelUsers->clear();
-        if (!app.isConnected(current))
-            window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
-        LoadOptions(app, app.record(current).Name);
-        window.lblProfiles->setText(app.record(current).Name);
-        window.showPane(current);
-        app.users(current).FillChannelList(app.CurrentProfile);
-        qint16 colourIndex = app.CurrentProfile;
-        ProfileColor(app, colourIndex, false, false);
-        ApplyScheme(app, app.record(current).Scheme);
-        ApplyProfileFonts(app, current);
+        ShowProfile(app, app.CurrentProfile);
     });
 }

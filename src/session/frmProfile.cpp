@@ -1,5 +1,6 @@
 #include "session/frmProfile.h"
 
+#include "display/BringUp.h"
 #include "display/Colour.h"
 
 #include <QFormLayout>
@@ -35,6 +36,7 @@ frmProfile::frmProfile(QWidget *parent)
     layout->addRow(cmdSave);
     resize(360, 320);
     connect(cmdSave, &QPushButton::clicked, this, &frmProfile::saveClicked);
+    CloseOnEscape(*this);
 }
 
 void frmProfile::showFor(const QString &userName)
@@ -44,8 +46,6 @@ void frmProfile::showFor(const QString &userName)
     rtbDes->clear();
     lblUsername->setText(userName);
     setWindowTitle(userName + QStringLiteral("'s profile"));
-    show();
-    raise();
 }
 
 quint32 frmProfile::expect(int profileIndex, const QString &ownAccount, quint32 tick)

@@ -25,8 +25,8 @@ public:
         bool answered = true;
     };
 
-    // Names the window after the viewed user, empties the fields of whoever
-    // it showed before and shows it without blocking.
+    // Names the window after the viewed user and empties the fields of
+    // whoever it showed before; the caller shows it.
     void showFor(const QString &userName);
     // Remembers a read request just sent; an id equal to the previous
     // request's is moved on by one, so each request keeps an id of its own.

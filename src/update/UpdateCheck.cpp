@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "profiles/TarnwellApp.h"
+#include "profiles/frmMain.h"
 #include "session/SocketErrorNumbers.h"
 #include "update/UpdateReply.h"
 #include "update/frmUpdate.h"
@@ -86,7 +87,8 @@ void UpdateCheck::decide(bool closed)
     case UpdateDecision::Offer:
         if (!m_notice)
             m_notice = std::make_unique<frmUpdate>(m_server.downloadAddress());
-        m_notice->showVersions(Cp1252::decode(decision.newest), QString::fromLatin1(kProgramVersion));
+        m_notice->showVersions(Cp1252::decode(decision.newest), QString::fromLatin1(kProgramVersion),
+                               m_app.mainWindow());
         break;
     }
     m_decided = true;

@@ -1,6 +1,8 @@
 #include "update/frmAbout.h"
 
+#include "display/BringUp.h"
 #include "display/ClickableLabel.h"
+#include "display/modOutput.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -21,6 +23,7 @@ frmAbout::frmAbout()
         layout->addWidget(label);
     };
     line(QStringLiteral("Tarnwell"), true);
+    line(GetVersion());
     line(QStringLiteral("Tarnwell is a multi-profile Binary Battle.net bot. It is designed to give a appealing and "
                         "enjoyable look while chatting on Battle.net"));
     line(QStringLiteral("Contributors:"), true);
@@ -29,4 +32,5 @@ frmAbout::frmAbout()
     layout->addWidget(lblClose, 0, Qt::AlignRight);
     resize(340, 200);
     connect(lblClose, &ClickableLabel::clicked, this, &QWidget::close);
+    CloseOnEscape(*this);
 }

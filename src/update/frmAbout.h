@@ -4,7 +4,8 @@
 
 class ClickableLabel;
 
-// The about window: the program's name, what it is, and who made it.
+// The about window: the program's name and version, what it is, and who
+// made it.
 class frmAbout : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "update/frmUpdate.h"
 
+#include "display/BringUp.h"
 #include "display/ClickableLabel.h"
 
 #include <QDesktopServices>
@@ -56,12 +57,14 @@ frmUpdate::frmUpdate(QUrl downloadAddress)
     // The browser gets the address; the notice stays for the user to close.
     connect(lblDownload, &ClickableLabel::clicked, this, [this] { QDesktopServices::openUrl(m_downloadAddress); });
     connect(lblSkip, &ClickableLabel::clicked, this, &QWidget::close);
+    CloseOnEscape(*this);
 }
 
-void frmUpdate::showVersions(const QString &newest, const QString &yours)
+void frmUpdate::showVersions(const QString &newest, const QString &yours, QWidget &owner)
 {
     lblCurrent->setText(newest);
     lblYour->setText(yours);
+    PlaceOver(*this, owner);
     show();
     raise();
 }

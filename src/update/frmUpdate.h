@@ -12,8 +12,9 @@ class frmUpdate : public QWidget {
 public:
     explicit frmUpdate(QUrl downloadAddress);
 
-    // Fills in both version numbers and shows the window without blocking.
-    void showVersions(const QString &newest, const QString &yours);
+    // Fills in both version numbers and shows the window over its owner
+    // without blocking and without taking the keyboard.
+    void showVersions(const QString &newest, const QString &yours, QWidget &owner);
 
     QLabel *lblCurrent;
     QLabel *lblYour;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextBlock>
+#include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -89,6 +90,22 @@ TEST_F(FontDialogTest, ATypedSizeThatIsNoNumberIsSavedAndReported)
     fonts.cmdApply_Click();
     EXPECT_EQ(setting("Size", "Listview Size"), QStringLiteral("huge"));
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: cmdApply_Click of frmFont")));
+}
+
+TEST_F(FontDialogTest, ASizeIsANumberAndOneLeftEmptyIsSavedAsTen)
+{
+    fonts.open();
+    const struct {
+        const char *typed;
+        const char *saved;
+    } cases[] = {{"big", "10"}, {"", "10"}, {"12.5", "12.5"}, {"0", "10"}};
+    for (const auto &c : cases) {
+        fonts.RTBSize->clearEditText();
+        QTest::keyClicks(fonts.RTBSize->lineEdit(), QString::fromLatin1(c.typed));
+        fonts.cmdApply_Click();
+        EXPECT_EQ(setting("Size", "RichTextBox Size"), QString::fromLatin1(c.saved)) << c.typed;
+    }
+    EXPECT_TRUE(test.errorLogText().isEmpty()) << "nothing typed is a program fault";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "appearance/Appearance.h"
 #include "appearance/ColourField.h"
+#include "appearance/SchemeColours.h"
 #include "appearance/SchemeList.h"
 #include "appearance/frmColorPicker.h"
 #include "appearance/frmSkins.h"
@@ -9,6 +10,7 @@
 #include "support/InputBoxAnswer.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/TestApp.h"
+#include "update/UpdateCheck.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -57,10 +59,14 @@ TEST_F(SchemeDialogTest, ListsEveryIniEntryWithEveryIniRemoved)
     EXPECT_EQ(names, QStringList({"Folder", "Night", "Night.bak", "x"}));
 }
 
-TEST_F(SchemeDialogTest, OpeningShowsTheFirstSchemeAndSkipsWhatIsNoNumber)
+TEST_F(SchemeDialogTest, OpeningShowsTheSchemeInUseAndSkipsWhatIsNoNumber)
 {
-    field("Menu Forecolor").setColour(Rgb(0x123456));
     skins.open();
+    EXPECT_EQ(skins.windowTitle(), QStringLiteral("Color Schemes (Default)")) << "no scheme in use: the built-in one";
+    EXPECT_EQ(skins.fields().colours, DesignSchemeFields().colours);
+    EXPECT_EQ(skins.lstSkins->item(0)->text(), QStringLiteral("Default"));
+    field("Menu Forecolor").setColour(Rgb(0x123456));
+    skins.lstSkins->setCurrentRow(1);
     EXPECT_EQ(skins.windowTitle(), QStringLiteral("Color Schemes (Night)"));
     EXPECT_EQ(skins.txtBotBG->text(), QStringLiteral("stars.png"));
     EXPECT_EQ(field("Textbox Forecolor").colour(), Rgb(0xFF0000));
@@ -78,6 +84,7 @@ TEST_F(SchemeDialogTest, NewRefusesBlankDuplicateAndEscapingNames)
     };
     for (const Case &each : {Case{"", "The name of the skin cannot be blank, please try again."},
                              Case{"nIGHT", "That skin already exists!"},
+                             Case{"default", "That skin already exists!"},
                              Case{"../x", "The name of the skin cannot hold \\, /, .. or control characters, please try again."},
                              Case{"a\tb", "The name of the skin cannot hold \\, /, .. or control characters, please try again."}}) {
         InputBoxAnswer input{QString::fromLatin1(each.answer)};
@@ -88,36 +95,107 @@ TEST_F(SchemeDialogTest, NewRefusesBlankDuplicateAndEscapingNames)
         EXPECT_EQ(box.text(), QString::fromLatin1(each.message)) << each.answer;
         EXPECT_EQ(box.title(), QStringLiteral("Tarnwell"));
     }
-    EXPECT_EQ(skins.lstSkins->count(), 1);
+    EXPECT_EQ(skins.lstSkins->count(), 2);
     EXPECT_FALSE(QFile::exists(test.folder() + QStringLiteral("/x.ini")));
 }
 
-TEST_F(SchemeDialogTest, NewSchemeStartsEmptyAndApplySavesTheShownColoursInKeyOrder)
+TEST_F(SchemeDialogTest, NewSchemeStartsFromTheScreenAndApplySavesTheShownColoursInKeyOrder)
 {
+    frmMain &window = app.mainWindow();
+    window.lineColours.rtb = Rgb(0x00FF00);
+    window.setTextColour(*window.lblChlInfo, Rgb(0xFFFF00));
     skins.open();
     {
         InputBoxAnswer input(QStringLiteral("Dawn"));
         skins.cmdNew_Click();
     }
-    ASSERT_EQ(skins.lstSkins->count(), 2);
-    EXPECT_EQ(skins.lstSkins->currentRow(), 0) << "the new entry is not selected";
-    EXPECT_EQ(schemeText(QStringLiteral("Dawn")), QByteArray());
+    ASSERT_EQ(skins.lstSkins->count(), 3);
+    EXPECT_EQ(skins.lstSkins->currentItem()->text(), QStringLiteral("Dawn")) << "the new scheme is shown";
+    SchemeFields onScreen = DesignSchemeFields();
+    onScreen.colours[1] = Rgb(0xFFFF00);
+    onScreen.colours[6] = Rgb(0x00FF00);
+    EXPECT_EQ(skins.fields().colours, onScreen.colours);
+    SchemeFields saved;
+    ReadSchemeFields(app.settings(), QStringLiteral("Dawn"), saved);
+    EXPECT_EQ(saved.colours, onScreen.colours) << "and so is its file";
 
-    skins.lstSkins->setCurrentRow(1);
-    EXPECT_EQ(field("Textbox Forecolor").colour(), Rgb(0xFF0000)) << "an empty scheme keeps the colours shown";
     for (std::size_t i = 0; i < skins.colourFields.size(); ++i)
-        skins.colourFields[i]->setColour(Colour{static_cast<quint32>(i + 1)});
+        skins.colourFields[i]->setColour(Colour{static_cast<quint32>(0x50 + i)});
     skins.txtBotBG->setText(QStringLiteral("sky.png"));
     skins.cmdApply_Click();
-    EXPECT_EQ(schemeText(QStringLiteral("Dawn")),
-              "[Skin]\r\nBG Picture=sky.png\r\nMenu=1\r\nChannel name=2\r\nMinimize Button=3\r\nProfile=4\r\n"
-              "Textbox Forecolor=5\r\nMenu lines=6\r\nRTB lines=7\r\nListview lines=8\r\nTextbox lines=9\r\n"
-              "Profiles lines=10\r\n");
+    const QByteArray text = "[Skin]\r\nBG Picture=sky.png\r\nMenu=80\r\nChannel name=81\r\nMinimize Button=82\r\n"
+                            "Profile=83\r\nTextbox Forecolor=84\r\nMenu lines=85\r\nRTB lines=86\r\n"
+                            "Listview lines=87\r\nTextbox lines=88\r\nProfiles lines=89\r\n";
+    EXPECT_EQ(schemeText(QStringLiteral("Dawn")), text);
+
+    // Colours that would vanish on black are refused, and nothing is saved.
+    field("RTB Lines").setColour(Rgb(0x000000));
+    field("Menu Forecolor").setColour(Rgb(0x102030));
+    MessageBoxAnswer box;
+    skins.cmdApply_Click();
+    EXPECT_EQ(box.text(), QStringLiteral("These colours would not show on the black background: Menu Forecolor, "
+                                         "RTB Lines. Pick brighter ones."));
+    EXPECT_EQ(schemeText(QStringLiteral("Dawn")), text);
+}
+
+TEST_F(SchemeDialogTest, TheBuiltInSchemeIsNeitherChangedNorDeletedAndCanBeUsed)
+{
+    skins.open();
+    ASSERT_EQ(skins.lstSkins->currentItem()->text(), QStringLiteral("Default"));
+    {
+        MessageBoxAnswer box;
+        skins.cmdDelete_Click();
+        EXPECT_EQ(box.text(), QStringLiteral("The Default scheme is built in and cannot be deleted."));
+    }
+    {
+        MessageBoxAnswer box;
+        skins.cmdApply_Click();
+        EXPECT_EQ(box.text(), QStringLiteral("The Default scheme is built in and cannot be changed: make a scheme "
+                                             "of your own with New."));
+    }
+    EXPECT_EQ(skins.lstSkins->count(), 2);
+    EXPECT_FALSE(QFile::exists(schemePath(QStringLiteral("Default"))));
+
+    frmMain &window = app.mainWindow();
+    window.lineColours.rtb = Rgb(0x00FF00);
+    skins.cmdUse_Click();
+    EXPECT_EQ(window.lineColours.rtb, kDesignLines);
+    EXPECT_EQ(app.record(0).Scheme, QStringLiteral("Default"));
+}
+
+TEST_F(SchemeDialogTest, TheSchemeInUseIsStillInUseAfterARestart)
+{
+    skins.open();
+    skins.lstSkins->setCurrentRow(1);
+    skins.cmdUse_Click();
+    skins.close();
+    test.app.reset();
+    test.app = std::make_unique<TarnwellApp>(test.folder(), test.clock);
+    test.app->updateCheck().setServer({});
+    test.startUp();
+    EXPECT_EQ(test.app->mainWindow().lineColours.rtb, Rgb(0x00FF00));
+    EXPECT_EQ(test.app->mainWindow().txtSend->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+    EXPECT_EQ(test.app->record(0).Scheme, QStringLiteral("Night"));
+}
+
+TEST_F(SchemeDialogTest, ColoursThatWouldVanishOnBlackAreShownAsTheWindowsOwn)
+{
+    writeScheme(QStringLiteral("Old"), "[Skin]\r\nTextbox Forecolor=0\r\nRTB lines=65793\r\nMenu lines=65280\r\n"
+                                       "Profile=0\r\n");
+    skins.open();
+    skins.lstSkins->setCurrentItem(skins.lstSkins->findItems(QStringLiteral("Old"), Qt::MatchExactly).first());
+    skins.cmdUse_Click();
+    frmMain &window = app.mainWindow();
+    EXPECT_EQ(window.txtSend->palette().color(QPalette::Text), kDesignInputText.toQColor());
+    EXPECT_EQ(window.lblProfiles->palette().color(QPalette::WindowText), kDesignProfileText.toQColor());
+    EXPECT_EQ(window.lineColours.rtb, kDesignLines);
+    EXPECT_EQ(window.lineColours.menu, Rgb(0x00FF00)) << "a visible colour is kept";
 }
 
 TEST_F(SchemeDialogTest, UseAppliesTheSavedFileNotTheEditedFields)
 {
     skins.open();
+    skins.lstSkins->setCurrentRow(1);
     field("Textbox Forecolor").setColour(Rgb(0x0000FF));
     skins.cmdUse_Click();
     frmMain &window = app.mainWindow();
@@ -128,11 +206,16 @@ TEST_F(SchemeDialogTest, UseAppliesTheSavedFileNotTheEditedFields)
                                                 QStringLiteral("Default")),
               QStringLiteral("Night"));
 
-    // Deleting the scheme in use leaves the window as it is.
+    // Deleting the scheme in use goes back to the built-in one.
     skins.cmdDelete_Click();
-    EXPECT_EQ(skins.lstSkins->count(), 0);
+    EXPECT_EQ(skins.lstSkins->count(), 1);
     EXPECT_FALSE(QFile::exists(schemePath(QStringLiteral("Night"))));
-    EXPECT_EQ(window.lineColours.rtb, Rgb(0x00FF00));
+    EXPECT_EQ(window.lineColours.rtb, kDesignLines);
+    EXPECT_EQ(window.txtSend->palette().color(QPalette::Text), kDesignInputText.toQColor());
+    EXPECT_EQ(app.record(0).Scheme, QStringLiteral("Default"));
+    EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("alpha"), QStringLiteral("Scheme"),
+                                                QStringLiteral("Default")),
+              QStringLiteral("Default"));
     EXPECT_TRUE(test.errorLogText().isEmpty());
 }
 

@@ -75,9 +75,9 @@ TEST_F(HotKeysTest, MenuKeysDoWhatTheirEntriesDo)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
     press(Qt::Key_F4);
-    EXPECT_TRUE(app.record(0).JoinLeave);
+    EXPECT_TRUE(app.record(app.CurrentProfile).JoinLeave);
     press(Qt::Key_F6);
-    EXPECT_TRUE(app.record(0).LockScreen);
+    EXPECT_TRUE(app.record(app.CurrentProfile).LockScreen);
     {
         InputBoxAnswer answer({QStringLiteral("200")});
         press(Qt::Key_F7);

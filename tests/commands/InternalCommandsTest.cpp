@@ -1,10 +1,11 @@
 #include "commands/InternalCommands.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
-#include "support/MessageBoxAnswer.h"
+#include "support/PaneRuns.h"
 #include "support/ConnectedProfileTest.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
 #include "support/Bytes.h"
@@ -30,13 +31,6 @@ protected:
     {
         InternalCommands(app, line);
         ASSERT_TRUE(p.server.waitForMessages(connection, messages + 2)) << line.toStdString();
-    }
-    // The text of the message box the line opens, answered with OK.
-    QString messageBoxOf(const QString &line)
-    {
-        const MessageBoxAnswer answer;
-        InternalCommands(app, line);
-        return answer.text();
     }
 };
 
@@ -107,18 +101,44 @@ TEST_F(InternalCommandsTest, MediaCommandsReportAbsentPlayers)
     }
 }
 
-TEST_F(InternalCommandsTest, SwitchingByNumber)
+TEST_F(InternalCommandsTest, SwitchingByPlaceOrNameAndTellingWhatCannotBe)
 {
-    EXPECT_EQ(messageBoxOf(QStringLiteral("/p 0")), QStringLiteral("Profile index '0' does not exist!"));
-    EXPECT_EQ(messageBoxOf(QStringLiteral("/p 3")), QStringLiteral("Profile index '3' does not exist!"));
-    InternalCommands(app, QStringLiteral("/p"));
-    EXPECT_EQ(app.CurrentProfile, 0);
-    InternalCommands(app, QStringLiteral("/p 2"));
-    EXPECT_EQ(app.CurrentProfile, 1);
-    EXPECT_EQ(app.mainWindow().rtbChat->document(), &app.pane(1));
-    InternalCommands(app, QStringLiteral("/p two"));
-    EXPECT_EQ(app.CurrentProfile, 1);
-    EXPECT_TRUE(p.test.errorLogText().contains(QStringLiteral("Error in: InternalCommands() of modFunctions")));
+    const QColor grey(0xAA, 0xAA, 0xAA), red(0xBD, 0x3D, 0x3D);
+    const struct {
+        const char *line;
+        int current;
+        const char *told;
+        QColor colour;
+    } cases[] = {
+        {"/p", 0, "Usage: /p NAME, or /p N for the profile at place N of the profile list.", grey},
+        {"/p 0", 0, "Profile index '0' does not exist!", red},
+        {"/p 3", 0, "Profile index '3' does not exist!", red},
+        {"/p 99999999999999999999", 0, "Profile index '99999999999999999999' does not exist!", red},
+        {"/p alice01", 0, "No profile is called 'alice01'.", red},
+        {"/p -1", 0, "No profile is called '-1'.", red},
+        {"/p 2", 1, nullptr, {}},
+        // Naming the profile on screen changes nothing.
+        {"/p Profile1", 1, nullptr, {}},
+        {"/p profile0", 0, nullptr, {}},
+        {"/P PROFILE1", 1, nullptr, {}},
+    };
+    for (const auto &c : cases) {
+        const int before = app.CurrentProfile;
+        const int linesBefore = p.chatLines(before).size();
+        InternalCommands(app, QString::fromLatin1(c.line));
+        EXPECT_EQ(app.CurrentProfile, c.current) << c.line;
+        EXPECT_EQ(app.mainWindow().rtbChat->document(), &app.pane(c.current)) << c.line;
+        const QStringList lines = p.chatLines(before);
+        if (c.told) {
+            ASSERT_EQ(lines.size(), linesBefore + 1) << c.line;
+            EXPECT_EQ(lines.last(), QString::fromLatin1(c.told));
+            EXPECT_EQ(LastLineRuns(app.pane(before)).front().colour, c.colour) << c.line;
+        } else {
+            EXPECT_EQ(lines.size(), linesBefore) << c.line;
+        }
+    }
+    EXPECT_EQ(app.mainWindow().lstProfiles->currentItem()->text(), QStringLiteral("Profile1"));
+    EXPECT_TRUE(p.test.errorLogText().isEmpty()) << "nothing typed is a program fault";
 }
 
 TEST_F(InternalCommandsTest, TheInputBoxHandsFinishedLinesOver)

@@ -67,11 +67,38 @@ TEST_F(AddChatTest, EmptyListsDatesAndNumbersAsText)
                                     QStringLiteral("42\n"));
 }
 
-TEST_F(AddChatTest, LockedScreenLosesLines)
+TEST_F(AddChatTest, ALockedScreenHoldsLinesUntilItIsUnlocked)
 {
+    app.record(0).MilitaryTime = true;
     app.record(0).LockScreen = true;
-    app.AddChat(0, {QStringLiteral("lost")});
-    EXPECT_TRUE(app.pane(0).isEmpty());
+    app.AddChat(0, {QStringLiteral("first")});
+    test.clock.advance(61000);
+    app.AddChat(0, {Rgb(0x55AEFF), QStringLiteral("second")});
+    EXPECT_TRUE(app.pane(0).isEmpty()) << "the pane stays still";
+    app.record(0).LockScreen = false;
+    app.AddChat(0, {QStringLiteral("third")});
+    EXPECT_EQ(test.chatText(0), QStringLiteral("[13:05:09] first\n[13:06:10] second\n[13:06:10] third\n"))
+        << "each held line keeps the time it came";
+    EXPECT_EQ(RunsOfBlock(app.pane(0).findBlockByNumber(1)).back().colour, QColor(0x55, 0xAE, 0xFF));
+}
+
+TEST_F(AddChatTest, HeldLinesStayWithinThePanesBoundOldestDroppedFirst)
+{
+    app.record(0).MilitaryTime = true;
+    app.record(0).LockScreen = true;
+    const QString line(999, QLatin1Char('x'));
+    for (int n = 0; n < 60; ++n)
+        app.AddChat(0, {QString::number(n) + line});
+    app.record(0).LockScreen = false;
+    app.AddChat(0, {QStringLiteral("after")});
+    const QStringList lines = test.chatText(0).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines.first().endsWith(QStringLiteral(" older lines that came while the screen was locked were "
+                                                      "dropped to keep the pane within its size.")));
+    EXPECT_TRUE(lines[lines.size() - 2].contains(QStringLiteral("] 59x")));
+    EXPECT_LE(PaneTextLength(app.pane(0)), kAutoClearLimit + 2000);
+    EXPECT_EQ(lines.first().section(QLatin1Char(' '), 1, 1).toInt() + lines.size() - 2, 60)
+        << "the note counts every line dropped";
 }
 
 TEST_F(AddChatTest, ClearsAboveTheLimitWithTheNoticeFirst)

@@ -55,18 +55,22 @@ TEST_F(ChatLogTest, EveryShownLineIsAppendedInUtf8ToTheFileOfItsDay)
     EXPECT_EQ(logLines(today).first(), paneLines().first());
 }
 
-TEST_F(ChatLogTest, NothingIsLoggedWithTheOptionOffOrWhileTheScreenIsLocked)
+TEST_F(ChatLogTest, NothingIsLoggedWithTheOptionOffAndLockedLinesAreLoggedAsTheyCome)
 {
-    start("Log Chat=0\n");
+    start("Log Chat=0\nMilitary Time=1\n");
     app.AddChat(0, {QStringLiteral("not logged")});
     EXPECT_FALSE(QFileInfo::exists(logPath(test.clock.now().date())));
 
     app.record(0).LogChat = true;
     app.record(0).LockScreen = true;
-    app.AddChat(0, {QStringLiteral("not shown, not logged")});
+    app.AddChat(0, {QStringLiteral("held")});
+    EXPECT_EQ(logLines(test.clock.now().date()), QStringList{QStringLiteral("[13:05:09] held")});
     app.record(0).LockScreen = false;
     app.AddChat(0, {QStringLiteral("shown")});
-    EXPECT_EQ(logLines(test.clock.now().date()).size(), 1);
+    EXPECT_EQ(logLines(test.clock.now().date()),
+              (QStringList{QStringLiteral("[13:05:09] held"), QStringLiteral("[13:05:09] shown")}))
+        << "a held line is logged once, when it came";
+    EXPECT_TRUE(paneLines().contains(QStringLiteral("[13:05:09] held")));
 }
 
 TEST_F(ChatLogTest, ALogThatCannotBeWrittenIsReportedOnceAndTheChatGoesOn)

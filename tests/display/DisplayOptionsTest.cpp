@@ -70,47 +70,56 @@ TEST_F(DisplayOptionsTest, MilitaryTimeConfirmsInTheNewStampAndTheLockScreenConf
     menus.mnuMilitary->trigger();
     EXPECT_EQ(lastText(), QStringLiteral("[13:05:09] Military time has been enabled!"));
     menus.mnuLock->trigger();
-    app.AddChat(kAlpha, {QStringLiteral("lost")});
+    app.AddChat(kAlpha, {QStringLiteral("held")});
+    EXPECT_FALSE(test.chatText(kAlpha).contains(QStringLiteral("held")));
     menus.mnuLock->trigger();
     const QString text = test.chatText(kAlpha);
     EXPECT_TRUE(text.contains(QStringLiteral("[13:05:09] Lock screen has been enabled!")));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("[13:05:09] Lock screen has been turned off.\n")));
-    EXPECT_FALSE(text.contains(QStringLiteral("lost")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("[13:05:09] held\n[13:05:09] Lock screen has been turned off.\n")))
+        << "what came while locked shows before the unlock is confirmed";
 }
 
-TEST_F(DisplayOptionsTest, TransparencyIsSavedAsTypedAndAppliedWhenItIsALevel)
+TEST_F(DisplayOptionsTest, TransparencyShowsItsLevelAndKeepsTheWindowInSight)
 {
     const struct {
         const char *answer;
-        double opacity;
-        const char *caption;
-        bool reported;
+        const char *shownBefore;
+        const char *saved;
+        const char *told;
     } cases[] = {
-        {"128", 128 / 255.0, "Transparency [128]\tF7", false},
-        {"300", 128 / 255.0, "Transparency [300]\tF7", false},
-        {"255", 1.0, "Transparency [255]\tF7", false},
-        {"half", 1.0, "Transparency [255]\tF7", true},
+        {"128", "255", "128", nullptr},
+        {"0", "128", "51", nullptr},
+        {"300", "51", "255", nullptr},
+        {" 200 ", "255", "200", nullptr},
+        {"half", "200", "200", "'half' is not a level of transparency: type a whole number from 51 (faint) to 255 "
+                               "(solid)."},
+        {"", "200", "200", nullptr},
     };
     for (const auto &c : cases) {
         InputBoxAnswer answer({QString::fromLatin1(c.answer)});
+        const QString linesBefore = test.chatText(kAlpha);
         menus.mnuTransparency->trigger();
         EXPECT_EQ(answer.titles(), QStringList{QStringLiteral("Transparency")});
-        EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QString::fromLatin1(c.answer));
-        EXPECT_NEAR(window.windowOpacity(), c.opacity, 0.01) << c.answer;
-        EXPECT_EQ(menus.mnuTransparency->text(), QString::fromLatin1(c.caption));
-        EXPECT_EQ(test.errorLogText().contains(QStringLiteral("Error in: mnuTransparency of frmPopupMenu")),
-                  c.reported)
-            << c.answer;
+        EXPECT_TRUE(answer.prompt().contains(QStringLiteral("51"))) << "the prompt says what the numbers mean";
+        EXPECT_EQ(answer.defaults(), QStringList{QString::fromLatin1(c.shownBefore)}) << c.answer;
+        EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QString::fromLatin1(c.saved)) << c.answer;
+        EXPECT_NEAR(window.windowOpacity(), QString::fromLatin1(c.saved).toInt() / 255.0, 0.01) << c.answer;
+        EXPECT_EQ(menus.mnuTransparency->text(), QStringLiteral("Transparency [") + c.saved + "]\tF7");
+        if (c.told)
+            EXPECT_EQ(lastText().mid(lastText().indexOf(QLatin1String("] ")) + 2), QString::fromLatin1(c.told));
+        else
+            EXPECT_EQ(test.chatText(kAlpha), linesBefore) << c.answer;
     }
-    InputBoxAnswer empty({QString()});
-    menus.mnuTransparency->trigger();
-    EXPECT_EQ(option("Transparency", QStringLiteral("alpha")), QStringLiteral("half"));
+    EXPECT_TRUE(test.errorLogText().isEmpty()) << "nothing typed is a program fault";
 }
 
 TEST_F(DisplayOptionsTest, SetTransparencyTellsWhatItDid)
 {
     EXPECT_EQ(SetTransparency(window, 100), 0);
     EXPECT_NEAR(window.windowOpacity(), 100 / 255.0, 0.01);
+    EXPECT_EQ(SetTransparency(window, 0), 0);
+    EXPECT_NEAR(window.windowOpacity(), kLeastOpacity / 255.0, 0.01) << "never fully see-through";
+    EXPECT_EQ(SetTransparency(window, 100), 0);
     EXPECT_EQ(SetTransparency(window, 256), 1);
     EXPECT_EQ(SetTransparency(window, -1), 1);
     EXPECT_NEAR(window.windowOpacity(), 100 / 255.0, 0.01);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,8 +56,13 @@ TEST_F(ConfigurationTest, OpensForTheSelectedProfileAndSavesItsFields)
     EXPECT_FALSE(dialog->txtCustom->isEnabled());
     dialog->UDPPlug->setChecked(false);
     dialog->Username->setText(QStringLiteral("Anna"));
-    dialog->cmdCharMask->click();
-    EXPECT_EQ(dialog->Password->echoMode(), QLineEdit::Password);
+    for (const auto &[shown, caption] : {std::pair{false, "Show"}, std::pair{true, "Hide"}, std::pair{false, "Show"}}) {
+        EXPECT_EQ(dialog->Password->echoMode(), shown ? QLineEdit::Normal : QLineEdit::Password);
+        EXPECT_EQ(dialog->NewPassword->echoMode(), shown ? QLineEdit::Normal : QLineEdit::Password);
+        EXPECT_EQ(dialog->cmdCharMask->text(), QString::fromLatin1(caption));
+        dialog->cmdCharMask->click();
+    }
+    EXPECT_EQ(dialog->Password->text(), QStringLiteral("pw"));
     dialog->cmdSave->click();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(setting("Login", "Username"), QStringLiteral("Anna"));
@@ -137,6 +143,26 @@ TEST_F(ConfigurationTest, SavingAfterSwitchingProfilesRefreshesTheShownProfilesR
     EXPECT_EQ(app.record(0).Username, QStringLiteral("Anna"));
     EXPECT_EQ(app.record(1).Name, QStringLiteral("beta"));
     EXPECT_EQ(app.record(1).Username, QStringLiteral("Bee"));
+}
+
+TEST_F(ConfigurationTest, NumberFieldsTakeOnlyWhatCanBeSent)
+{
+    start("[Ping]\nSpoof=Custom\n");
+    const struct {
+        QLineEdit *box;
+        const char *typed;
+        const char *kept;
+    } cases[] = {
+        {dialog->Verbyte, "4fzz", "4f"},
+        {dialog->Verbyte, "0x1D", "01D"},
+        {dialog->txtCustom, "12ab3", "123"},
+        {dialog->txtCustom, "-5", "5"},
+    };
+    for (const auto &c : cases) {
+        c.box->clear();
+        QTest::keyClicks(c.box, QString::fromLatin1(c.typed));
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.kept)) << c.typed;
+    }
 }
 
 } // namespace

@@ -6,12 +6,17 @@
 #include "profiles/ListHoverTips.h"
 #include "profiles/frmMain.h"
 #include "support/ChannelFixture.h"
+#include "support/WaitUntil.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -142,6 +147,41 @@ TEST_F(ListHoverTipsTest, AProfilesTipTellsItsConnectionAndKeepsTheUserTipsIcon)
     overEmptySpace(*window.lstProfiles);
     EXPECT_EQ(tips.HoverProfileRow, 0);
     EXPECT_EQ(tip.window(), nullptr);
+}
+
+TEST_F(ListHoverTipsTest, ATipShowsBesideItsRowWithinTheScreenAndAClickTakesItDown)
+{
+    event(ShowUser, 0, 10, "Bob", kStarcraftStats);
+    tip.setDelayTime(0);
+    const QRect room = window.screen()->availableGeometry();
+    const QRect input(window.txtSend->mapToGlobal(QPoint()), window.txtSend->size());
+    const struct {
+        QAbstractItemView *view;
+        QRect row;
+        std::function<void()> hover;
+    } cases[] = {
+        {&list, list.visualItemRect(list.rowItem(1)), [this] { overUser(1); }},
+        {window.lstProfiles, window.lstProfiles->visualItemRect(window.lstProfiles->item(1)),
+         [this] { overProfile(2); }},
+    };
+    for (const auto &c : cases) {
+        c.hover();
+        ASSERT_TRUE(WaitUntil([&] { return tip.window() && tip.window()->isVisible(); }));
+        const QRect shown = tip.window()->frameGeometry();
+        const QRect row(c.view->viewport()->mapToGlobal(c.row.topLeft()), c.row.size());
+        EXPECT_TRUE(room.contains(shown)) << "within the screen";
+        EXPECT_LE(shown.top(), row.center().y());
+        EXPECT_GE(shown.bottom(), row.center().y()) << "level with its row";
+        EXPECT_TRUE(shown.left() > row.right() || shown.right() < row.left()) << "beside the row, not over it";
+        EXPECT_FALSE(shown.intersects(input)) << "the input box stays in sight";
+
+        QTest::mousePress(c.view->viewport(), Qt::LeftButton, {}, c.row.center());
+        QTest::mouseRelease(c.view->viewport(), Qt::LeftButton, {}, c.row.center());
+        EXPECT_FALSE(tip.window() && tip.window()->isVisible()) << "a click takes the tip down";
+        moveOver(*c.view, c.row.center() + QPoint(1, 0));
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(tip.window() && tip.window()->isVisible()) << "and it stays down over the same row";
+    }
 }
 
 } // namespace

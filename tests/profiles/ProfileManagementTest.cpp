@@ -1,4 +1,6 @@
+#include "channel/ChannelUserList.h"
 #include "channel/clsUsers.h"
+#include "commands/InternalCommands.h"
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,6 +57,74 @@ QString programFile(const TestApp &test, const QString &path)
     return test.folder() + QLatin1Char('/') + path;
 }
 
+const QString kNextSteps = QStringLiteral("Configure it with File > Configuration (Ctrl+G), then connect with F2.");
+const QString kFirstStartHint = QStringLiteral("No profiles yet: File > Create a Profile (Ctrl+P).");
+
+TEST(ProfileManagement, ANewProfileComesOnScreenToldHowToGoOn)
+{
+    TestApp test;
+    test.startUp();
+    TarnwellApp &app = *test.app;
+    frmMain &window = app.mainWindow();
+    ASSERT_TRUE(test.chatText(0).contains(kFirstStartHint));
+    const struct {
+        const char *name;
+        int slot;
+    } cases[] = {{"alpha", 0}, {"beta", 1}};
+    for (const auto &c : cases) {
+        create(app, QString::fromLatin1(c.name));
+        EXPECT_EQ(app.CurrentProfile, c.slot) << c.name;
+        EXPECT_EQ(window.rtbChat->document(), &app.pane(c.slot)) << c.name;
+        EXPECT_EQ(window.lblProfiles->text(), QString::fromLatin1(c.name));
+        EXPECT_EQ(window.lstProfiles->currentItem()->text(), QString::fromLatin1(c.name));
+        EXPECT_TRUE(test.chatText(c.slot).endsWith(kNextSteps + QLatin1Char('\n'))) << c.name;
+        EXPECT_FALSE(test.chatText(c.slot).contains(kFirstStartHint)) << c.name;
+        app.popupMenu().mnuConfig->trigger();
+        EXPECT_EQ(app.configuration().windowTitle(), QStringLiteral("Configuring \"") + c.name + '"');
+        app.configuration().close();
+    }
+    EXPECT_TRUE(test.chatText(0).contains(QStringLiteral("Welcome to"))) << "the welcome line stays";
+}
+
+TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen)
+{
+    ServerProfiles p;
+    p.startUp(3);
+    TarnwellApp &app = p.app();
+    frmMain &window = app.mainWindow();
+    const int connection = p.connect(2);
+    ASSERT_GE(connection, 0);
+    lstProfiles_Click(app, QStringLiteral("Profile1"));
+    const struct {
+        const char *deleted;
+        int shown;
+        const char *name;
+    } cases[] = {
+        {"Profile1", 2, "Profile2"}, // the one that took its row
+        {"Profile2", 0, "Profile0"}, // from the last row: the one before
+    };
+    for (const auto &c : cases) {
+        remove(app, QString::fromLatin1(c.deleted));
+        EXPECT_EQ(app.CurrentProfile, c.shown) << c.deleted;
+        EXPECT_EQ(window.lstProfiles->currentItem()->text(), QString::fromLatin1(c.name));
+        EXPECT_EQ(window.lblProfiles->text(), QString::fromLatin1(c.name));
+        EXPECT_EQ(window.rtbChat->document(), &app.pane(c.shown)) << c.deleted;
+        if (c.shown == 2) {
+            // A line typed now goes to the profile on screen, which is connected.
+            InternalCommands(app, QStringLiteral("hello"));
+            ASSERT_TRUE(p.server.waitForMessages(connection, 3));
+            EXPECT_EQ(p.server.messages(connection).back().id, 0x0E);
+        }
+    }
+    remove(app, QStringLiteral("Profile0"));
+    EXPECT_TRUE(entryTexts(app).isEmpty());
+    EXPECT_TRUE(window.lblProfiles->text().isEmpty());
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
+    EXPECT_EQ(window.rtbChat->document(), &app.pane(app.CurrentProfile));
+    EXPECT_EQ(p.chatLines(app.CurrentProfile), QStringList{kFirstStartHint});
+    EXPECT_TRUE(p.test.errorLogText().isEmpty());
+}
+
 TEST(ProfileManagement, ADeletedSlotIsSkippedByConnectAllAndTakenByTheNextProfile)
 {
     ServerProfiles p;
@@ -74,7 +145,7 @@ TEST(ProfileManagement, ADeletedSlotIsSkippedByConnectAllAndTakenByTheNextProfil
     create(app, QStringLiteral("Fresh"));
     EXPECT_EQ(app.record(1).Name, QStringLiteral("Fresh"));
     EXPECT_TRUE(app.record(1).Active);
-    EXPECT_TRUE(p.test.chatText(1).isEmpty());
+    EXPECT_EQ(p.chatLines(1), QStringList{kNextSteps}) << "nothing of the deleted profile's pane is left";
     EXPECT_EQ(entryTexts(app).last(), QStringLiteral("Fresh"));
     EXPECT_EQ(app.mainWindow().lstProfiles->item(2)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
     EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("Fresh"), QStringLiteral("Font"),

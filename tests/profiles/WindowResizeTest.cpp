@@ -1,19 +1,24 @@
 #include "channel/ChannelUserList.h"
+#include "appearance/SchemeColours.h"
 #include "display/ResizeGrips.h"
 #include "platform/IniFile.h"
 #include "profiles/ProgramSettings.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "profiles/modProfiles.h"
 #include "support/QtPrinting.h"
 #include "support/TestApp.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -57,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(WindowResizeTest, PanesGrowWithTheWindowWhileLabelsAndButtonsKeepToTheirNearestEdges)
+TEST_F(WindowResizeTest, PanesGrowWithTheWindowWhileTheMenuBarKeepsItsSpacingAndButtonsTheirEdges)
 {
     window.show();
     const QSize start = window.size();
@@ -76,8 +81,8 @@ TEST_F(WindowResizeTest, PanesGrowWithTheWindowWhileLabelsAndButtonsKeepToTheirN
             {"lstProfiles", before.at("lstProfiles").adjusted(0, 0, 0, dy)},
             {"lblProfiles", before.at("lblProfiles")},
             {"lblFile", before.at("lblFile")},
-            {"lblWindow", before.at("lblWindow").translated(dx, 0)},
-            {"lblAbout", before.at("lblAbout").translated(dx, 0)},
+            {"lblWindow", before.at("lblWindow")},
+            {"lblAbout", before.at("lblAbout")},
             {"lblChlInfo", before.at("lblChlInfo").translated(dx, 0)},
             {"imgClose", before.at("imgClose").translated(dx, 0)},
         };
@@ -124,6 +129,35 @@ TEST_F(WindowResizeTest, TheGripsResizeTheWindowButNeverBelowItsFirstSizeAndTheS
     TarnwellApp next(test.folder(), test.clock);
     EXPECT_EQ(next.mainWindow().size(), start + QSize(0, 80));
     EXPECT_EQ(next.mainWindow().rtbChat->height(), window.rtbChat->height());
+}
+
+TEST_F(WindowResizeTest, ScrollBarsAndSelectedRowsTakeTheColoursOfTheLinesAroundThem)
+{
+    QDir(test.folder()).mkpath(QStringLiteral("Schemes"));
+    QFile scheme(test.folder() + QStringLiteral("/Schemes/Green.ini"));
+    ASSERT_TRUE(scheme.open(QIODevice::WriteOnly));
+    scheme.write("[Skin]\r\nListview lines=65280\r\nRTB lines=16711680\r\nProfiles lines=65535\r\n");
+    scheme.close();
+    test.app->settings().WriteProfileSetting(QStringLiteral("alpha"), QStringLiteral("Scheme"),
+                                             QStringLiteral("Default"), QStringLiteral("Green"));
+    const struct {
+        const char *scheme;
+        QAbstractScrollArea *view;
+        QColor line;
+    } cases[] = {
+        {"Default", window.lstChannelUsers, kDesignLines.toQColor()},
+        {"Green", window.lstChannelUsers, QColor(0, 0xFF, 0)},
+        {"Green", window.rtbChat, QColor(0, 0, 0xFF)},
+        {"Green", window.lstProfiles, QColor(0xFF, 0xFF, 0)},
+    };
+    for (const auto &c : cases) {
+        ApplyScheme(*test.app, QString::fromLatin1(c.scheme));
+        const QColor selected = c.view->palette().color(QPalette::Inactive, QPalette::Highlight);
+        EXPECT_EQ(selected.hue(), c.line.hue()) << c.scheme << " " << c.view->objectName().toStdString();
+        EXPECT_LT(selected.value(), c.line.value()) << "dimmed, so that the row's text reads on it";
+        EXPECT_TRUE(c.view->verticalScrollBar()->styleSheet().contains(c.line.name()));
+        EXPECT_TRUE(c.view->verticalScrollBar()->styleSheet().contains(QStringLiteral("background: black")));
+    }
 }
 
 } // namespace

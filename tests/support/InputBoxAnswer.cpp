@@ -12,6 +12,7 @@ InputBoxAnswer::InputBoxAnswer(QStringList answers) : m_answers(std::move(answer
             return;
         m_titles << box->windowTitle();
         m_prompts << box->labelText();
+        m_defaults << box->textValue();
         box->setTextValue(m_answers.size() > 1 ? m_answers.takeFirst() : m_answers.value(0));
         box->accept();
     });

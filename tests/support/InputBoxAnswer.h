@@ -6,7 +6,7 @@
 
 // Answers every input box that the program opens while it lives: types the
 // next of the given texts (the last one for every box after it) and presses
-// OK. Keeps the title and prompt of each box.
+// OK. Keeps the title, prompt and offered text of each box.
 class InputBoxAnswer {
 public:
     explicit InputBoxAnswer(QStringList answers);
@@ -17,10 +17,12 @@ public:
     QString prompt() const { return m_prompts.value(m_prompts.size() - 1); }
     const QStringList &titles() const { return m_titles; }
     const QStringList &prompts() const { return m_prompts; }
+    const QStringList &defaults() const { return m_defaults; }
 
 private:
     QTimer m_watch;
     QStringList m_answers;
     QStringList m_titles;
     QStringList m_prompts;
+    QStringList m_defaults;
 };
