@@ -67,6 +67,8 @@ TEST_F(InternalCommandsTest, AnnouncementsGoThroughTheSendPath)
     enter(QStringLiteral("/ver"), 2);
     EXPECT_TRUE(lastChatSent().startsWith("/me is running on Tarnwell version 1.1.2 by "));
 
+    // In one line, as its text is checked here, not its cutting.
+    app.record(0).MaxLineBytes = 400;
     p.test.clock.setTickCount(200000);
     app.record(0).EnterChatTick = 200000;
     p.test.clock.advance(61000);

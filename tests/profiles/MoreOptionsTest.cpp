@@ -66,11 +66,15 @@ TEST_F(MoreOptionsTest, TheDialogShowsTheStoredOptionsAndSavesThemIntoTheRecord)
 
 TEST_F(MoreOptionsTest, AFloodQuotaThatIsNotAWholeNumberInRangeReadsAsTheDefault)
 {
-    test.writeProfile(QStringLiteral("alpha"), "[Options]\nFlood Guard=1\nFlood Lines=0\nFlood Seconds=7\n"
-                                               "Flood Characters=x\n");
+    test.writeProfile(QStringLiteral("alpha"), "[Options]\nFlood Lines=0\nFlood Seconds=7\n"
+                                               "Flood Characters=x\nMax Line Bytes=0\n");
+    test.writeProfile(QStringLiteral("beta"), "[Options]\nFlood Guard=0\nMax Line Bytes=255\n");
     test.startUp();
     const FloodQuota &quota = app.record(0).Flood;
-    EXPECT_TRUE(quota.on);
+    EXPECT_TRUE(quota.on) << "on without the key: servers kick what talks too fast";
+    EXPECT_FALSE(app.record(1).Flood.on);
+    EXPECT_EQ(app.record(0).MaxLineBytes, 160);
+    EXPECT_EQ(app.record(1).MaxLineBytes, 255);
     EXPECT_EQ(quota.lines, 4);
     EXPECT_EQ(quota.seconds, 7);
     EXPECT_EQ(quota.characters, 40);

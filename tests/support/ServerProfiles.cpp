@@ -5,7 +5,10 @@
 void ServerProfiles::startUp(int profiles, const QString &spoof, const QString &customPing)
 {
     const QString config = QStringLiteral("[Login]\nUsername=probe\nServer=%1\nProduct=RATS\nVerbyte=D3\n"
-                                          "[Ping]\nSpoof=%2\nCustom Ping=%3\n")
+                                          "[Ping]\nSpoof=%2\nCustom Ping=%3\n"
+                                          // Unpaced, so that tests may send quickly; the guard's
+                                          // own tests turn it on.
+                                          "[Options]\nFlood Guard=0\n")
                                .arg(server.address(), spoof, customPing);
     for (int index = 0; index < profiles; ++index)
         test.writeProfile(QStringLiteral("Profile") + QString::number(index), config.toLatin1());
