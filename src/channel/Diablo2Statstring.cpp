@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 #include "platform/WireText.h"
 
 #include <QByteArray>
@@ -48,7 +49,7 @@ Character SplitCharacter(const QString &statstring)
     const qsizetype realmEnd = statstring.indexOf(u',', 4);
     const qsizetype nameEnd = realmEnd < 0 ? -1 : statstring.indexOf(u',', realmEnd + 1);
     if (nameEnd < 0)
-        throw Failure(Failure::ProtocolData,
+        throw ServerDataFailure(Failure::ProtocolData,
             u"Diablo II statstring \"%1\" lacks the commas after realm and character name"_s.arg(statstring));
     // The statstring keeps the bytes the server sent; realm and name are
     // read as UTF-8 where they are that.
@@ -56,7 +57,7 @@ Character SplitCharacter(const QString &statstring)
     Character character{shown(statstring.mid(4, realmEnd - 4)),
         shown(statstring.mid(realmEnd + 1, nameEnd - realmEnd - 1)), Cp1252::encode(statstring.mid(nameEnd + 1))};
     if (character.data.size() < kRequiredDataBytes)
-        throw Failure(Failure::ProtocolData,
+        throw ServerDataFailure(Failure::ProtocolData,
             u"Diablo II statstring carries %1 bytes of character data, %2 are needed"_s.arg(character.data.size())
                 .arg(kRequiredDataBytes));
     return character;
@@ -127,7 +128,7 @@ QString DescribeDiablo2(const QString &statstring)
     const Character character = SplitCharacter(statstring);
     const quint8 classByte = DataByte(character, kClassOffset);
     if (classByte == 0)
-        throw Failure(Failure::ProtocolData, u"Diablo II statstring of \"%1\" has class byte 0"_s.arg(character.name));
+        throw ServerDataFailure(Failure::ProtocolData, u"Diablo II statstring of \"%1\" has class byte 0"_s.arg(character.name));
     const int characterClass = std::min(classByte - 1, kHighestKnownClass + 1);
     const bool female = characterClass == 0 || characterClass == 1 || characterClass == 6;
 

@@ -1,6 +1,7 @@
 #include "channel/Warcraft3Statstring.h"
 
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 
 #include <QList>
 #include <QStringList>
@@ -89,7 +90,7 @@ QString Reversed(QString text)
 QString IconName(const QString &iconCode, const QList<RaceIcons> &edition)
 {
     if (iconCode.size() < 3)
-        throw Failure(
+        throw ServerDataFailure(
             Failure::ProtocolData, u"Warcraft III icon code \"%1\" is too short to name a race"_s.arg(iconCode));
     const QChar race = iconCode.at(2);
     const QChar tierDigit = iconCode.back();
@@ -99,7 +100,7 @@ QString IconName(const QString &iconCode, const QList<RaceIcons> &edition)
         }))
         return u"the server's own "_s + Reversed(iconCode);
     if (tierDigit < u'0' || tierDigit > u'9')
-        throw Failure(Failure::TypeMismatch, u"Warcraft III icon code \"%1\" does not end in a tier"_s.arg(iconCode));
+        throw ServerDataFailure(Failure::TypeMismatch, u"Warcraft III icon code \"%1\" does not end in a tier"_s.arg(iconCode));
     const int tier = tierDigit.unicode() - u'0';
 
     const auto icons = std::find_if(
@@ -128,7 +129,7 @@ QString DescribeWarcraft3(const QString &statstring, Warcraft3Edition edition)
     // clan field.
     const QStringList fields = (statstring + u' ').mid(4).split(u' ');
     if (fields.size() < 4)
-        throw Failure(Failure::ProtocolData,
+        throw ServerDataFailure(Failure::ProtocolData,
             u"Warcraft III statstring \"%1\" lacks its icon, level or clan field"_s.arg(statstring));
     const QString iconCode = Reversed(fields.at(1));
     const QString &level = fields.at(2);

@@ -8,10 +8,12 @@
 #include "channel/clsUsers.h"
 #include "channel/modStatString.h"
 #include "commands/Send.h"
+#include "session/clsConnection.h"
 #include "display/Notifications.h"
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -30,7 +32,7 @@ constexpr quint8 kUserFilter = 1;
 qint16 ToOwnPing(qint32 ping)
 {
     if (ping < std::numeric_limits<qint16>::min() || ping > std::numeric_limits<qint16>::max())
-        throw Failure(Failure::Overflow, u"Overflow"_s);
+        throw ServerDataFailure(Failure::Overflow, u"Overflow"_s);
     return static_cast<qint16>(ping);
 }
 
@@ -171,7 +173,7 @@ void clsBNCS::EnterChannel(const ChatEvent &event)
     }
     // The server answers by reporting the users of the silent channel "The
     // Void" as flag updates.
-    if (record.VoidView)
+    if (record.VoidView && app().connection(index).answeringServer())
         Send(app(), index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName, SendBy::Server);
 }
 
@@ -180,9 +182,10 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     const qint16 index = ProfileIndex();
     const quint32 tick = app().clock().tickCount();
     clsUsers &users = app().users(index);
-    // The Void lists nobody, so each flag update there is a user being present.
+    // The Void lists nobody, so each flag update there is a user being present;
+    // in any other channel, "The Void Lounge" too, it only changes a user.
     // The store comes first here as everywhere: a user it refuses gets no row.
-    if (profile().CurrentChannel.contains(u"The Void"_s)) {
+    if (profile().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
         AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
         return;

@@ -2,6 +2,7 @@
 
 #include "channel/clsBNCS.h"
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 #include "profiles/TarnwellApp.h"
 
 #include <iterator>
@@ -62,7 +63,7 @@ void clsUsers::ClearUsers()
 void clsUsers::RequireRoom(qsizetype growth, const QString &username) const
 {
     if (m_used + growth > kCapacity)
-        throw Failure(Failure::Overflow,
+        throw ServerDataFailure(Failure::Overflow,
                       u"The channel's users fill the store: \"%1\" is not kept (%2 users are)"_s
                           .arg(username.left(32))
                           .arg(m_users.size()));

@@ -3,6 +3,7 @@
 #include "channel/Diablo2Statstring.h"
 #include "channel/Warcraft3Statstring.h"
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 
 #include <QStringList>
 
@@ -71,7 +72,7 @@ qlonglong FieldNumber(const QString &field)
     bool isNumber = false;
     const qlonglong number = field.toLongLong(&isNumber);
     if (!isNumber)
-        throw Failure(Failure::TypeMismatch, u"Statstring field \"%1\" is not a number"_s.arg(field));
+        throw ServerDataFailure(Failure::TypeMismatch, u"Statstring field \"%1\" is not a number"_s.arg(field));
     return number;
 }
 

@@ -1,7 +1,9 @@
 #include "display/ChatLog.h"
 
+#include "display/ChatItem.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/VisibleText.h"
 #include "profiles/TarnwellApp.h"
 
 #include <QDir>
@@ -10,25 +12,105 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <map>
+
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr QFileDevice::Permissions kOwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// What a Logs folder holds, counted once a run and then kept up to date by
+// every line written, so that the cap costs no folder listing per line.
+struct FolderUse {
+    bool counted = false;
+    qint64 bytes = 0;
+    // Today's file alone reached the cap on this day.
+    QDate fullOn;
+};
+
+FolderUse &useOf(const QString &folder)
+{
+    static std::map<QString, FolderUse> uses;
+    return uses[folder];
+}
+
+QFileInfoList logFiles(const QString &folder)
+{
+    // Day names sort by date.
+    return QDir(folder).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+}
+
+qint64 bytesIn(const QString &folder)
+{
+    qint64 bytes = 0;
+    for (const QFileInfo &file : logFiles(folder))
+        bytes += file.size();
+    return bytes;
+}
+
+[[noreturn]] void accessFailed(const QString &path, const QFile &file)
+{
+    throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + path + QStringLiteral(" (") +
+                                           file.errorString() + QLatin1Char(')'));
+}
+
+// Appends one line; throws Failure when it cannot. Returns the bytes written.
+qint64 appendLine(const QString &path, const QString &line)
+{
+    const QString folder = QFileInfo(path).path();
+    if (!QFileInfo::exists(folder) && (!QDir().mkpath(folder) || !QFile::setPermissions(folder, kOwnerFolder)))
+        throw Failure(Failure::PathNotFound, QStringLiteral("Path not found: ") + folder);
+    QFile file(path);
+    // The permissions apply to a file this creates.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerFile))
+        accessFailed(path, file);
+    const QByteArray bytes = (PlainLogText(line) + QLatin1Char('\n')).toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        accessFailed(path, file);
+    return bytes.size();
+}
+
+// Removes the oldest days' files, never today's, until the folder is within
+// the cap; returns the days removed.
+QStringList removeOldest(const QString &folder, const QString &todaysPath, qint64 &bytes)
+{
+    QStringList days;
+    for (const QFileInfo &file : logFiles(folder)) {
+        if (bytes <= kMostLogBytes || file.absoluteFilePath() == QFileInfo(todaysPath).absoluteFilePath())
+            break;
+        if (!QFile::remove(file.absoluteFilePath()))
+            continue;
+        bytes -= file.size();
+        days << file.completeBaseName();
+    }
+    return days;
+}
+
+void keepWithinCap(TarnwellApp &app, int profileIndex, const QString &path, const QDate &today, FolderUse &use)
+{
+    const QString folder = QFileInfo(path).path();
+    const QStringList removed = removeOldest(folder, path, use.bytes);
+    const Colour grey = Rgb(0xAAAAAA);
+    const QString cap = QString::number(kMostLogBytes / (1024 * 1024)) + QStringLiteral(" MiB");
+    if (!removed.isEmpty())
+        app.AddChat(profileIndex, {grey, QStringLiteral("The chat logs reached the %1 they may take: removed the "
+                                                        "oldest, of %2.")
+                                             .arg(cap, removed.join(QStringLiteral(", ")))});
+    if (use.bytes > kMostLogBytes) {
+        use.fullOn = today;
+        app.AddChat(profileIndex, {grey, QStringLiteral("Today's chat log alone takes the %1 the logs may take; "
+                                                        "nothing more is logged today.")
+                                             .arg(cap)});
+    }
+}
+
+} // namespace
+
 QString ChatLogPath(const QString &profileFolder, const QDate &day)
 {
     return profileFolder + QStringLiteral("/Logs/") + day.toString(QStringLiteral("yyyy-MM-dd")) +
            QStringLiteral(".txt");
-}
-
-void AppendChatLogLine(const QString &path, const QString &line)
-{
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder))
-        throw Failure(Failure::PathNotFound, QStringLiteral("Path not found: ") + folder);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + path + QStringLiteral(" (") +
-                                               file.errorString() + QLatin1Char(')'));
-    const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + path + QStringLiteral(" (") +
-                                               file.errorString() + QLatin1Char(')'));
 }
 
 void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pane)
@@ -42,8 +124,16 @@ void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pa
     if (!line.isValid())
         return;
     try {
-        AppendChatLogLine(ChatLogPath(app.settings().profileFolder(profile.Name), app.clock().now().date()),
-                          line.text());
+        const QDate today = app.clock().now().date();
+        const QString path = ChatLogPath(app.settings().profileFolder(profile.Name), today);
+        FolderUse &use = useOf(QFileInfo(path).absolutePath());
+        if (use.fullOn == today)
+            return;
+        const qint64 written = appendLine(path, line.text());
+        use.bytes = use.counted ? use.bytes + written : bytesIn(QFileInfo(path).path());
+        use.counted = true;
+        if (use.bytes > kMostLogBytes)
+            keepWithinCap(app, profileIndex, path, today, use);
     } catch (...) {
         if (profile.ChatLogFailureShown)
             return;

@@ -33,9 +33,9 @@ frmErrorHandler::frmErrorHandler(QWidget *parent)
 }
 
 void frmErrorHandler::report(const CurrentError &error, const QString &procedure, const QString &module,
-                             const QDateTime &now, quint32 tick)
+                             const QDateTime &now, quint32 tick, bool comeUp)
 {
-    if (!m_raised || tick - m_lastRaiseTick >= kRaiseIntervalMs) {
+    if (comeUp && (!m_raised || tick - m_lastRaiseTick >= kRaiseIntervalMs)) {
         m_raised = true;
         m_lastRaiseTick = tick;
         bringIntoView();

@@ -21,11 +21,12 @@ public:
     static constexpr quint32 kRaiseIntervalMs = 5000;
 
     // Brings the window into view without taking the focus (unless it came up
-    // less than kRaiseIntervalMs before `tick`), then appends the error's
+    // less than kRaiseIntervalMs before `tick`, or the failure is of a
+    // server's making and `comeUp` is false), then appends the error's
     // number and description in red and "Error in: <procedure> of <module>"
     // in white.
     void report(const CurrentError &error, const QString &procedure, const QString &module,
-                const QDateTime &now, quint32 tick);
+                const QDateTime &now, quint32 tick, bool comeUp = true);
 
     QTextEdit *rtbErrors() const { return m_rtbErrors; }
     QPushButton *cmdClear() const { return m_cmdClear; }

@@ -1,5 +1,7 @@
 #include "display/modOutput.h"
 
+#include "platform/VisibleText.h"
+
 #include <QLocale>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -27,18 +29,6 @@ QString itemText(const ChatItem &item)
     if (const auto *time = std::get_if<QTime>(&item))
         return QLocale::system().toString(*time, QLocale::LongFormat);
     return {};
-}
-
-// Text from the server, much of it written by other users, must not break a
-// chat line: a break would start what looks like a line of its own, time
-// stamp and all. Each character that would break the line becomes a space.
-QString onOneLine(QString text)
-{
-    for (QChar &ch : text) {
-        if (ch == u'\r' || ch == u'\n' || ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator)
-            ch = u' ';
-    }
-    return text;
 }
 
 QTextCursor endOfText(QTextDocument &document)
@@ -99,7 +89,7 @@ void WriteChatLine(QTextDocument &pane, const ChatItems &items, bool militaryTim
             else if (format->code == BoldOff.code)
                 bold = false;
         } else {
-            cursor.insertText(onOneLine(itemText(item)), colourFormat(colour, bold));
+            cursor.insertText(OnOneLine(itemText(item)), colourFormat(colour, bold));
         }
     }
     cursor.insertBlock(paragraph, colourFormat(colour, bold));
@@ -114,7 +104,7 @@ void AddText(QTextEdit &box, const std::vector<ColouredText> &items, const QDate
     if (box.objectName() != QLatin1String("rtbDes"))
         cursor.insertText(TimeStamp(now.time(), false), colourFormat(kTimeStampColour, false));
     for (const ColouredText &item : items)
-        cursor.insertText(item.text, colourFormat(item.colour, false));
+        cursor.insertText(OnOneLine(item.text), colourFormat(item.colour, false));
     if (!items.empty())
         cursor.insertBlock();
     cursor.endEditBlock();

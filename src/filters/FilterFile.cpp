@@ -1,12 +1,14 @@
 #include "filters/FilterFile.h"
 
-#include "platform/Cp1252.h"
 #include "platform/Failure.h"
 #include "platform/FileHelpers.h"
+#include "platform/FileReplace.h"
+#include "platform/FolderLock.h"
+#include "platform/SettingsText.h"
 #include "profiles/Settings.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace FilterFile {
 
@@ -27,33 +29,39 @@ QString path(const Settings &settings, const QString &profileName, Kind kind)
 
 QStringList read(const QString &path)
 {
-    if (!FileExists(path))
+    if (!FileExists(path)) {
         CreateTextFile(path);
+        if (!QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            accessFailed(path);
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         accessFailed(path);
     QStringList entries;
-    for (QByteArray line : file.readAll().split('\n')) {
-        if (line.endsWith('\r'))
+    for (QString line : SettingsText::decode(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (!line.isEmpty())
-            entries << Cp1252::decode(line);
+            entries << line;
     }
     return entries;
 }
 
 void write(const QString &path, const QStringList &entries)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        accessFailed(path);
-    QByteArray text;
+    QString text;
     for (const QString &entry : entries) {
         if (!entry.isEmpty())
-            text += Cp1252::encode(entry) + "\r\n";
+            text += entry + QStringLiteral("\r\n");
     }
-    if (file.write(text) != text.size() || !file.commit())
-        accessFailed(path);
+    const FolderLock lock(QFileInfo(path).absolutePath());
+    ReplaceFile(path, SettingsText::encode(text), FilePrivacy::OwnerOnly);
+}
+
+bool storesExactly(const QString &entry)
+{
+    return !entry.contains(QLatin1Char('\r')) && !entry.contains(QLatin1Char('\n')) &&
+           SettingsText::storesExactly(entry);
 }
 
 } // namespace FilterFile

@@ -1,5 +1,6 @@
 #include "filters/clsFilters.h"
 
+#include "display/ChatItem.h"
 #include "filters/FilterFile.h"
 #include "filters/WildcardMatch.h"
 #include "platform/Failure.h"
@@ -7,12 +8,21 @@
 
 namespace {
 
+bool isPattern(const QString &entry)
+{
+    return entry.contains(u'*');
+}
+
+QString asPattern(const QString &entry)
+{
+    return QLatin1Char('*') + entry.toLower() + QLatin1Char('*');
+}
+
 bool matches(const QString &entry, const QString &text)
 {
-    const QString filter = entry.toLower();
-    if (!filter.contains(u'*'))
-        return text.contains(filter);
-    switch (WildcardMatch(text, QLatin1Char('*') + filter + QLatin1Char('*'))) {
+    if (!isPattern(entry))
+        return text.contains(entry.toLower());
+    switch (WildcardMatch(text, asPattern(entry))) {
     case WildcardResult::Match:
         return true;
     case WildcardResult::NoMatch:
@@ -25,16 +35,43 @@ bool matches(const QString &entry, const QString &text)
 
 } // namespace
 
+QString clsFilters::Problem(const QString &entry)
+{
+    if (!FilterFile::storesExactly(entry))
+        return QStringLiteral("\"%1\" has characters a filter file cannot hold as they are.").arg(entry);
+    if (isPattern(entry) && WildcardMatch(QStringView(), asPattern(entry)) == WildcardResult::Malformed)
+        return QStringLiteral("\"%1\" is not a valid pattern: every \"[\" needs its \"]\", and a range such as "
+                              "\"a-z\" must run upwards.")
+            .arg(entry);
+    return {};
+}
+
+QStringList clsFilters::usable(const QStringList &entries)
+{
+    QStringList kept;
+    for (const QString &entry : entries) {
+        const QString problem = Problem(entry);
+        if (problem.isEmpty()) {
+            kept << entry;
+        } else if (!m_reported.contains(entry)) {
+            m_reported.insert(entry);
+            app().AddChat(ProfileIndex(),
+                          {Rgb(0xBD3D3D), QStringLiteral("The filter ") + problem + QStringLiteral(" It is not used.")});
+        }
+    }
+    return kept;
+}
+
 void clsFilters::LoadFilters()
 {
     m_messages = QStringList{QString()};
     m_users = QStringList{QString()};
     const Settings &settings = app().settings();
     const QString &name = app().record(ProfileIndex()).Name;
-    const QStringList messages = FilterFile::read(FilterFile::path(settings, name, FilterFile::Kind::Messages));
+    const QStringList messages = usable(FilterFile::read(FilterFile::path(settings, name, FilterFile::Kind::Messages)));
     if (!messages.isEmpty())
         m_messages = messages;
-    const QStringList users = FilterFile::read(FilterFile::path(settings, name, FilterFile::Kind::Users));
+    const QStringList users = usable(FilterFile::read(FilterFile::path(settings, name, FilterFile::Kind::Users)));
     if (!users.isEmpty())
         m_users = users;
 }

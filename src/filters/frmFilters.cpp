@@ -117,13 +117,16 @@ void frmFilters::Form_Unload()
 
 void frmFilters::add(QListWidget &list)
 {
-    if (txtAdd->text().isEmpty()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tarnwell"), QStringLiteral("Enter in a filter."),
-                        QMessageBox::Ok, this);
+    const QString entry = txtAdd->text();
+    // A filter that could not work as typed is refused here, where it can be
+    // fixed, and the text stays in the box for that.
+    const QString problem = entry.isEmpty() ? QStringLiteral("Enter in a filter.") : clsFilters::Problem(entry);
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tarnwell"), problem, QMessageBox::Ok, this);
         box.exec();
         return;
     }
-    list.addItem(txtAdd->text());
+    list.addItem(entry);
     txtAdd->clear();
 }
 

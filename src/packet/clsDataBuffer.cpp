@@ -1,6 +1,7 @@
 #include "packet/clsDataBuffer.h"
 
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 #include "platform/WireText.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ qint32 clsDataBuffer::ReadInt32(const QByteArray &source)
 QByteArray clsDataBuffer::ReadString(qint32 length, const QByteArray &source)
 {
     if (length < 0)
-        throw Failure(Failure::InvalidCall, QStringLiteral("Cannot read a field of negative length %1").arg(length));
+        throw ServerDataFailure(Failure::InvalidCall, QStringLiteral("Cannot read a field of negative length %1").arg(length));
     return FieldBytes(length, source);
 }
 
@@ -101,7 +102,7 @@ qsizetype clsDataBuffer::IndexOfPosition() const
 void clsDataBuffer::RequireByteAtPosition() const
 {
     if (IndexOfPosition() >= buffer.size())
-        throw Failure(Failure::OutOfRange,
+        throw ServerDataFailure(Failure::OutOfRange,
             QStringLiteral("Nothing left to read at position %1 of a %2-byte message")
                 .arg(position)
                 .arg(buffer.size()));

@@ -1,17 +1,15 @@
 #include "platform/IniFile.h"
 
-#include "platform/Cp1252.h"
 #include "platform/Failure.h"
+#include "platform/FileReplace.h"
 #include "platform/FolderLock.h"
+#include "platform/SettingsText.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
-
-#include <unistd.h>
 
 namespace {
 
@@ -22,7 +20,7 @@ QStringList readLines(const QString &path)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + path);
-    QStringList lines = Cp1252::decode(file.readAll()).split(QLatin1Char('\n'));
+    QStringList lines = SettingsText::decode(file.readAll()).split(QLatin1Char('\n'));
     for (QString &line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -81,30 +79,13 @@ qsizetype findSection(const QStringList &lines, const QString &section)
 
 void saveLines(const QString &path, const QStringList &lines)
 {
-    const bool created = !QFileInfo::exists(path);
-    QSaveFile file(path);
-    const auto failed = [&](Failure::Number number, const QString &what) {
-        return Failure(number, what + path + QStringLiteral(" (") + file.errorString() + QLatin1Char(')'));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        throw failed(Failure::PathNotFound, QStringLiteral("Path not found: "));
-    QByteArray bytes;
+    QString text;
     for (const QString &line : lines)
-        bytes.append(Cp1252::encode(line)).append("\r\n");
-    if (file.write(bytes) != bytes.size())
-        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
+        text.append(line).append(QStringLiteral("\r\n"));
     // Settings hold passwords: a new file is readable by its owner only, an
     // existing one keeps the permissions it was given.
-    if (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: cannot make owner-only "));
-    // The file is renamed over the old one only once every byte is on the
-    // disk: a write cut short by a full disk, found only when the buffer is
-    // written out, would otherwise replace the settings with their first
-    // bytes.
-    if (!file.flush() || ::fsync(file.handle()) != 0)
-        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
-    if (!file.commit())
-        throw failed(Failure::PathAccess, QStringLiteral("Path/File access error: "));
+    ReplaceFile(path, SettingsText::encode(text),
+                QFileInfo::exists(path) ? FilePrivacy::Shared : FilePrivacy::OwnerOnly);
 }
 
 void setEntry(QStringList &lines, const IniFile::Entry &entry)

@@ -101,19 +101,22 @@ void MoreOptionsGroup::load(const QString &profileName)
     chkNotifications->setChecked(m_app.notifications().enabled());
 }
 
-void MoreOptionsGroup::save(const QString &profileName)
+void MoreOptionsGroup::collect(std::vector<IniFile::Entry> &entries) const
 {
-    const Settings &settings = m_app.settings();
-    const auto write = [&](const QString &key, const QString &value) {
-        settings.WriteProfileSetting(profileName, MoreOptions::kSection, key, value);
+    const auto add = [&](const QString &key, const QString &value) {
+        entries.push_back({MoreOptions::kSection, key, value});
     };
-    write(MoreOptions::kLogChat, flag(chkLogChat));
-    write(MoreOptions::kReconnectAfterClose, flag(chkReconnectAfterClose));
-    write(MoreOptions::kFloodGuard, flag(chkFloodGuard));
-    write(MoreOptions::kFloodLines, QString::number(spnFloodLines->value()));
-    write(MoreOptions::kFloodSeconds, QString::number(spnFloodSeconds->value()));
-    write(MoreOptions::kFloodCharacters, QString::number(spnFloodCharacters->value()));
-    write(MoreOptions::kEncoding, cboEncoding->currentText());
-    write(MoreOptions::kMaxLineBytes, QString::number(spnMaxLineBytes->value()));
-    ProgramSettings::write(settings, Notifications::kSection, Notifications::kKey, flag(chkNotifications));
+    add(MoreOptions::kLogChat, flag(chkLogChat));
+    add(MoreOptions::kReconnectAfterClose, flag(chkReconnectAfterClose));
+    add(MoreOptions::kFloodGuard, flag(chkFloodGuard));
+    add(MoreOptions::kFloodLines, QString::number(spnFloodLines->value()));
+    add(MoreOptions::kFloodSeconds, QString::number(spnFloodSeconds->value()));
+    add(MoreOptions::kFloodCharacters, QString::number(spnFloodCharacters->value()));
+    add(MoreOptions::kEncoding, cboEncoding->currentText());
+    add(MoreOptions::kMaxLineBytes, QString::number(spnMaxLineBytes->value()));
+}
+
+void MoreOptionsGroup::saveElsewhere() const
+{
+    ProgramSettings::write(m_app.settings(), Notifications::kSection, Notifications::kKey, flag(chkNotifications));
 }

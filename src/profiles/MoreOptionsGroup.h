@@ -7,15 +7,16 @@ class QComboBox;
 class QSpinBox;
 class TarnwellApp;
 
-// The configuration dialog's controls for the options the original did not
-// have: the profile's own, and the program-wide desktop notifications.
+// The configuration dialog's controls for the newer options: the profile's
+// own, and the program-wide desktop notifications.
 class MoreOptionsGroup : public ConfigurationGroup {
     Q_OBJECT
 public:
     explicit MoreOptionsGroup(TarnwellApp &app);
 
     void load(const QString &profileName) override;
-    void save(const QString &profileName) override;
+    void collect(std::vector<IniFile::Entry> &entries) const override;
+    void saveElsewhere() const override;
 
     QCheckBox *chkLogChat;
     QCheckBox *chkReconnectAfterClose;

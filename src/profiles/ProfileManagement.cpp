@@ -7,6 +7,7 @@
 #include "profiles/ProfileHints.h"
 #include "profiles/ProfileNames.h"
 #include "profiles/ProfileOnScreen.h"
+#include "profiles/ProfilePrivacy.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -87,7 +88,7 @@ void CreateProfile(TarnwellApp &app)
                                       QStringLiteral("Create a Profile"));
         if (name.isEmpty() || !nameAvailable(app, &window, name))
             return;
-        CreateFolder(app.settings().profileFolder(name));
+        CreatePrivateFolder(app.settings().profileFolder(name));
         QListWidget &list = *window.lstProfiles;
         int slot = -1;
         if (list.count() == 0) {

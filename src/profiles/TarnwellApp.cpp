@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/MprisPlayers.h"
+#include "platform/ServerDataFailure.h"
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -254,7 +255,7 @@ void TarnwellApp::LogError(const QString &procedure, const QString &module)
     const CurrentError error = CurrentError::fromCurrentException();
     if (!m_errorLog)
         m_errorLog = std::make_unique<frmErrorHandler>();
-    m_errorLog->report(error, procedure, module, m_clock.now(), m_clock.tickCount());
+    m_errorLog->report(error, procedure, module, m_clock.now(), m_clock.tickCount(), !CurrentFailureComesFromServer());
 }
 
 void TarnwellApp::guard(const char *procedure, const char *module, const std::function<void()> &handler)

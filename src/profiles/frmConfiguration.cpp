@@ -2,6 +2,7 @@
 
 #include "display/BringUp.h"
 #include "display/PatternValidator.h"
+#include "platform/Failure.h"
 #include "profiles/ConfigurationGroup.h"
 #include "profiles/MoreOptionsGroup.h"
 #include "profiles/ProductTable.h"
@@ -308,26 +309,40 @@ void frmConfiguration::cmdSave_Click()
         return;
     }
     m_app.guard("cmdSave", "frmConfiguration", [&] {
-        const auto write = [&](const char *section, const char *key, const QString &value) {
-            m_app.settings().WriteProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key), value);
+        std::vector<IniFile::Entry> entries;
+        const auto add = [&](const char *section, const char *key, const QString &value) {
+            entries.push_back({QString::fromLatin1(section), QString::fromLatin1(key), value});
         };
-        write("Login", "Username", Username->text());
-        write("Login", "Password", Password->text());
-        write("Login", "New Password", NewPassword->text());
+        add("Login", "Username", Username->text());
+        add("Login", "Password", Password->text());
+        add("Login", "New Password", NewPassword->text());
         // A product text the table does not know keeps the stored product.
         if (const std::optional<QString> code = ProductTable::codeOf(Product->currentText()))
-            write("Login", "Product", *code);
-        write("Login", "Home", Home->text());
-        write("Login", "Server", Server->text());
-        write("Login", "Verbyte", Verbyte->text());
-        write("Ping", "UDP Plug", UDPPlug->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-        write("Ping", "Spoof", Latency->currentText());
-        write("Ping", "Custom Ping", txtCustom->text());
-        write("Registration", "Mode", Mode->currentText());
-        write("Registration", "Email", Email->text());
-        write("Registration", "New Email", NewEmail->text());
-        for (ConfigurationGroup *group : m_settingsGroups)
-            group->save(name);
+            add("Login", "Product", *code);
+        add("Login", "Home", Home->text());
+        add("Login", "Server", Server->text());
+        add("Login", "Verbyte", Verbyte->text());
+        add("Ping", "UDP Plug", UDPPlug->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        add("Ping", "Spoof", Latency->currentText());
+        add("Ping", "Custom Ping", txtCustom->text());
+        add("Registration", "Mode", Mode->currentText());
+        add("Registration", "Email", Email->text());
+        add("Registration", "New Email", NewEmail->text());
+        for (const ConfigurationGroup *group : m_settingsGroups)
+            group->collect(entries);
+        // One write: a full disk saves none of it rather than half, and the
+        // profile in memory stays as the file is.
+        try {
+            m_app.settings().WriteProfileSettings(name, entries);
+        } catch (const Failure &failure) {
+            const int slot = SlotOfProfile(m_app, name);
+            m_app.AddChat(slot >= 0 ? slot : m_app.CurrentProfile,
+                          {Rgb(0xBD3D3D), QStringLiteral("The configuration of ") + name +
+                                              QStringLiteral(" was not saved, none of it: ") + failure.description()});
+            return;
+        }
+        for (const ConfigurationGroup *group : m_settingsGroups)
+            group->saveElsewhere();
 
         // The record refreshed is the shown profile's own, wherever it is:
         // the user may have switched to another profile since the dialog

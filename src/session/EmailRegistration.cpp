@@ -67,9 +67,11 @@ void clsConnection::Receive0x59()
     const ProfileRecord &profile = app().record(ProfileIndex());
     const bool registering = profile.Mode == QLatin1String("Register");
     // Servers ask on every logon of an account without an address; not
-    // registering is the user's choice, told once a run, not a fault.
-    if (!registering && m_registrationSkipShown)
+    // registering is the user's choice, told once a run, not a fault. Within
+    // one connection the request is answered once, however often it comes.
+    if ((!registering && m_registrationSkipShown) || m_registrationAnswered)
         return;
+    m_registrationAnswered = true;
     Chat(Rgb(0x65D346), QStringLiteral("This account is not registered yet, checking settings on what to do..."));
     if (registering) {
         Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to register account..."));

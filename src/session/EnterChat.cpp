@@ -50,6 +50,11 @@ void clsConnection::Receive0x0A(clsDataBuffer &message)
         Chat(Rgb(0xAAAAAA), QStringLiteral("Connected to Battle.net in ") +
                                 QString::number(app().clock().ticksSince(profile.ConnectTick)) +
                                 QStringLiteral("ms!"));
+        // A server repeating the reply must not make the client ask and
+        // join again each time, nor while it does not read what was sent.
+        if (m_chatEntered || !answeringServer())
+            return;
+        m_chatEntered = true;
         RequestAccountKeys(app(), ProfileIndex());
         Send(app(), ProfileIndex(), QStringLiteral("/join ") + profile.Home, SendBy::Server);
     });

@@ -2,6 +2,7 @@
 
 #include "packet/clsDataBuffer.h"
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
 
 #include <algorithm>
 
@@ -39,6 +40,6 @@ void ReplyReader::tooShort(const QString &field) const
 {
     const quint8 id = m_message.buffer.size() > 1 ? static_cast<quint8>(m_message.buffer.at(1)) : 0;
     const QString hexId = QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
-    throw Failure(Failure::ProtocolData,
+    throw ServerDataFailure(Failure::ProtocolData,
                   QStringLiteral("Message 0x%1 ends before %2 (%3 bytes left)").arg(hexId, field).arg(remaining()));
 }

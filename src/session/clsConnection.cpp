@@ -43,9 +43,25 @@ clsConnection::~clsConnection() = default;
 void clsConnection::Connect(const QString &addr)
 {
     app().guard("Connect()", "clsConnection", [&] {
+        ProfileRecord &profile = app().record(ProfileIndex());
         // A slot whose profile was deleted has nothing to connect.
-        if (!app().record(ProfileIndex()).Active)
+        if (!profile.Active)
             return;
+        // Read before anything of the old connection goes: an address that
+        // cannot be used leaves it as it is, and retrying cannot fix it.
+        std::optional<ServerAddress> server;
+        try {
+            server = ServerAddress::parse(addr);
+        } catch (const Failure &) {
+            profile.ReconnectPending = false;
+            profile.ErrorReconnects = 0;
+            profile.AfterClose = {};
+            Chat(kFailureColour, QStringLiteral("Cannot connect: the Server setting \"%1\" is not a server address "
+                                                "(a host name or IP address, optionally followed by \":\" and "
+                                                "a port from 1 to 65535).")
+                                     .arg(addr));
+            return;
+        }
         app().AddChat(ProfileIndex(), {Rgb(0x4FA995), QStringLiteral("Attempting to connect to Battle.net...")});
         QTcpSocket &socket = app().socket(ProfileIndex());
         socket.abort();
@@ -54,12 +70,13 @@ void clsConnection::Connect(const QString &addr)
         // A challenge answered on the old connection cannot be answered again.
         m_srp.clear();
         m_keepAliveUnanswered.reset();
-        const ServerAddress server = ServerAddress::parse(addr);
+        m_registrationAnswered = false;
+        m_chatEntered = false;
         ++m_attempt;
         m_open = true;
         m_established = false;
-        socket.connectToHost(server.host, server.port);
-        app().record(ProfileIndex()).ConnectTick = app().clock().tickCount();
+        socket.connectToHost(server->host, server->port);
+        profile.ConnectTick = app().clock().tickCount();
     });
 }
 
@@ -132,7 +149,19 @@ void clsConnection::SendPacket(int id, QByteArray &data)
 void clsConnection::WriteToServer(const QByteArray &bytes)
 {
     // A failed write shows up as a socket error event; nothing to do here.
-    app().socket(ProfileIndex()).write(bytes);
+    QTcpSocket &socket = app().socket(ProfileIndex());
+    socket.write(bytes);
+    if (socket.bytesToWrite() <= kMostUnsent)
+        return;
+    DisconnectWith(QStringLiteral("The server has not read the last %1 KiB sent to it; disconnecting.")
+                       .arg(socket.bytesToWrite() / 1024));
+    // What waits would never go, and closing would wait for it.
+    socket.abort();
+}
+
+bool clsConnection::answeringServer() const
+{
+    return app().socket(ProfileIndex()).bytesToWrite() <= kMostUnsentForAnswers;
 }
 
 void clsConnection::SendProtocol()
@@ -166,7 +195,7 @@ void clsConnection::Receive0x00()
     const bool replyToOurs =
         m_keepAliveUnanswered && app().clock().ticksSince(*m_keepAliveUnanswered) <= kKeepAliveReplyWindow;
     m_keepAliveUnanswered.reset();
-    if (replyToOurs)
+    if (replyToOurs || !answeringServer())
         return;
     // A server that answers every 0x00 answers this one too; that reply
     // then ends the exchange.
@@ -200,7 +229,7 @@ void clsConnection::EndCustomPingDelay()
 
 void clsConnection::Receive0x25(clsDataBuffer &message)
 {
-    if (app().record(ProfileIndex()).Spoof == QLatin1String("0ms"))
+    if (app().record(ProfileIndex()).Spoof == QLatin1String("0ms") || !answeringServer())
         return;
     Sendx25(message.ReadInt32());
 }

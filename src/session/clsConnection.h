@@ -34,11 +34,22 @@ public:
     // full socket buffer, a slice, and the unfinished message before it.
     static constexpr qint64 kMaxHeldBytes = kSocketReadBuffer + kReadSlice + kMaxMessage;
 
+    // Writing is bounded as reading is. Past this many unsent bytes the
+    // profile stops answering what the server asks for (pings, keep-alives,
+    // the requests that follow entering chat, Void View): a server that
+    // sends but does not read must not make the client queue replies
+    // without end.
+    static constexpr qint64 kMostUnsentForAnswers = 256 * 1024;
+    // Past this many the server is not reading at all and is disconnected.
+    static constexpr qint64 kMostUnsent = 1024 * 1024;
+
     clsConnection(TarnwellApp &app, qint16 profileIndex);
     ~clsConnection() override;
 
     // Starts a new connection to "host" (port 6112) or "host:port", dropping
     // whatever the profile's socket was doing and any bytes left from before.
+    // An address that cannot be read changes nothing but the reconnection,
+    // which stops: a red line names it and what is expected.
     void Connect(const QString &addr);
     // Ends the connection and resets the profile's connection state; safe in
     // any state. Tells the user, always or only when the connection had
@@ -117,6 +128,9 @@ public:
 
     const SrpExchange &srp() const { return m_srp; }
 
+    // Whether requests of the server are answered now (kMostUnsentForAnswers).
+    bool answeringServer() const;
+
     // Hands the next slice of what the socket has received to the receive
     // loop and leaves the rest to a later turn of the event loop. Reads
     // nothing while the profile is not taking data (during the Custom Ping
@@ -174,6 +188,10 @@ private:
     // The server's request for an e-mail address was declined in the pane
     // once this run.
     bool m_registrationSkipShown = false;
+    // What the server can ask for once per connection has been done: the
+    // e-mail address given, the requests after entering chat made.
+    bool m_registrationAnswered = false;
+    bool m_chatEntered = false;
     // When this connection last sent a 0x00 whose reply has not come yet.
     std::optional<quint32> m_keepAliveUnanswered;
     // The attempt for which a later read is scheduled, if one is.

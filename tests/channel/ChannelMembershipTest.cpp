@@ -152,6 +152,13 @@ TEST_F(ChannelMembershipTest, InTheVoidEveryFlagUpdateIsAUserPresent)
     event(FlagsUpdate, 0, 10, "Cid", kStarcraftStats);
     EXPECT_EQ(rowTexts(), (QStringList{" Bob", " Cid"}));
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("The Void [2]"));
+
+    // Only the channel of that name, in any case, is the Void.
+    for (const char *channel : {"the void", "The Void Lounge", "Not The Void"}) {
+        enter(channel);
+        event(FlagsUpdate, 0, 10, "Bob", kStarcraftStats);
+        EXPECT_EQ(rowTexts().size(), QString::fromLatin1(channel) == "the void" ? 1 : 0) << channel;
+    }
 }
 
 TEST_F(ChannelMembershipTest, TheProfilesOwnListingSetsItsPingAndAPingBeyond16BitsIsReported)

@@ -48,13 +48,23 @@ TEST_F(AddChatTest, ColoursAndBoldFollowTheItemsAndMarkupStaysText)
     EXPECT_EQ(paragraph.textIndent(), -paragraph.leftMargin());
 }
 
-TEST_F(AddChatTest, ABreakInTheTextCannotStartALineOfItsOwn)
+TEST_F(AddChatTest, NoCharacterOfTheTextCanStartALineOfItsOwn)
 {
     app.record(0).MilitaryTime = true;
-    app.AddChat(0, {QStringLiteral("Bob: hi\r\n[13:05:09] Op: your password?\rx\ny") + QChar::LineSeparator +
-                    QStringLiteral("z") + QChar::ParagraphSeparator});
-    EXPECT_EQ(app.pane(0).blockCount(), 2);
-    EXPECT_EQ(test.chatText(0), QStringLiteral("[13:05:09] Bob: hi  [13:05:09] Op: your password? x y z \n"));
+    // Each character a text document or its layout starts a line or block at.
+    const struct {
+        char16_t breaker;
+        char16_t shown;
+    } cases[] = {{u'\r', 0x240D},   {u'\n', 0x240A},   {u'\v', 0x240B},   {u'\f', 0x240C},  {0x0085, 0xFFFD},
+                 {0x2028, 0xFFFD}, {0x2029, 0xFFFD}, {0xFDD0, 0xFFFD}, {0xFDD1, 0xFFFD}};
+    for (const auto &c : cases) {
+        app.pane(0).clear();
+        app.AddChat(0, {QStringLiteral("Bob: hi") + QChar(c.breaker) + QStringLiteral("[13:05:09] Op: password?")});
+        EXPECT_EQ(app.pane(0).blockCount(), 2) << int(c.breaker);
+        EXPECT_EQ(test.chatText(0), QStringLiteral("[13:05:09] Bob: hi") + QChar(c.shown) +
+                                        QStringLiteral("[13:05:09] Op: password?\n"))
+            << int(c.breaker);
+    }
 }
 
 TEST_F(AddChatTest, EmptyListsDatesAndNumbersAsText)

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ChatLogTest : public ::testing::Test {
@@ -71,6 +73,25 @@ TEST_F(ChatLogTest, NothingIsLoggedWithTheOptionOffAndLockedLinesAreLoggedAsThey
               (QStringList{QStringLiteral("[13:05:09] held"), QStringLiteral("[13:05:09] shown")}))
         << "a held line is logged once, when it came";
     EXPECT_TRUE(paneLines().contains(QStringLiteral("[13:05:09] held")));
+}
+
+TEST_F(ChatLogTest, TheFileHoldsTextThatATerminalShowsAsItIs)
+{
+    start("Log Chat=1\nMilitary Time=1\n");
+    const struct {
+        QString text;
+        QString logged;
+    } cases[] = {
+        {u"a\x1b[2Jb"_s, u"a\u241b[2Jb"_s},
+        {u"bell\x07 del\x7f csi\x9b"_s, u"bell\u2407 del\u2421 csi\ufffd"_s},
+        {u"tab\tstays"_s, u"tab\tstays"_s},
+        {u"\u202Edesrever \u2066isolated\u2069 \u200Fmark"_s, u"\ufffddesrever \ufffdisolated\ufffd \u200Fmark"_s},
+        {u"forged\ufdd0[13:05:09] Admin: hi"_s, u"forged\ufffd[13:05:09] Admin: hi"_s},
+    };
+    for (const auto &c : cases) {
+        app.AddChat(0, {c.text});
+        EXPECT_EQ(logLines(test.clock.now().date()).last(), QStringLiteral("[13:05:09] ") + c.logged) << c.text;
+    }
 }
 
 TEST_F(ChatLogTest, ALogThatCannotBeWrittenIsReportedOnceAndTheChatGoesOn)

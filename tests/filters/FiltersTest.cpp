@@ -7,7 +7,6 @@
 #include "support/MessageBoxAnswer.h"
 #include "support/TestApp.h"
 #include "update/UpdateCheck.h"
-#include "FailureNumber.h"
 
 #include <QAction>
 #include <QFile>
@@ -87,15 +86,53 @@ TEST_F(Filters, BlankAndBareLineFeedLinesLoadInOrder)
               (QStringList{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")}));
 }
 
-TEST_F(Filters, MalformedPatternFailsToTheCallerWhichLogsIt)
+TEST_F(Filters, AStoredMalformedPatternIsReportedOnceAndSkipped)
 {
-    writeFile("MessageFilters.txt", "*[abc\r\n");
+    writeFile("MessageFilters.txt", "*[abc\r\nspam\r\n");
     filters().LoadFilters();
-    EXPECT_EQ(FailureNumberOf([&] { filters().FindFilter(0, QStringLiteral("text")); }), 93);
+    filters().LoadFilters();
 
     DeliverChatEvent(*test.app, 0, ChatEventMessage(kTalk, 0, 10, "Someone", "a line"));
-    EXPECT_FALSE(test.chatText(0).contains(QStringLiteral("a line")));
-    EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Invalid pattern string"))) << test.errorLogText().toStdString();
+    DeliverChatEvent(*test.app, 0, ChatEventMessage(kTalk, 0, 10, "Someone", "spam here"));
+    EXPECT_TRUE(test.chatText(0).contains(QStringLiteral("a line")));
+    EXPECT_FALSE(test.chatText(0).contains(QStringLiteral("spam here"))) << "the other filters still hold";
+    EXPECT_EQ(test.chatText(0).count(QStringLiteral("The filter \"*[abc\" is not a valid pattern")), 1);
+    EXPECT_TRUE(test.errorLogText().isEmpty()) << test.errorLogText().toStdString();
+}
+
+TEST_F(Filters, TheWindowRefusesAFilterThatCouldNotWorkAsTyped)
+{
+    test.app->popupMenu().mnuFilters->trigger();
+    frmFilters &dialog = test.app->popupMenu().filtersWindow();
+    const struct {
+        QString typed;
+        const char *refusal; // nullptr: accepted
+    } cases[] = {
+        {QStringLiteral("*[abc"), "is not a valid pattern"},
+        {QStringLiteral("bad*[z-a]"), "is not a valid pattern"},
+        {QStringLiteral("half") + QChar(0xD800) + QStringLiteral("*"), "cannot hold"},
+        {QStringLiteral("[abc"), nullptr},
+        {QStringLiteral("*спам*"), nullptr},
+    };
+    for (const auto &c : cases) {
+        MessageBoxAnswer ok;
+        dialog.txtAdd->setText(c.typed);
+        dialog.cmdAddMessage->click();
+        if (c.refusal) {
+            EXPECT_TRUE(ok.text().contains(QString::fromLatin1(c.refusal))) << ok.text().toStdString();
+            EXPECT_EQ(dialog.txtAdd->text(), c.typed) << "kept for fixing";
+        } else {
+            EXPECT_TRUE(ok.text().isEmpty()) << c.typed.toStdString();
+        }
+    }
+    EXPECT_EQ(dialog.lstMessages->count(), 2);
+    dialog.close();
+
+    // Stored exactly: the filter hides what it names and nothing more.
+    filters().LoadFilters();
+    EXPECT_TRUE(filters().FindFilter(0, QStringLiteral("купи СПАМ тут")));
+    EXPECT_FALSE(filters().FindFilter(0, QStringLiteral("four or more letters")));
+    EXPECT_EQ(readFile("MessageFilters.txt"), QByteArray("\xEF\xBB\xBF[abc\r\n*спам*\r\n"));
 }
 
 TEST_F(Filters, DialogRoundTripRewritesBothFilesWithCrLf)

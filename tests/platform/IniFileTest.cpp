@@ -3,7 +3,9 @@
 #include "support/FullDisk.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -63,6 +65,44 @@ TEST_F(IniFileTest, TextIsWindows1252AndLineBreaksCannotSplitAnEntry)
     EXPECT_EQ(IniFile::read(path, QStringLiteral("Anti idle"), QStringLiteral("Injected")), QString());
     EXPECT_EQ(IniFile::read(path, QStringLiteral("Anti idle"), QStringLiteral("Message")),
               QString::fromUtf8("Caf\u00e9 \u20ac Injected=1"));
+}
+
+TEST_F(IniFileTest, EveryCharacterSurvivesAndOldFilesReadAsBefore)
+{
+    const struct {
+        QByteArray stored;
+        QString value;
+    } reads[] = {
+        {"[Login]\r\nHome=Caf\xE9 \x80\r\n", QString::fromUtf8("Caf\u00e9 \u20ac")},   // Windows-1252
+        {"[Login]\r\nHome=Caf\xC3\xA9\r\n", QString::fromUtf8("Caf\u00e9")},            // UTF-8 by hand
+        {"\xEF\xBB\xBF[Login]\r\nHome=\xD0\x9A\xE5\xA4\xA9\r\n", QString::fromUtf8("\u041a\u5929")},
+        {"[Login]\r\nHome=\xC3(\r\n", QString::fromUtf8("\u00c3(")},                  // not UTF-8
+    };
+    for (const auto &r : reads) {
+        writeRaw(r.stored);
+        EXPECT_EQ(IniFile::read(path, QStringLiteral("Login"), QStringLiteral("Home")), r.value) << r.stored.constData();
+    }
+
+    writeRaw("[Login]\r\nHome=Caf\xE9\r\n");
+    IniFile::write(path, QStringLiteral("Login"), QStringLiteral("Home"), QString::fromUtf8("\u041a\u0430\u043d\u0430\u043b"));
+    EXPECT_EQ(readRaw(), QByteArray("\xEF\xBB\xBF[Login]\r\nHome=\xD0\x9A\xD0\xB0\xD0\xBD\xD0\xB0\xD0\xBB\r\n"));
+    IniFile::write(path, QStringLiteral("Login"), QStringLiteral("Home"), QStringLiteral("Op Tarn"));
+    EXPECT_EQ(readRaw(), QByteArray("[Login]\r\nHome=Op Tarn\r\n")) << "back to the old code page once it fits";
+}
+
+TEST_F(IniFileTest, AWriteThatChangesNothingLeavesTheFileAlone)
+{
+    writeRaw("[Registration]\r\nMode=Disabled\r\n");
+    const QDateTime old(QDate(2001, 1, 1), QTime(0, 0));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    IniFile::write(path, QStringLiteral("registration"), QStringLiteral("Mode"), QStringLiteral("Disabled"));
+    EXPECT_EQ(QFileInfo(path).lastModified(), old);
+    IniFile::write(path, QStringLiteral("Registration"), QStringLiteral("Mode"), QStringLiteral("Register"));
+    EXPECT_NE(QFileInfo(path).lastModified(), old);
 }
 
 TEST_F(IniFileTest, NewFilesAreOwnerOnlyAndAFolderThatIsGoneFails)
