@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString key = QString::fromLatin1(kKeys[(data[0] / std::size(kSections)) % std::size(kKeys)]);
     if (IniFile::read(path, section, key).size() > IniFile::kMaxValueLength)
         __builtin_trap();
-    const QString value = QStringLiteral("new value \u00e9");
+    // Half the inputs write a value that only UTF-8 holds.
+    const QString value = data[0] & 0x80 ? QStringLiteral("new value \u00e9") : QStringLiteral("\u043a\u0430\u043d\u0430\u043b");
     IniFile::write(path, section, key, value);
     if (IniFile::read(path, section, key) != value)
         __builtin_trap();

@@ -89,6 +89,13 @@ def receive_loop_seeds():
         'profile_keys': keys_reply,
         'account_keys': account,
         'warden_notice': message(0x5E, b'\x01\x02'),
+        # Requests a server may repeat at will: each is answered once.
+        'repeated_registration': message(0x59, b'') * 64,
+        'repeated_enter_chat': enter_chat * 16,
+        # Text that would start lines of its own or steer a terminal.
+        'forged_lines': message(0x0F, chat_event(0x05, 0, 0, 'mallory', 'hi\ufdd0[12:00:00] Admin: password?'.encode()))
+        + message(0x0F, chat_event(0x05, 0, 0, 'mallory', b'\x1b[2J\xe2\x80\xae\xc2\x9b\r\n\x0b\x0c'))
+        + message(0x0F, chat_event(0x01, 0, 0, b'x\xe2\x80\xa8y', b'RATS 0 0 0 0 0 0 0 0 RATS')),
     }
     for name, data in seeds.items():
         # The first byte tells the target how to cut the stream into reads.
@@ -101,6 +108,9 @@ def receive_loop_seeds():
         'password_retrieval_after_logon': (0x10, logon),
         'new_password_logon': (0x20, logon + message(0x31, u32(1)) + message(0x3A, u32(0))),
         'void_view_channel': (0xC0, channel + message(0x0F, chat_event(0x09, 0, 0, 'hushed', b''))),
+        # A channel whose name holds "The Void" is not the Void.
+        'void_lounge': (0x40, message(0x0F, chat_event(0x07, 0, 0, 'probe', b'The Void Lounge'))
+                        + message(0x0F, chat_event(0x09, 0, 0, 'alice', b''))),
     }
     for name, (setup, data) in variants.items():
         write('receive_loop_fuzz', name, bytes([setup]) + data)
@@ -123,6 +133,9 @@ def ini_seeds():
     scheme = (b'[Colours]\nBackground=0\nText=16777215\n[Fonts]\nChat=Tahoma\nSize=8\n; a comment\n')
     write('ini_reader_fuzz', 'config', config)
     write('ini_reader_fuzz', 'scheme', scheme)
+    write('ini_reader_fuzz', 'utf8_signature', b'\xef\xbb\xbf' + 'Home=Канал\r\n'.encode().join(
+        [b'[Login]\r\n', b'']) + b'[Options]\r\nIdle Message=\xe4\xbd\xa0\xe5\xa5\xbd\r\n')
+    write('ini_reader_fuzz', 'utf8_unsigned', '[Login]\nHome=Café Ünïcode\n'.encode())
     write('ini_reader_fuzz', 'spaces_and_case', b' [ login ] \n  PASSWORD  =  spaced value  \n[login]\nserver=x\n')
 
 

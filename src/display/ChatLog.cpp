@@ -90,6 +90,8 @@ QStringList removeOldest(const QString &folder, const QString &todaysPath, qint6
 void keepWithinCap(TarnwellApp &app, int profileIndex, const QString &path, const QDate &today, FolderUse &use)
 {
     const QString folder = QFileInfo(path).path();
+    // Counted anew: files may have gone or grown meanwhile by other hands.
+    use.bytes = bytesIn(folder);
     const QStringList removed = removeOldest(folder, path, use.bytes);
     const Colour grey = Rgb(0xAAAAAA);
     const QString cap = QString::number(kMostLogBytes / (1024 * 1024)) + QStringLiteral(" MiB");

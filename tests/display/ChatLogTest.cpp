@@ -94,6 +94,41 @@ TEST_F(ChatLogTest, TheFileHoldsTextThatATerminalShowsAsItIs)
     }
 }
 
+TEST(ChatLogCap, TheOldestDaysGoFirstAndAFullDayStopsLogging)
+{
+    constexpr qint64 kMebibyte = 1024 * 1024;
+    const struct {
+        std::vector<std::pair<const char *, qint64>> files; // day, mebibytes
+        QStringList left;
+        QString told;
+    } cases[] = {
+        {{{"2026-11-01", 60}, {"2026-11-02", 50}, {"2026-12-08", 0}},
+         {QStringLiteral("2026-11-02.txt"), QStringLiteral("2026-12-08.txt")},
+         QStringLiteral("The chat logs reached the 100 MiB they may take: removed the oldest, of 2026-11-01.")},
+        {{{"2026-12-08", 101}},
+         {QStringLiteral("2026-12-08.txt")},
+         QStringLiteral("Today's chat log alone takes the 100 MiB the logs may take; nothing more is logged today.")},
+    };
+    for (const auto &c : cases) {
+        TestApp test;
+        test.writeProfile(QStringLiteral("alpha"), "[Options]\nLog Chat=1\n");
+        const QString logs = test.folder() + QStringLiteral("/Profiles/alpha/Logs/");
+        ASSERT_TRUE(QDir().mkpath(logs));
+        for (const auto &[day, mebibytes] : c.files) {
+            QFile file(logs + QString::fromLatin1(day) + QStringLiteral(".txt"));
+            // Sparse: the size counts, the disk holds nearly nothing.
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(mebibytes * kMebibyte));
+        }
+        test.startUp();
+        const qint64 today = QFileInfo(logs + QStringLiteral("2026-12-08.txt")).size();
+        test.app->AddChat(0, {QStringLiteral("after the report")});
+        EXPECT_EQ(QDir(logs).entryList(QDir::Files, QDir::Name), c.left);
+        EXPECT_EQ(test.chatText(0).count(c.told), 1) << test.chatText(0).toStdString();
+        const bool stopped = c.told.startsWith(QStringLiteral("Today's"));
+        EXPECT_EQ(QFileInfo(logs + QStringLiteral("2026-12-08.txt")).size() == today, stopped);
+    }
+}
+
 TEST_F(ChatLogTest, ALogThatCannotBeWrittenIsReportedOnceAndTheChatGoesOn)
 {
     start("Log Chat=1\n");

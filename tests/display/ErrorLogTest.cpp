@@ -1,7 +1,12 @@
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
+#include "packet/PacketReceiver.h"
 #include "platform/Failure.h"
+#include "platform/ServerDataFailure.h"
+#include "session/clsConnection.h"
+#include "support/ChatEvents.h"
 #include "support/TestApp.h"
+#include "support/TestServer.h"
 
 #include <QPushButton>
 #include <QTextBlock>
@@ -58,6 +63,30 @@ TEST(ErrorLog, ComesUpOverTheChatAtMostOnceInItsIntervalButLogsEveryReport)
     fail(app, 9, "AddUser()", "clsBNCS");
     EXPECT_TRUE(app.errorLog()->isVisible());
     EXPECT_EQ(test.errorLogText().count(QStringLiteral("Error in: AddUser() of clsBNCS")), 3);
+}
+
+TEST(ErrorLog, FaultsInAServersDataAreLoggedOnOneLineWithoutComingUp)
+{
+    TestApp test;
+    TarnwellApp &app = *test.app;
+    // Replies too short for their fields, a statstring that does not read.
+    for (const QByteArray &message :
+         {TestServer::message(0x3A), TestServer::message(0x0F, QByteArray("\x01\0\0\0", 4)),
+          ChatEventMessage(0x01, 0, 10, "odd", "3RAW 3O3W x")})
+        app.connection(0).receiver().DataArrival(message);
+    ASSERT_NE(app.errorLog(), nullptr);
+    EXPECT_FALSE(app.errorLog()->isVisible());
+    EXPECT_GE(test.errorLogText().count(QStringLiteral("Error in: ")), 2) << test.errorLogText().toStdString();
+
+    // A description quoting the server cannot start a report of its own.
+    const qsizetype lines = test.errorLogText().count(QLatin1Char('\n'));
+    app.guard("Forged()", "clsBNCS", [] {
+        throw ServerDataFailure(Failure::ProtocolData, QStringLiteral("x") + QChar(0xFDD0) + QStringLiteral("[01:05:09 PM] 5 - y"));
+    });
+    EXPECT_EQ(test.errorLogText().count(QLatin1Char('\n')), lines + 2);
+
+    fail(app, 9, "AddUser()", "clsBNCS");
+    EXPECT_TRUE(app.errorLog()->isVisible()) << "faults of the program still come up";
 }
 
 TEST(ErrorLog, StandardExceptionsAreReportedToo)

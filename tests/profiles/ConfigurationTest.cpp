@@ -3,6 +3,7 @@
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
+#include "support/FullDisk.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/QtPrinting.h"
 #include "support/TestApp.h"
@@ -70,6 +71,29 @@ TEST_F(ConfigurationTest, OpensForTheSelectedProfileAndSavesItsFields)
     EXPECT_EQ(setting("Ping", "Spoof"), QStringLiteral("0ms"));
     EXPECT_EQ(setting("Ping", "UDP Plug"), QStringLiteral("0"));
     EXPECT_EQ(app.record(0).Username, QStringLiteral("Anna"));
+}
+
+TEST_F(ConfigurationTest, SaveIsOneWriteThatAFullDiskLeavesUndoneInFileAndMemory)
+{
+    start("[Login]\nUsername=Ann\nPassword=pw\nHome=Op Tarn\n");
+    dialog->Username->setText(QStringLiteral("Anna"));
+    dialog->Password->setText(QStringLiteral("better"));
+    dialog->Home->setText(QStringLiteral("Канал"));
+    {
+        const FullDisk full;
+        dialog->cmdSave->click();
+    }
+    EXPECT_EQ(setting("Login", "Username"), QStringLiteral("Ann"));
+    EXPECT_EQ(setting("Login", "Password"), QStringLiteral("pw"));
+    EXPECT_EQ(app.record(0).Username, QStringLiteral("Ann"));
+    EXPECT_TRUE(dialog->isVisible()) << "kept open to try again";
+    EXPECT_TRUE(test.chatText(0).contains(QStringLiteral("The configuration of alpha was not saved, none of it: ")))
+        << test.chatText(0).toStdString();
+
+    dialog->cmdSave->click();
+    EXPECT_EQ(setting("Login", "Password"), QStringLiteral("better"));
+    EXPECT_EQ(setting("Login", "Home"), QStringLiteral("Канал")) << "every character survives";
+    EXPECT_EQ(app.record(0).Home, QStringLiteral("Канал"));
 }
 
 TEST_F(ConfigurationTest, ProductsGoThroughTheTableAndBack)

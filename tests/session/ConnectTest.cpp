@@ -109,16 +109,26 @@ TEST(Connect, ANewConnectionDoesNotInheritBytesLeftFromTheOldOne)
     EXPECT_TRUE(profiles.server.waitForClientClose(old));
 }
 
-TEST(Connect, AServerPortThatIsNotANumberIsReportedAndNothingConnects)
+TEST(Connect, AnUnreadableAddressLeavesTheConnectionAsItIsAndStopsRetrying)
 {
     ServerProfiles profiles;
-    profiles.test.writeProfile(QStringLiteral("Typo"), "[Login]\nServer=127.0.0.1:61l2\n");
-    profiles.test.startUp();
-    profiles.app().connection(0).Connect(profiles.app().record(0).Server);
-    EXPECT_EQ(profiles.app().socket(0).state(), QAbstractSocket::UnconnectedState);
-    EXPECT_EQ(profiles.chatLines(0).last(), QStringLiteral("Attempting to connect to Battle.net..."));
-    EXPECT_TRUE(profiles.test.errorLogText().contains(QStringLiteral("Invalid server port \"61l2\"")));
-    EXPECT_TRUE(profiles.test.errorLogText().contains(QStringLiteral("Error in: Connect() of clsConnection")));
+    profiles.startUp(1);
+    const int server = profiles.connect(0);
+    ASSERT_GE(server, 0);
+    TarnwellApp &app = profiles.app();
+    for (const char *address : {"127.0.0.1:61l2", "host:0", "host:65536", "[::1", "[::1]x"}) {
+        app.record(0).ReconnectPending = true;
+        app.connection(0).Connect(QString::fromLatin1(address));
+        EXPECT_EQ(app.socket(0).state(), QAbstractSocket::ConnectedState) << address;
+        EXPECT_FALSE(app.record(0).ReconnectPending) << address;
+        EXPECT_EQ(profiles.chatLines(0).last(),
+                  QStringLiteral("Cannot connect: the Server setting \"%1\" is not a server address (a host name or "
+                                 "IP address, optionally followed by \":\" and a port from 1 to 65535).")
+                      .arg(QString::fromLatin1(address)));
+    }
+    EXPECT_EQ(profiles.chatLines(0).filter(QStringLiteral("Attempting to connect")).size(), 1);
+    EXPECT_TRUE(profiles.test.errorLogText().isEmpty()) << profiles.test.errorLogText().toStdString();
+    EXPECT_FALSE(profiles.server.clientClosed(server));
 }
 
 } // namespace

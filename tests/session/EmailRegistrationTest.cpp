@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const QString kAsked = QStringLiteral("This account is not registered yet, checking settings on what to do...");
@@ -79,6 +81,22 @@ TEST(EmailRegistration, TheModeSettingMakesItsRequestBeforeTheLogon)
         ASSERT_TRUE(session.connect());
         ASSERT_TRUE(session.waitForSent(0x3A));
         EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x14, 0x3A}));
+    }
+}
+
+TEST(EmailRegistration, ARepeatedRequestIsAnsweredOnceAConnection)
+{
+    LogonSession session(1);
+    session.profile().Mode = QStringLiteral("Register");
+    session.profile().Email = QStringLiteral("probe@example.com");
+    for (int logon = 0; logon < 2; ++logon) {
+        ASSERT_TRUE(session.connect());
+        for (int request = 0; request < 3; ++request)
+            session.send(0x59);
+        ASSERT_TRUE(session.roundTrip());
+        const std::vector<quint8> ids = session.sentIds();
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), quint8{0x59}), 1) << "logon " << logon;
+        EXPECT_EQ(session.linesAfterConnecting().count(kAttempt), 1);
     }
 }
 
