@@ -8,3 +8,4 @@ void LogonFigures();
 void ManyProfilesFigures();
 void TalkBurstStallFigures();
 void FilterMatchFigures();
+void HostileServerFigures();

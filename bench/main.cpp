@@ -1,8 +1,8 @@
 // Prints every figure of the client's speed and size beside a baseline from
 // the same run: the receive loop, the chat pane, channel bursts, logons, a
 // hundred profiles on one server, memory per profile and the longest stall
-// of the UI thread under a burst of chat, and the filter matcher on its worst
-// kind of pattern.
+// of the UI thread under a burst of chat, the filter matcher on its worst
+// kind of pattern, and what a hostile server can make the client do.
 #include "Sections.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <utility>
 
 // Arguments name the parts to run (all when there are none): receive,
-// pane, stall, channel, logon, profiles, filter.
+// pane, stall, channel, logon, profiles, filter, hostile.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     const std::pair<const char *, void (*)()> parts[] = {
         {"receive", ReceiveLoopFigures}, {"pane", ChatPaneFigures}, {"stall", TalkBurstStallFigures},
         {"channel", ChannelBurstFigures}, {"logon", LogonFigures},   {"profiles", ManyProfilesFigures},
-        {"filter", FilterMatchFigures},
+        {"filter", FilterMatchFigures},  {"hostile", HostileServerFigures},
     };
     const QStringList asked = application.arguments().mid(1);
     for (const auto &[name, run] : parts) {

@@ -79,9 +79,10 @@ QStringList removeOldest(const QString &folder, const QString &todaysPath, qint6
     for (const QFileInfo &file : logFiles(folder)) {
         if (bytes <= kMostLogBytes || file.absoluteFilePath() == QFileInfo(todaysPath).absoluteFilePath())
             break;
+        const qint64 size = file.size();
         if (!QFile::remove(file.absoluteFilePath()))
             continue;
-        bytes -= file.size();
+        bytes -= size;
         days << file.completeBaseName();
     }
     return days;

@@ -13,10 +13,11 @@ constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevic
 constexpr QFileDevice::Permissions kOwnerFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
-bool tighten(const QString &path)
+void tighten(const QString &path)
 {
     const QFileDevice::Permissions permissions = QFile::permissions(path);
-    return (permissions & kOthers) && QFile::setPermissions(path, permissions & ~kOthers);
+    if (permissions & kOthers)
+        QFile::setPermissions(path, permissions & ~kOthers);
 }
 
 } // namespace
@@ -28,13 +29,12 @@ void CreatePrivateFolder(const QString &path)
         throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: cannot make owner-only ") + path);
 }
 
-bool TightenProfileFolder(const QString &folder)
+void TightenProfileFolder(const QString &folder)
 {
-    bool changed = tighten(folder);
+    tighten(folder);
     for (const char *name : {"MessageFilters.txt", "UserFilters.txt", "Logs"})
-        changed = tighten(folder + QLatin1Char('/') + QLatin1String(name)) || changed;
+        tighten(folder + QLatin1Char('/') + QLatin1String(name));
     const QString logs = folder + QStringLiteral("/Logs");
     for (const QString &log : QDir(logs).entryList({QStringLiteral("*.txt")}, QDir::Files))
-        changed = tighten(logs + QLatin1Char('/') + log) || changed;
-    return changed;
+        tighten(logs + QLatin1Char('/') + log);
 }

@@ -10,5 +10,5 @@
 void CreatePrivateFolder(const QString &path);
 
 // Takes the access of others away from what earlier versions made readable
-// to them. True when anything had to be changed.
-bool TightenProfileFolder(const QString &folder);
+// to them. Quietly: nothing is lost, and the user has nothing to do.
+void TightenProfileFolder(const QString &folder);

@@ -38,9 +38,7 @@ void StartUp(TarnwellApp &app)
         // Saved filters hold from the start, not only once the filter
         // window has been closed.
         app.guard("Form_Load", "frmMain", [&] { app.filters(i).LoadFilters(); });
-        if (TightenProfileFolder(settings.profileFolder(name)))
-            app.AddChat(i, {Rgb(0xAAAAAA), QStringLiteral("Others could read this profile's folder, chat logs or "
-                                                          "filters; they are now readable by you only.")});
+        app.guard("Form_Load", "frmMain", [&] { TightenProfileFolder(settings.profileFolder(name)); });
         auto *entry = new QListWidgetItem(name, window.lstProfiles);
         SetProfileEntryIcon(app, *entry, app.record(i).Product);
         entry->setForeground(Rgb(0xBD3D3D).toQColor());

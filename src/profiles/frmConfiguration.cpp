@@ -309,9 +309,9 @@ void frmConfiguration::cmdSave_Click()
         return;
     }
     m_app.guard("cmdSave", "frmConfiguration", [&] {
-        std::vector<IniFile::Entry> entries;
+        std::vector<IniFile::Entry> settings;
         const auto add = [&](const char *section, const char *key, const QString &value) {
-            entries.push_back({QString::fromLatin1(section), QString::fromLatin1(key), value});
+            settings.push_back({QString::fromLatin1(section), QString::fromLatin1(key), value});
         };
         add("Login", "Username", Username->text());
         add("Login", "Password", Password->text());
@@ -329,11 +329,11 @@ void frmConfiguration::cmdSave_Click()
         add("Registration", "Email", Email->text());
         add("Registration", "New Email", NewEmail->text());
         for (const ConfigurationGroup *group : m_settingsGroups)
-            group->collect(entries);
+            group->collect(settings);
         // One write: a full disk saves none of it rather than half, and the
         // profile in memory stays as the file is.
         try {
-            m_app.settings().WriteProfileSettings(name, entries);
+            m_app.settings().WriteProfileSettings(name, settings);
         } catch (const Failure &failure) {
             const int slot = SlotOfProfile(m_app, name);
             m_app.AddChat(slot >= 0 ? slot : m_app.CurrentProfile,

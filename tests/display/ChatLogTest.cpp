@@ -90,7 +90,7 @@ TEST_F(ChatLogTest, TheFileHoldsTextThatATerminalShowsAsItIs)
     };
     for (const auto &c : cases) {
         app.AddChat(0, {c.text});
-        EXPECT_EQ(logLines(test.clock.now().date()).last(), QStringLiteral("[13:05:09] ") + c.logged) << c.text;
+        EXPECT_EQ(logLines(test.clock.now().date()).last(), QStringLiteral("[13:05:09] ") + c.logged) << c.text.toStdString();
     }
 }
 

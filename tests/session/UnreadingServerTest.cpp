@@ -72,8 +72,9 @@ TEST_F(UnreadingServer, ARepeatedEnterChatReplyIsFollowedUpOnceAConnection)
 {
     const QByteArray entered = TestServer::message(0x0A, QByteArray("probeA\0RATS\0probeA\0", 19));
     for (int logon = 0; logon < 2; ++logon) {
-        if (logon > 0)
+        if (logon > 0) {
             ASSERT_TRUE(session.connect());
+        }
         for (int reply = 0; reply < 3; ++reply)
             session.server().send(session.connection, entered);
         ASSERT_TRUE(session.roundTrip());
