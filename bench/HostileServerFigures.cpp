@@ -68,7 +68,7 @@ void UnreadReplies()
     Figures::pair("most replies queued unsent", static_cast<double>(mostUnsent) / kKibibyte, "KiB",
                   "replies asked for (queued unbounded before)", static_cast<double>(pings) * 8 / kKibibyte);
     Figures::goal(QStringLiteral("queued output stays within 256 KiB and a slice, still connected"),
-                  mostUnsent <= clsConnection::kMostUnsentForAnswers + 8 * kKibibyte && app.isConnected(0));
+                  mostUnsent <= 264 * kKibibyte && app.isConnected(0));
 }
 
 // Milliseconds until the server has the answer to a ping sent after `before`.
