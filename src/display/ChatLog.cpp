@@ -55,16 +55,24 @@ qint64 bytesIn(const QString &folder)
                                            file.errorString() + QLatin1Char(')'));
 }
 
+QString folderOf(const QString &path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('/')));
+}
+
 // Appends one line; throws Failure when it cannot. Returns the bytes written.
 qint64 appendLine(const QString &path, const QString &line)
 {
-    const QString folder = QFileInfo(path).path();
-    if (!QFileInfo::exists(folder) && (!QDir().mkpath(folder) || !QFile::setPermissions(folder, kOwnerFolder)))
-        throw Failure(Failure::PathNotFound, QStringLiteral("Path not found: ") + folder);
     QFile file(path);
-    // The permissions apply to a file this creates.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerFile))
-        accessFailed(path, file);
+    // The permissions apply to a file this creates. The folder is made at
+    // the first line only.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerFile)) {
+        const QString folder = folderOf(path);
+        if (QFileInfo::exists(folder) || !QDir().mkpath(folder) || !QFile::setPermissions(folder, kOwnerFolder))
+            accessFailed(path, file);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerFile))
+            accessFailed(path, file);
+    }
     const QByteArray bytes = (PlainLogText(line) + QLatin1Char('\n')).toUtf8();
     if (file.write(bytes) != bytes.size() || !file.flush())
         accessFailed(path, file);
@@ -90,7 +98,7 @@ QStringList removeOldest(const QString &folder, const QString &todaysPath, qint6
 
 void keepWithinCap(TarnwellApp &app, int profileIndex, const QString &path, const QDate &today, FolderUse &use)
 {
-    const QString folder = QFileInfo(path).path();
+    const QString folder = folderOf(path);
     // Counted anew: files may have gone or grown meanwhile by other hands.
     use.bytes = bytesIn(folder);
     const QStringList removed = removeOldest(folder, path, use.bytes);
@@ -129,11 +137,11 @@ void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pa
     try {
         const QDate today = app.clock().now().date();
         const QString path = ChatLogPath(app.settings().profileFolder(profile.Name), today);
-        FolderUse &use = useOf(QFileInfo(path).absolutePath());
+        FolderUse &use = useOf(folderOf(path));
         if (use.fullOn == today)
             return;
         const qint64 written = appendLine(path, line.text());
-        use.bytes = use.counted ? use.bytes + written : bytesIn(QFileInfo(path).path());
+        use.bytes = use.counted ? use.bytes + written : bytesIn(folderOf(path));
         use.counted = true;
         if (use.bytes > kMostLogBytes)
             keepWithinCap(app, profileIndex, path, today, use);
