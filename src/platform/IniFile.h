@@ -6,8 +6,9 @@
 
 // Our own INI layer with the behaviour of the classic profile-string
 // functions: "[Section]" headers and "key=value" lines, names matched without
-// regard to case, values trimmed of surrounding spaces, text stored in
-// Windows-1252. Reads accept LF or CRLF; writes use CRLF and keep every other
+// regard to case, values trimmed of surrounding spaces, text stored as
+// SettingsText says (Windows-1252 where it holds every character, UTF-8
+// otherwise). Reads accept LF or CRLF; writes use CRLF and keep every other
 // line, comment and the order of the file.
 namespace IniFile {
 
@@ -25,10 +26,9 @@ struct Entry {
 };
 
 // Replaces or adds each key in its section (adding the section at the end
-// when it is missing), all in one replacement of the file: the new text goes
-// to a temporary file that is flushed to disk and renamed over the old one,
-// so a crash or a full disk leaves either the old file or the new one, never
-// a mix or an empty file. The folder is locked meanwhile, so another program
+// when it is missing), all in one replacement of the file (ReplaceFile: a
+// crash or a full disk never leaves half a file, and a file that would not
+// change is not written). The folder is locked meanwhile, so another program
 // copy or thread changing the same file cannot drop these keys or lose its
 // own. Line breaks inside a value would split it into a second entry, so they
 // are stored as spaces. Throws Failure when the file cannot be written; the
