@@ -1,6 +1,5 @@
 #include "commands/NameCompletion.h"
 
-#include "channel/ChatNames.h"
 #include "commands/MediaCommands.h"
 
 #include <algorithm>
@@ -50,17 +49,13 @@ const QStringList &NameCompletion::commands()
 QStringList NameCompletion::matches(const QString &word, const QStringList &names, const QString &accountPrefix)
 {
     QStringList found;
+    // Addressing an account the way the profile must ("*Account" on
+    // Diablo II) matches the name after the prefix.
+    const bool prefixed = !accountPrefix.isEmpty() && word.startsWith(accountPrefix);
+    const QString typed = prefixed ? word.mid(accountPrefix.size()) : word;
     for (const QString &name : names) {
-        if (startsWith(name, word)) {
-            found << name;
-            continue;
-        }
-        if (accountPrefix.isEmpty() || !name.contains(QLatin1Char('*')))
-            continue;
-        const QString account = GetAccountName(name);
-        const QString typed = word.startsWith(accountPrefix) ? word.mid(accountPrefix.size()) : word;
-        if (!account.isEmpty() && startsWith(account, typed))
-            found << accountPrefix + account;
+        if (startsWith(name, typed))
+            found << (prefixed ? accountPrefix + name : name);
     }
     if (word.startsWith(QLatin1Char('/'))) {
         for (const QString &command : commands()) {

@@ -8,12 +8,11 @@
 // Tab in the input box: the word before the cursor is completed from the
 // names of the channel, in the list's order and in any letter case (where
 // the profile addresses accounts with a prefix, as Diablo II profiles do
-// with "*", also by the account part of a Character*Account name, completed
-// as the prefix and the account), then, for a word that starts with "/", from the
-// client's own commands and the common server commands. Tab again, with
-// nothing changed in between, puts the next match in its place, round and
-// round. A name at the start of the line gets ": " after it, anything else a
-// space.
+// with "*", a word that starts with it completes to the prefix and a name),
+// then, for a word that starts with "/", from the client's own commands and
+// the common server commands. Tab again, with nothing changed in between,
+// puts the next match in its place, round and round. A name at the start of
+// the line gets ": " after it, anything else a space.
 class NameCompletion {
 public:
     struct Completed {

@@ -17,7 +17,8 @@ bool opensWord(const QString &text, qsizetype at)
     if (at == 0)
         return true;
     const QChar before = text.at(at - 1);
-    return before.isSpace() || before.category() == QChar::Punctuation_Open || before == u'"' || before == u'\'';
+    return before.isSpace() || before.category() == QChar::Punctuation_Open || before == u'<' || before == u'"' ||
+           before == u'\'';
 }
 
 bool endsRun(QChar ch)

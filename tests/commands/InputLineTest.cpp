@@ -104,11 +104,11 @@ TEST_F(InputLineTest, TabCompletesChannelNamesThenCommandsAndKeepsTheKeyboard)
         {kAlpha, "/mp", {"/mp3 "}},
         {kAlpha, "zz", {"zz"}},
         {kAlpha, "", {""}},
-        // Diablo II names count by their account part, addressed with "*".
-        {kBeta, "acc", {"*Acct: "}},
+        {kAlpha, "*bo", {"*bo"}},
+        // Diablo II profiles address accounts as "*Account".
+        {kBeta, "*ac", {"*Acct: "}},
         {kBeta, "/w *B", {"/w *bob "}},
-        {kBeta, "he", {"Hero*Acct: "}},
-        {kBeta, "m", {"Mage*bob: "}},
+        {kBeta, "ac", {"Acct: "}},
     };
     for (const auto &c : cases) {
         lstProfiles_Click(app, c.profile == kAlpha ? QStringLiteral("alpha") : QStringLiteral("beta"));
