@@ -25,16 +25,24 @@ void PlaceOver(QWidget &window, QWidget &owner)
     // it is needed now to centre it.
     if (!window.testAttribute(Qt::WA_Resized))
         window.adjustSize();
-    QRect place(QPoint(), window.size());
+    // The window system tells the frame it puts around the window once it
+    // has one (on most, after the first show); till then room is kept for a
+    // usual frame.
+    const QMargins margins = window.windowHandle()->frameMargins();
+    const QSize knownFrame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize frame = knownFrame.isEmpty() ? kFrame : knownFrame;
+    QSize size = window.size();
+    QRect place(QPoint(), size + frame);
     if (const QScreen *screen = owner.screen()) {
         const QRect room = screen->availableGeometry();
-        // Room for the frame the window system puts around it.
-        place.setSize(place.size().boundedTo(room.size() - kFrame));
+        size = size.boundedTo(room.size() - frame);
+        place.setSize(size + frame);
         place.moveCenter(owner.frameGeometry().center());
         place.moveLeft(std::clamp(place.left(), room.left(), room.right() + 1 - place.width()));
         place.moveTop(std::clamp(place.top(), room.top(), room.bottom() + 1 - place.height()));
     }
-    window.resize(place.size());
+    window.resize(size);
+    // A window's position is that of its frame.
     window.move(place.topLeft());
 }
 

@@ -7,8 +7,8 @@ class QComboBox;
 class QSpinBox;
 class TarnwellApp;
 
-// The configuration dialog's controls for the options the original did not
-// have: the profile's own, and the program-wide desktop notifications.
+// The configuration dialog's controls for the newer options: the profile's
+// own, and the program-wide desktop notifications.
 class MoreOptionsGroup : public ConfigurationGroup {
     Q_OBJECT
 public:

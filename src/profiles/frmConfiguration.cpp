@@ -190,6 +190,14 @@ void frmConfiguration::open()
     fill();
     if (!isVisible()) {
         // As large as the groups want; the screen may take some of it back.
+        // Until the window is first shown, Qt does not tell a layout that
+        // the controls in it changed size (texts, fonts, the groups added
+        // later), so its hints are the ones from when it was built and the
+        // form came out half as wide as its rows.
+        for (QWidget *control : findChildren<QWidget *>())
+            control->updateGeometry();
+        for (QLayout *rows : findChildren<QLayout *>())
+            rows->invalidate();
         const QSize groups = m_scroll->widget()->sizeHint();
         const QMargins margins = layout()->contentsMargins();
         const QSize hint = sizeHint();

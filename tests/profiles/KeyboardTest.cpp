@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -234,6 +235,12 @@ TEST_F(KeyboardTest, TheConfigurationDialogKeepsItsButtonsOnScreenAndSavesOnEnte
             << button->objectName().toStdString() << " can be reached";
     }
     EXPECT_LE(dialog.frameGeometry().height(), room.height());
+    // The form scrolls sideways only when the screen is narrower than it.
+    const auto *form = dialog.findChild<QScrollArea *>(QStringLiteral("scrollGroups"));
+    ASSERT_NE(form, nullptr);
+    if (form->widget()->minimumSizeHint().width() > form->viewport()->width()) {
+        EXPECT_GE(dialog.frameGeometry().width() + 16, room.width()) << "the dialog opened narrower than its form";
+    }
 
     dialog.Username->setText(QStringLiteral("Typed"));
     dialog.Username->setFocus();
