@@ -45,6 +45,9 @@ FindBar::FindBar(QTextEdit &view) : QWidget(&view), m_view(view)
     connect(&m_refresh, &QTimer::timeout, this, [this] { search(false); });
     connect(m_field, &QLineEdit::textChanged, this, [this] { search(true); });
     view.installEventFilter(this);
+    // Escape that no control of the window took closes the bar from anywhere
+    // in the window.
+    view.window()->installEventFilter(this);
     hide();
 }
 
@@ -182,14 +185,14 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
             place();
         return false;
     }
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress || isHidden())
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Escape) {
         hideBar();
         return true;
     }
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    if (watched == m_field && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         step(key->modifiers() & Qt::ShiftModifier ? 1 : -1);
         return true;
     }

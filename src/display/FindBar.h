@@ -15,7 +15,8 @@ class QTextEdit;
 // and steps through them with Enter (to older lines) and Shift+Enter (to
 // newer ones), starting at the newest. Matches follow the document as lines
 // come and go; when the view shows another document the search moves there.
-// Escape closes it.
+// Escape closes it, in the bar or wherever in the window no control takes
+// the key.
 class FindBar : public QWidget {
     Q_OBJECT
 public:

@@ -78,6 +78,10 @@ TEST_F(FindBarTest, ControlShiftFSearchesAsYouTypeAndEnterStepsThroughTheMatches
     EXPECT_FALSE(bar.isVisible());
     EXPECT_TRUE(highlighted().isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), window.txtSend);
+    press(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    window.txtSend->setFocus();
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(bar.isVisible()) << "Escape from the input box closes it too";
     press(Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(app.popupMenu().filtersWindow().isVisible());
 }
