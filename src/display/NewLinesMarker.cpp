@@ -39,17 +39,6 @@ void NewLinesMarker::arrive(QTextDocument &document)
     QTextBlockFormat ruler;
     ruler.setProperty(kRuler, QTextLength(QTextLength::PercentageLength, 100));
     m_marked.mergeBlockFormat(ruler);
-    // Removing the lines below it (the flood guard takes back lines it
-    // showed) could hand the marker on to the empty block where the next line
-    // goes, and from there to every line after it.
-    m_guard = connect(&document, &QTextDocument::contentsChanged, this, [&document] {
-        const QTextBlock last = document.lastBlock();
-        if (last.blockFormat().hasProperty(kRuler)) {
-            QTextBlockFormat format = last.blockFormat();
-            format.clearProperty(kRuler);
-            QTextCursor(last).setBlockFormat(format);
-        }
-    });
     // After the window has dressed itself for the profile: fonts change
     // where the lines stand.
     QTimer::singleShot(0, this, [this] { openAtMarker(); });
@@ -67,7 +56,6 @@ void NewLinesMarker::unmark()
 {
     const QTextBlock block = markedBlock();
     m_marked = QTextCursor();
-    disconnect(m_guard);
     if (!block.isValid())
         return;
     QTextBlockFormat format = block.blockFormat();

@@ -34,5 +34,4 @@ private:
     // when lines are added after it.
     QHash<const QTextDocument *, QTextCursor> m_seenEnd;
     QTextCursor m_marked;
-    QMetaObject::Connection m_guard;
 };

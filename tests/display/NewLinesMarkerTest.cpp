@@ -83,23 +83,6 @@ TEST_F(NewLinesMarkerTest, NewLinesThatDoNotFitOpenAtTheMarker)
     EXPECT_LT(bar.value(), bar.maximum());
 }
 
-TEST_F(NewLinesMarkerTest, LinesTakenBackBelowTheMarkerLeaveNoMarkerOnTheLinesToCome)
-{
-    lines(2, QStringLiteral("seen"));
-    away(1);
-    ASSERT_EQ(marked(), QStringList{QStringLiteral("seen 2")});
-    // As the flood guard takes back a line it showed: the block and the
-    // break after it, first the marked one, then the one that took its place.
-    for (int removed = 0; removed < 2; ++removed) {
-        const QTextBlock line = app.pane(kAlpha).lastBlock().previous();
-        QTextCursor cursor(line);
-        cursor.setPosition(line.next().position(), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
-    lines(2, QStringLiteral("later"));
-    EXPECT_TRUE(marked().isEmpty());
-}
-
 TEST_F(NewLinesMarkerTest, APaneClearedWhileAwayHasNoMarker)
 {
     lines(3, QStringLiteral("seen"));
