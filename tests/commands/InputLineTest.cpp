@@ -1,7 +1,6 @@
 #include "channel/ChatEvent.h"
 #include "commands/LineHistory.h"
 #include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
 #include "support/ChannelFixture.h"
 
 #include <QApplication>
@@ -40,9 +39,9 @@ TEST_F(InputLineTest, UpAndDownWalkTheLinesOfTheProfileOnScreenAndGiveBackTheTyp
 {
     for (const char *line : {"one", "two", "two", "/who x"})
         enter(QString::fromLatin1(line));
-    lstProfiles_Click(app, QStringLiteral("beta"));
+    clickProfile(QStringLiteral("beta"));
     enter(QStringLiteral("for beta"));
-    lstProfiles_Click(app, QStringLiteral("alpha"));
+    clickProfile(QStringLiteral("alpha"));
     type(QStringLiteral("draft"));
 
     const struct {
@@ -65,7 +64,7 @@ TEST_F(InputLineTest, UpAndDownWalkTheLinesOfTheProfileOnScreenAndGiveBackTheTyp
     EXPECT_EQ(box.text(), QStringLiteral("/who x y"));
 
     box.clear();
-    lstProfiles_Click(app, QStringLiteral("beta"));
+    clickProfile(QStringLiteral("beta"));
     press(Qt::Key_Up);
     EXPECT_EQ(box.text(), QStringLiteral("for beta"));
     press(Qt::Key_Up);
@@ -111,7 +110,7 @@ TEST_F(InputLineTest, TabCompletesChannelNamesThenCommandsAndKeepsTheKeyboard)
         {kBeta, "ac", {"Acct: "}},
     };
     for (const auto &c : cases) {
-        lstProfiles_Click(app, c.profile == kAlpha ? QStringLiteral("alpha") : QStringLiteral("beta"));
+        clickProfile(c.profile == kAlpha ? QStringLiteral("alpha") : QStringLiteral("beta"));
         box.clear();
         type(QString::fromLatin1(c.typed));
         for (const char *expected : c.tabs) {
@@ -122,7 +121,7 @@ TEST_F(InputLineTest, TabCompletesChannelNamesThenCommandsAndKeepsTheKeyboard)
         }
     }
     // Typing between two Tabs starts a new completion of the new word.
-    lstProfiles_Click(app, QStringLiteral("alpha"));
+    clickProfile(QStringLiteral("alpha"));
     box.clear();
     type(QStringLiteral("bo"));
     press(Qt::Key_Tab);

@@ -2,7 +2,6 @@
 #include "filters/frmFilters.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
-#include "profiles/modProfiles.h"
 #include "support/ChannelFixture.h"
 #include "support/WaitUntil.h"
 
@@ -102,7 +101,7 @@ TEST_F(FindBarTest, MatchesTheAutoClearOrAnotherProfileTookAwayAreGone)
     EXPECT_TRUE(countBecomes(QStringLiteral("1 of 1")));
 
     app.AddChat(kBeta, {QStringLiteral("beta apple, apple")});
-    lstProfiles_Click(app, QStringLiteral("beta"));
+    clickProfile(QStringLiteral("beta"));
     EXPECT_TRUE(countBecomes(QStringLiteral("2 of 2")));
     press(Qt::Key_F5);
     EXPECT_TRUE(countBecomes(QStringLiteral("No matches")));

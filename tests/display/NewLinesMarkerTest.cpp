@@ -1,6 +1,5 @@
 #include "display/NewLinesMarker.h"
 #include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
 #include "support/ChannelFixture.h"
 #include "support/WaitUntil.h"
 
@@ -31,9 +30,9 @@ protected:
     // Alpha gets lines while beta is on screen, and comes back.
     void away(int newLines)
     {
-        lstProfiles_Click(app, QStringLiteral("beta"));
+        clickProfile(QStringLiteral("beta"));
         lines(newLines, QStringLiteral("new"));
-        lstProfiles_Click(app, QStringLiteral("alpha"));
+        clickProfile(QStringLiteral("alpha"));
         QCoreApplication::processEvents();
     }
     // The texts of the lines with a marker under them.
@@ -86,12 +85,12 @@ TEST_F(NewLinesMarkerTest, NewLinesThatDoNotFitOpenAtTheMarker)
 TEST_F(NewLinesMarkerTest, APaneClearedWhileAwayHasNoMarker)
 {
     lines(3, QStringLiteral("seen"));
-    lstProfiles_Click(app, QStringLiteral("beta"));
+    clickProfile(QStringLiteral("beta"));
     const QString filler(1000, QLatin1Char('x'));
     while (test.chatText(kAlpha).size() <= 50000)
         app.AddChat(kAlpha, {filler});
     app.AddChat(kAlpha, {QStringLiteral("after the clear")});
-    lstProfiles_Click(app, QStringLiteral("alpha"));
+    clickProfile(QStringLiteral("alpha"));
     QCoreApplication::processEvents();
     EXPECT_TRUE(marked().isEmpty());
     EXPECT_TRUE(test.errorLogText().isEmpty());
