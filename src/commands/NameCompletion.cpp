@@ -46,13 +46,14 @@ const QStringList &NameCompletion::commands()
     return words;
 }
 
-QStringList NameCompletion::matches(const QString &word, const QStringList &names, const QString &accountPrefix)
+QStringList NameCompletion::matches(const QString &word, const QStringList &names, const QString &accountPrefix,
+                                    bool addressed)
 {
     QStringList found;
-    // Addressing an account the way the profile must ("*Account" on
-    // Diablo II) matches the name after the prefix.
-    const bool prefixed = !accountPrefix.isEmpty() && word.startsWith(accountPrefix);
-    const QString typed = prefixed ? word.mid(accountPrefix.size()) : word;
+    // An account addressed the way the profile must ("*Account" on
+    // Diablo II) is matched by the name after the prefix.
+    const bool prefixed = !accountPrefix.isEmpty() && (addressed || word.startsWith(accountPrefix));
+    const QString typed = word.startsWith(accountPrefix) ? word.mid(accountPrefix.size()) : word;
     for (const QString &name : names) {
         if (startsWith(name, typed))
             found << (prefixed ? accountPrefix + name : name);
@@ -82,7 +83,9 @@ std::optional<NameCompletion::Completed> NameCompletion::complete(const QString 
         --start;
     if (start == cursor)
         return std::nullopt;
-    m_matches = matches(text.mid(start, cursor - start), names, accountPrefix);
+    // A name after a command word is one the command addresses.
+    const bool addressed = start > 0 && text.startsWith(QLatin1Char('/'));
+    m_matches = matches(text.mid(start, cursor - start), names, accountPrefix, addressed);
     if (m_matches.isEmpty())
         return std::nullopt;
     m_index = 0;

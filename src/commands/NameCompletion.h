@@ -6,13 +6,14 @@
 #include <optional>
 
 // Tab in the input box: the word before the cursor is completed from the
-// names of the channel, in the list's order and in any letter case (where
-// the profile addresses accounts with a prefix, as Diablo II profiles do
-// with "*", a word that starts with it completes to the prefix and a name),
-// then, for a word that starts with "/", from the client's own commands and
-// the common server commands. Tab again, with nothing changed in between,
-// puts the next match in its place, round and round. A name at the start of
-// the line gets ": " after it, anything else a space.
+// names of the channel, in the list's order and in any letter case, then,
+// for a word that starts with "/", from the client's own commands and the
+// common server commands. Where the profile addresses accounts with a prefix
+// (Diablo II profiles, "*"), a word that starts with it, and any name after a
+// command word, completes to the prefix and the name. Tab again, with
+// nothing changed in between, puts the next match in its place, round and
+// round. A name at the start of the line gets ": " after it, anything else a
+// space.
 class NameCompletion {
 public:
     struct Completed {
@@ -21,15 +22,14 @@ public:
     };
 
     std::optional<Completed> complete(const QString &text, int cursor, const QStringList &names,
-                                       const QString &accountPrefix);
-
-    // Every match of a word, in the order Tab offers them.
-    static QStringList matches(const QString &word, const QStringList &names,
-                                       const QString &accountPrefix);
-    // The commands offered for a word that starts with "/", in order.
-    static const QStringList &commands();
+                                      const QString &accountPrefix);
 
 private:
+    // Every match of a word, in the order Tab offers them.
+    static QStringList matches(const QString &word, const QStringList &names, const QString &accountPrefix,
+                               bool addressed);
+    // The commands offered for a word that starts with "/", in order.
+    static const QStringList &commands();
     Completed put(const QString &text, int wordEnd);
 
     QStringList m_matches;

@@ -108,6 +108,8 @@ TEST_F(InputLineTest, TabCompletesChannelNamesThenCommandsAndKeepsTheKeyboard)
         {kBeta, "*ac", {"*Acct: "}},
         {kBeta, "/w *B", {"/w *bob "}},
         {kBeta, "ac", {"Acct: "}},
+        {kBeta, "/w ac", {"/w *Acct "}},
+        {kBeta, "hi ac", {"hi Acct "}},
     };
     for (const auto &c : cases) {
         clickProfile(c.profile == kAlpha ? QStringLiteral("alpha") : QStringLiteral("beta"));
