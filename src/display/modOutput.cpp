@@ -1,5 +1,6 @@
 #include "display/modOutput.h"
 
+#include "display/ChatLinks.h"
 #include "platform/VisibleText.h"
 
 #include <QLocale>
@@ -89,7 +90,7 @@ void WriteChatLine(QTextDocument &pane, const ChatItems &items, bool militaryTim
             else if (format->code == BoldOff.code)
                 bold = false;
         } else {
-            cursor.insertText(OnOneLine(itemText(item)), colourFormat(colour, bold));
+            InsertWithLinks(cursor, OnOneLine(itemText(item)), colourFormat(colour, bold));
         }
     }
     cursor.insertBlock(paragraph, colourFormat(colour, bold));

@@ -25,12 +25,13 @@ qsizetype PaneTextLength(const QTextDocument &pane);
 
 // Writes one chat line at the end of the pane: the time stamp, the items, a
 // line break. Text is always inserted as plain text with a character format,
-// never interpreted as markup, and what would break the line within it
-// becomes a visible mark (OnOneLine).
+// never read as markup, what would break the line within it becomes a
+// visible mark (OnOneLine), web addresses links.
 void WriteChatLine(QTextDocument &pane, const ChatItems &items, bool militaryTime, const QDateTime &now);
 
 // Writes one line of colour/text pairs to any rich text box, kept on one line
-// as chat lines are; the profile description box (object name "rtbDes") gets no time stamp.
+// as chat lines are; the profile description box (object name "rtbDes") gets
+// no time stamp.
 void AddText(QTextEdit &box, const std::vector<ColouredText> &items, const QDateTime &now);
 
 // "version 1.1." followed by the build's revision number.

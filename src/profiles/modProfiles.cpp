@@ -59,6 +59,7 @@ void clearSlot(TarnwellApp &app, int index)
     slot.logon = LogonState{};
     // Lines the deleted profile still had waiting are not the next one's.
     slot.floodGuard.reset();
+    slot.history.clear();
     if (slot.pane)
         HeldLinesOf(*slot.pane).clear();
 }

@@ -71,6 +71,7 @@ TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
 TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
 {
     app.AddChat(1, {QStringLiteral("old text")});
+    app.slot(1).history.add(QStringLiteral("a line sent before"));
     UnloadControl(app, 1);
     EXPECT_FALSE(app.record(1).Active);
     test.writeProfile(QStringLiteral("delta"));
@@ -79,6 +80,7 @@ TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
     EXPECT_TRUE(app.record(1).Active);
     EXPECT_EQ(app.record(1).Name, QStringLiteral("delta"));
     EXPECT_TRUE(test.chatText(1).isEmpty());
+    EXPECT_FALSE(app.slot(1).history.older({}).has_value()) << "the lines sent are not the new profile's";
     EXPECT_EQ(app.connection(1).ProfileIndex(), 1);
 
     // With no freed slot a new one is made.
