@@ -10,7 +10,7 @@ class QKeyEvent;
 // The program's keyboard shortcuts, in the order they are tested: the first
 // that holds runs and ends the check.
 enum class HotKey {
-    CtrlP, CtrlG, CtrlS, CtrlN, CtrlI, CtrlF,
+    CtrlShiftF, CtrlP, CtrlG, CtrlS, CtrlN, CtrlI, CtrlF,
     F1, F2, F3, F4, F5, F6, F7, F8,
 };
 

@@ -106,3 +106,8 @@ bool RunMediaCommand(TarnwellApp &app, const QString &command)
     found.value()(app);
     return true;
 }
+
+QStringList MediaCommandWords()
+{
+    return commands().keys();
+}

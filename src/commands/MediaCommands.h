@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TarnwellApp;
 
@@ -8,3 +9,6 @@ class TarnwellApp;
 // current profile: "/mp3", "/play", "/itunes", "/wmp" and their siblings.
 // Returns false when the command word is not one of them.
 bool RunMediaCommand(TarnwellApp &app, const QString &command);
+
+// The command words RunMediaCommand takes.
+QStringList MediaCommandWords();

@@ -1,5 +1,7 @@
 #include "display/modOutput.h"
 
+#include "display/ChatLinks.h"
+
 #include <QLocale>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -99,7 +101,7 @@ void WriteChatLine(QTextDocument &pane, const ChatItems &items, bool militaryTim
             else if (format->code == BoldOff.code)
                 bold = false;
         } else {
-            cursor.insertText(onOneLine(itemText(item)), colourFormat(colour, bold));
+            InsertWithLinks(cursor, onOneLine(itemText(item)), colourFormat(colour, bold));
         }
     }
     cursor.insertBlock(paragraph, colourFormat(colour, bold));

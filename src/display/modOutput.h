@@ -25,7 +25,7 @@ qsizetype PaneTextLength(const QTextDocument &pane);
 
 // Writes one chat line at the end of the pane: the time stamp, the items, a
 // line break. Text is always inserted as plain text with a character format,
-// never interpreted as markup, and line breaks within it become spaces.
+// never read as markup, line breaks in it become spaces, web addresses links.
 void WriteChatLine(QTextDocument &pane, const ChatItems &items, bool militaryTime, const QDateTime &now);
 
 // Writes one line of colour/text pairs to any rich text box; the profile

@@ -26,7 +26,8 @@ bool KeysToInputBox::eventFilter(QObject *, QEvent *event)
                                                                                : QAbstractSlider::SliderPageStepAdd);
         return true;
     }
-    if (QApplication::focusWidget() == &m_input)
+    // Any text field keeps its own typing (the find bar's, for one).
+    if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         return false;
     constexpr Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     const QString text = key->text();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/LineHistory.h"
 #include "profiles/ProfileRecord.h"
 #include "session/LogonState.h"
 
@@ -30,6 +31,8 @@ struct ProfileSlot {
     std::unique_ptr<clsUsers> users;
     std::unique_ptr<clsFilters> filters;
     std::unique_ptr<FloodGuard> floodGuard;
+    // The lines the user sent, for Up and Down in the input box.
+    LineHistory history;
 
     // The control set; null until the slot is given one.
     QTcpSocket *socket = nullptr;

@@ -6,10 +6,13 @@
 #include "channel/ChannelUserList.h"
 #include "channel/clsBNCS.h"
 #include "commands/AntiIdle.h"
+#include "commands/InputLine.h"
 #include "display/BringUp.h"
-#include "display/ResizeGrips.h"
 #include "display/ChatFollower.h"
-#include "commands/InternalCommands.h"
+#include "display/ChatLinkClicks.h"
+#include "display/FindBar.h"
+#include "display/NewLinesMarker.h"
+#include "display/ResizeGrips.h"
 #include "display/modOutput.h"
 #include "profiles/KeysToInputBox.h"
 #include "profiles/ListColours.h"
@@ -102,13 +105,7 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     wireHotKeys();
     // The idle timer runs from the start and serves every profile.
     new AntiIdle(m_app, this);
-    connect(txtSend, &QLineEdit::returnPressed, this, [this] {
-        const QString line = txtSend->text();
-        if (line.isEmpty())
-            return;
-        InternalCommands(m_app, line);
-        txtSend->clear();
-    });
+    new InputLine(m_app, *txtSend, *lstChannelUsers);
 }
 
 frmMain::~frmMain() = default;
@@ -129,6 +126,7 @@ void frmMain::wireHotKeys()
     };
     for (const auto &[key, entry] : entries)
         hotKeys.setAction(key, [entry = entry] { entry->trigger(); });
+    hotKeys.setAction(HotKey::CtrlShiftF, [this] { m_findBar->showBar(); });
 }
 
 int frmMain::twips(int value) const
@@ -198,6 +196,14 @@ void frmMain::buildControls()
     rtbChat->viewport()->setMouseTracking(true);
     rtbChat->viewport()->installEventFilter(this);
     m_chatFollower = new ChatFollower(*rtbChat);
+    m_newLines = new NewLinesMarker(*rtbChat);
+    m_findBar = new FindBar(*rtbChat);
+    connect(m_findBar, &FindBar::closed, this, [this] { txtSend->setFocus(); });
+    connect(new ChatLinkClicks(*rtbChat), &ChatLinkClicks::openFailed, this, [this](const QUrl &address) {
+        m_app.AddChat(m_app.CurrentProfile, {Rgb(0xBD3D3D), QStringLiteral("No web browser could be started for ") +
+                                                                address.toString(QUrl::FullyEncoded) +
+                                                                QStringLiteral(".")});
+    });
     new KeysToInputBox(*txtSend, *rtbChat, this);
 
     auto picture = [&label](const char *name, const QPixmap &pixmap) {
@@ -343,8 +349,12 @@ void frmMain::setBackgroundPicture(const QPixmap &picture)
 void frmMain::showPane(int index)
 {
     QTextDocument &pane = m_app.pane(index);
-    if (rtbChat->document() != &pane)
-        m_chatFollower->show(pane);
+    if (rtbChat->document() == &pane)
+        return;
+    m_newLines->leave(*rtbChat->document());
+    m_chatFollower->show(pane);
+    m_newLines->arrive(pane);
+    m_findBar->documentShown();
 }
 
 void frmMain::arrangeProfiles(bool profileListShown)

@@ -12,7 +12,9 @@
 
 class ChannelUserList;
 class ChatFollower;
+class FindBar;
 class ListHoverTips;
+class NewLinesMarker;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -138,6 +140,8 @@ private:
     ClientIcons m_clientIcons;
     ListHoverTips *m_hoverTips = nullptr;
     ChatFollower *m_chatFollower = nullptr;
+    NewLinesMarker *m_newLines = nullptr;
+    FindBar *m_findBar = nullptr;
     QPixmap m_background;
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -57,11 +57,12 @@ void clearSlot(TarnwellApp &app, int index)
     WipePasswords(slot.record);
     slot.record = ProfileRecord{};
     slot.logon = LogonState{};
-    // Lines the deleted profile still had waiting, its channel list and its
-    // filters are not the next one's.
+    // Lines the deleted profile still had waiting, its channel list, its
+    // filters and the lines it sent are not the next one's.
     slot.floodGuard.reset();
     slot.bncs.reset();
     slot.filters.reset();
+    slot.history.clear();
     if (slot.pane)
         HeldLinesOf(*slot.pane).clear();
 }

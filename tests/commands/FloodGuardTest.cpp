@@ -5,7 +5,7 @@
 #include "profiles/MoreOptions.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
-#include "support/ConnectedProfileTest.h"
+#include "support/GuardedProfileTest.h"
 #include "support/PaneRuns.h"
 
 #include <QTextBlock>
@@ -52,29 +52,8 @@ TEST(FloodPacer, NoStretchOfTheQuotasSecondsHoldsMoreThanItsLines)
         EXPECT_EQ(SendTimes(c.quota, c.lengths), c.times);
 }
 
-class FloodGuardTest : public ConnectedProfileTest<> {
+class FloodGuardTest : public GuardedProfileTest {
 protected:
-    void SetUp() override
-    {
-        ConnectedProfileTest::SetUp();
-        app.settings().WriteProfileSetting(QStringLiteral("Profile0"), MoreOptions::kSection,
-                                           MoreOptions::kFloodGuard, QStringLiteral("1"));
-        LoadInfo(app, QStringLiteral("Profile0"), 0, true);
-        app.record(0).AccountName = QStringLiteral("probe");
-    }
-    QStringList chatSent() const
-    {
-        QStringList lines;
-        for (const TestServer::Message &message : p.server.messages(connection)) {
-            if (message.id == 0x0E)
-                lines.append(QString::fromLatin1(message.payload.chopped(1)));
-        }
-        return lines;
-    }
-    bool waitForSent(qsizetype count) const
-    {
-        return p.server.waitForMessages(connection, 2 + static_cast<std::size_t>(count));
-    }
     QStringList greyLines() const
     {
         QStringList lines;
@@ -84,11 +63,6 @@ protected:
                 lines.append(runs[1].text);
         }
         return lines;
-    }
-    void after(quint32 milliseconds)
-    {
-        p.test.clock.advance(milliseconds);
-        app.floodGuard(0).tmrFloodGuard_Timer();
     }
 };
 

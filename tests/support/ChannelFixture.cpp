@@ -4,6 +4,9 @@
 #include "profiles/frmMain.h"
 #include "support/ChatEvents.h"
 
+#include <QListWidget>
+#include <QTest>
+
 ChannelFixture::ChannelFixture()
     : app(*test.app), window(app.mainWindow()), list(*app.mainWindow().lstChannelUsers)
 {
@@ -35,4 +38,12 @@ QStringList ChannelFixture::rowTexts() const
 std::vector<TextRun> ChannelFixture::lastLine(int profile) const
 {
     return LastLineRuns(app.pane(profile));
+}
+
+void ChannelFixture::clickProfile(const QString &name) const
+{
+    QListWidget &profiles = *window.lstProfiles;
+    const QList<QListWidgetItem *> entries = profiles.findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(entries.size(), 1) << name.toStdString();
+    QTest::mouseClick(profiles.viewport(), Qt::LeftButton, {}, profiles.visualItemRect(entries.first()).center());
 }

@@ -32,4 +32,6 @@ protected:
     // The texts of the channel list's rows, top to bottom.
     QStringList rowTexts() const;
     std::vector<TextRun> lastLine(int profile = kAlpha) const;
+    // Brings a profile on screen as the user does: a click on its entry.
+    void clickProfile(const QString &name) const;
 };
