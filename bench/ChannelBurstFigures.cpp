@@ -7,6 +7,7 @@
 #include "channel/ClientIcon.h"
 #include "display/ClientIcons.h"
 #include "packet/PacketReceiver.h"
+#include "profiles/ProfileOnScreen.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
@@ -26,6 +27,30 @@ QByteArray userName(int user)
     return "User" + QByteArray::number(user);
 }
 
+QByteArray channelBurst(int users)
+{
+    QByteArray burst = ChatEventMessage(0x07, 0, 0, "probe", "Busy Channel");
+    for (int user = 0; user < users; ++user) {
+        // One user in fifty is an operator, so the top of the list moves too.
+        burst += ChatEventMessage(0x01, user % 50 == 0 ? 0x02 : 0x00, 20 + user % 700, userName(user),
+                                  "RATS 0 0 0 0 0 0 0 0 RATS");
+    }
+    return burst;
+}
+
+// Seconds for a profile's whole burst to be handled.
+double deliverSeconds(TarnwellApp &app, int profile, int users)
+{
+    PacketReceiver &receiver = app.connection(profile).receiver();
+    const QByteArray burst = channelBurst(users);
+    QElapsedTimer timer;
+    timer.start();
+    receiver.DataArrival(burst);
+    WaitUntil([&] { return receiver.bufferedBytes() == 0; }, 600000);
+    QApplication::processEvents();
+    return Figures::seconds(timer);
+}
+
 // Seconds for the whole burst to be listed and painted.
 double channelSeconds(int users)
 {
@@ -36,19 +61,29 @@ double channelSeconds(int users)
     if (p.connect(0) < 0)
         return 0;
     QApplication::processEvents();
-    QByteArray burst = ChatEventMessage(0x07, 0, 0, "probe", "Busy Channel");
-    for (int user = 0; user < users; ++user) {
-        // One user in fifty is an operator, so the top of the list moves too.
-        burst += ChatEventMessage(0x01, user % 50 == 0 ? 0x02 : 0x00, 20 + user % 700, userName(user),
-                                  "RATS 0 0 0 0 0 0 0 0 RATS");
-    }
-    PacketReceiver &receiver = app.connection(0).receiver();
+    return deliverSeconds(app, 0, users);
+}
+
+// Milliseconds for one switch, painted, between two profiles with this many
+// users each.
+double switchMilliseconds(int users)
+{
+    ServerProfiles p;
+    p.startUp(2);
+    TarnwellApp &app = p.app();
+    app.mainWindow().show();
+    if (p.connect(0) < 0 || p.connect(1) < 0)
+        return 0;
+    for (const int profile : {0, 1})
+        deliverSeconds(app, profile, users);
+    constexpr int kSwitches = 20;
     QElapsedTimer timer;
     timer.start();
-    receiver.DataArrival(burst);
-    WaitUntil([&] { return receiver.bufferedBytes() == 0; }, 600000);
-    QApplication::processEvents();
-    return Figures::seconds(timer);
+    for (int each = 0; each < kSwitches; ++each) {
+        ShowProfile(app, each % 2 == 0 ? 1 : 0);
+        QApplication::processEvents();
+    }
+    return Figures::seconds(timer) * 1000 / kSwitches;
 }
 
 // The same rows, text and both images, appended to a bare two-column list.
@@ -89,4 +124,9 @@ void ChannelBurstFigures()
     const double growth = first > 0 ? last / first : 0;
     std::printf("  8,000 users cost %.2f times the 2,000 figure\n", growth);
     Figures::goal(QStringLiteral("8,000 users at most 4.4 times the 2,000 figure"), growth > 0 && growth <= 4.4);
+    const double crowdedSwitch = switchMilliseconds(8000);
+    Figures::pair("switch between profiles of 8,000 users (ms)", crowdedSwitch, "ms",
+                  "switch between profiles of no users (ms)", switchMilliseconds(0));
+    Figures::goal(QStringLiteral("a switch between profiles of 8,000 users under 5 ms"),
+                  crowdedSwitch > 0 && crowdedSwitch < 5);
 }

@@ -1,86 +1,56 @@
 #include "channel/ChannelUserList.h"
 
-#include "platform/Failure.h"
+#include "channel/ChannelUserModel.h"
+#include "display/UserRowImages.h"
 
 #include <QHeaderView>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 constexpr int kLatencyColumnWidth = 22;
-
-// One user is one row however the server writes the name's letter case:
-// otherwise a user listed as "Bob" and again as "bob" would leave a row
-// behind when leaving, one the store no longer knows.
-QString IndexKey(const QString &text)
-{
-    return text.toLower();
-}
 } // namespace
 
-ChannelUserList::ChannelUserList(QWidget *parent) : QTreeWidget(parent)
+ChannelUserList::ChannelUserList(const ClientIcons &icons, QWidget *parent) : QTreeView(parent)
 {
-    setColumnCount(2);
+    setItemDelegate(new UserRowImages(icons, this));
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setIndentation(0);
     setUniformRowHeights(true);
+    setItemsExpandable(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(16, 16));
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { Q_EMIT rowActivated(); });
+}
+
+void ChannelUserList::showRows(ChannelUserModel *rows)
+{
+    if (rows == m_rows)
+        return;
+    m_rows = rows;
+    setModel(rows);
+    fitColumns();
+}
+
+void ChannelUserList::fitColumns()
+{
+    if (!model())
+        return;
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    header()->setSectionResizeMode(1, QHeaderView::Fixed);
-    header()->resizeSection(1, kLatencyColumnWidth);
-
-    QAbstractItemModel *rows = model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex &parentIndex, int first, int last) {
-                if (!parentIndex.isValid())
-                    indexRows(first, last);
-            });
-    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this](const QModelIndex &parentIndex, int first, int last) {
-                if (!parentIndex.isValid())
-                    forgetRows(first, last);
-            });
-    connect(rows, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_rowsByText.clear(); });
+    header()->setSectionResizeMode(ChannelUserModel::kNameColumn, QHeaderView::Stretch);
+    header()->setSectionResizeMode(ChannelUserModel::kLatencyColumn, QHeaderView::Fixed);
+    header()->resizeSection(ChannelUserModel::kLatencyColumn, kLatencyColumnWidth);
 }
 
-ChannelUserList::~ChannelUserList()
+int ChannelUserList::rowCount() const
 {
-    // The model outlives this part of the list and clears itself as it goes.
-    model()->disconnect(this);
+    return m_rows ? m_rows->count() : 0;
 }
 
-int ChannelUserList::rowWithText(const QString &text) const
+QModelIndex ChannelUserList::rowIndex(int row, int column) const
 {
-    QTreeWidgetItem *row = m_rowsByText.value(IndexKey(text));
-    return row ? indexOfTopLevelItem(row) + 1 : 0;
-}
-
-QTreeWidgetItem *ChannelUserList::rowItem(int row) const
-{
-    if (row < 1 || row > rowCount())
-        throw Failure(Failure::OutOfRange, u"No row %1 in the channel list"_s.arg(row));
-    return topLevelItem(row - 1);
-}
-
-QTreeWidgetItem *ChannelUserList::insertRow(int place, const QString &text)
-{
-    if (place < 0 || place > rowCount() + 1)
-        throw Failure(Failure::OutOfRange, u"No place %1 in the channel list"_s.arg(place));
-    auto *row = new QTreeWidgetItem(QStringList{text, QString()});
-    insertTopLevelItem(place == 0 ? rowCount() : place - 1, row);
-    return row;
-}
-
-bool ChannelUserList::removeRowWithText(const QString &text)
-{
-    QTreeWidgetItem *row = m_rowsByText.value(IndexKey(text));
-    if (!row)
-        return false;
-    delete row;
-    return true;
+    return m_rows ? m_rows->index(row - 1, column) : QModelIndex();
 }
 
 int ChannelUserList::rowAt(const QPoint &point) const
@@ -89,20 +59,16 @@ int ChannelUserList::rowAt(const QPoint &point) const
     return index.isValid() ? index.row() + 1 : 0;
 }
 
-void ChannelUserList::indexRows(int first, int last)
+QString ChannelUserList::selectedText() const
 {
-    for (int place = first; place <= last; ++place) {
-        QTreeWidgetItem *row = topLevelItem(place);
-        m_rowsByText.insert(IndexKey(row->text(0)), row);
-    }
+    if (!selectionModel())
+        return {};
+    const QModelIndexList rows = selectionModel()->selectedRows(ChannelUserModel::kNameColumn);
+    return rows.isEmpty() ? QString() : rows.first().data().toString();
 }
 
-void ChannelUserList::forgetRows(int first, int last)
+QString ChannelUserList::currentText() const
 {
-    for (int place = first; place <= last; ++place) {
-        QTreeWidgetItem *row = topLevelItem(place);
-        const auto entry = m_rowsByText.constFind(IndexKey(row->text(0)));
-        if (entry != m_rowsByText.cend() && entry.value() == row)
-            m_rowsByText.erase(entry);
-    }
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.siblingAtColumn(ChannelUserModel::kNameColumn).data().toString() : QString();
 }

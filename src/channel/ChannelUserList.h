@@ -1,37 +1,41 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
-#include <QTreeWidget>
+#include "channel/ChannelUserModel.h"
 
-// The channel list view: one row per user, the client image and the row text
-// (a space and the name) in the first column, the latency image in the
-// second. Rows are found by their text in any letter case, as the user store
-// finds names, through an index that follows the list's model, so a lookup
-// costs the same in a crowded channel, and clearing the list by any means
-// empties the index too.
-class ChannelUserList : public QTreeWidget {
+#include <QPointer>
+#include <QTreeView>
+
+class ClientIcons;
+
+// The channel list view: it shows the rows of the profile on screen, and is
+// given another profile's rows when the profile on screen changes. With no
+// rows given it shows an empty list.
+class ChannelUserList : public QTreeView {
     Q_OBJECT
 public:
-    explicit ChannelUserList(QWidget *parent);
-    ~ChannelUserList() override;
+    ChannelUserList(const ClientIcons &icons, QWidget *parent);
 
-    int rowCount() const { return topLevelItemCount(); }
-    // The 1-based place of the row with this text, 0 when none has it.
-    int rowWithText(const QString &text) const;
-    // The row at a 1-based place; throws Failure outside the list.
-    QTreeWidgetItem *rowItem(int row) const;
-    // Makes a row at a 1-based place, or at the end for place 0; throws
-    // Failure for a place beyond the end.
-    QTreeWidgetItem *insertRow(int place, const QString &text);
-    // Removes the row with this text; false when there is none.
-    bool removeRowWithText(const QString &text);
+    // Shows these rows; null shows none. The rows stay their owner's.
+    void showRows(ChannelUserModel *rows);
+    const ChannelUserModel *shownRows() const { return m_rows; }
+
+    int rowCount() const;
+    // The index of a 1-based row and a column; invalid outside the list.
+    QModelIndex rowIndex(int row, int column = 0) const;
     // The 1-based row under a point of the viewport, 0 for none.
     int rowAt(const QPoint &point) const;
+    // The text of the selected row, empty when none is.
+    QString selectedText() const;
+    // The text of the current row, empty when there is none.
+    QString currentText() const;
+
+Q_SIGNALS:
+    // A row was double-clicked.
+    void rowActivated();
 
 private:
-    void indexRows(int first, int last);
-    void forgetRows(int first, int last);
+    void fitColumns();
 
-    QHash<QString, QTreeWidgetItem *> m_rowsByText;
+    // Rows go with their profile; a deleted profile's rows are not shown.
+    QPointer<ChannelUserModel> m_rows;
 };

@@ -1,7 +1,7 @@
 #include "channel/clsBNCS.h"
 
 #include "channel/ChannelFlags.h"
-#include "channel/ChannelUserList.h"
+#include "channel/ChannelUserModel.h"
 #include "channel/ChatEvent.h"
 #include "channel/ChatNames.h"
 #include "channel/UserFlags.h"
@@ -15,10 +15,8 @@
 #include "platform/Failure.h"
 #include "platform/ServerDataFailure.h"
 #include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
 
-#include <QLabel>
 
 #include <limits>
 
@@ -88,14 +86,14 @@ void clsBNCS::ShowUser(const ChatEvent &event)
     clsUsers &users = app().users(index);
     if (users.HasUser(event.username)) {
         users.ModifyUser(event.username, event.flags, event.ping, event.text);
-        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+        AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
         app().AddChat(index, {Rgb(0xFFFFFF), BoldOn, u"Stats update: "_s, BoldOff, Rgb(0xAAAAAA),
                               event.username + u" is here using "_s + DescribeUser(event.username, event.text) +
                                   u" with a ping time of "_s + QString::number(event.ping) + u" and flags of "_s +
                                   QString::number(event.flags)});
     } else {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
-        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+        AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
     }
     if (event.username == profile().AccountName)
         profile().OwnPing = ToOwnPing(event.ping);
@@ -106,7 +104,7 @@ void clsBNCS::Join(const ChatEvent &event)
     const qint16 index = ProfileIndex();
     const quint32 tick = app().clock().tickCount();
     app().users(index).AddUser(event.username, event.ping, event.flags, event.text, tick);
-    AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+    AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
     if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
         return;
     app().AddChat(index, {Rgb(0x65D346), event.username, BoldOn, u" joined "_s, BoldOff,
@@ -118,7 +116,7 @@ void clsBNCS::Leave(const ChatEvent &event)
 {
     const qint16 index = ProfileIndex();
     app().users(index).RemoveUser(event.username);
-    RemoveUser(index, event.username);
+    RemoveUser(event.username);
     if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
         return;
     app().AddChat(index, {Rgb(0x65D346), event.username + u" has "_s, BoldOn, u"left "_s, BoldOff,
@@ -167,10 +165,8 @@ void clsBNCS::EnterChannel(const ChatEvent &event)
     const QString flagWords = DescribeChannelFlags(event.flags);
     app().AddChat(index, {Rgb(0xBD3D3D), u"Joined channel "_s + event.text + u" "_s, BoldOn,
                           u"("_s + flagWords.chopped(2) + u")"_s, BoldOff});
-    if (IsDisplayed()) {
-        app().mainWindow().lstChannelUsers->clear();
-        ShowRowCount(index);
-    }
+    rows().clear();
+    ShowRowCount();
     // The server answers by reporting the users of the silent channel "The
     // Void" as flag updates.
     if (record.VoidView && app().connection(index).answeringServer())
@@ -187,17 +183,17 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     // The store comes first here as everywhere: a user it refuses gets no row.
     if (profile().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
-        AddUser(index, event.username, event.flags, event.ping, event.text, tick, 0);
+        AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
         return;
     }
     // The server also updates users that have no row yet, such as the
     // profile itself just before it is listed: only the store takes those.
     users.ModifyUser(event.username, event.flags, event.ping, event.text);
-    const int row = IsDisplayed() ? app().mainWindow().lstChannelUsers->rowWithText(u" "_s + event.username) : 0;
+    const int row = rows().rowWithText(u" "_s + event.username);
     // The update rarely carries a statstring: the row is rebuilt from what
     // the store holds, so it keeps its product and its user's uptime.
     if (row > 0 && users.HasUser(event.username))
-        AddUser(index, event.username, users.GetFlags(event.username), users.GetLatency(event.username),
+        AddUser(event.username, users.GetFlags(event.username), users.GetLatency(event.username),
                 users.GetStatstring(event.username), users.GetUptime(event.username), row);
 }
 

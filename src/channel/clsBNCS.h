@@ -6,30 +6,39 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
+class ChannelUserModel;
 class clsDataBuffer;
 struct ChatEvent;
 struct ProfileRecord;
 
-// One profile's chat events: each event brings the profile's user store and,
-// while the profile is on screen, the channel list up to date, and writes its
-// line to the profile's chat pane.
+// One profile's chat events: each event brings the profile's user store and
+// its channel list rows up to date, and writes its line to the profile's chat
+// pane.
 class clsBNCS : public PerProfileObject {
 public:
-    using PerProfileObject::PerProfileObject;
+    clsBNCS(TarnwellApp &app, qint16 profileIndex);
+    ~clsBNCS() override;
 
     // Handles one chat event message, the reader on its first payload byte.
     // A failure ends the handling of that message only and goes to the
     // error log; what was already updated stays.
     void ParseEvents(clsDataBuffer &buffer);
 
-    // Makes or remakes the user's row when profileIndex is the profile on
-    // screen: representatives and operators at the top, everyone else at the
-    // 1-based place varIndex, or at the end for 0. Failures go to the error
-    // log.
-    void AddUser(qint16 profileIndex, const QString &username, quint32 flags, qint32 ping,
-                 const QString &statString, quint32 uptime, int varIndex);
-    // Removes the user's row when profileIndex is the profile on screen.
-    void RemoveUser(qint16 profileIndex, const QString &username);
+    // Makes or remakes the user's row: representatives and operators at the
+    // top, everyone else at the 1-based place varIndex, or at the end for 0.
+    // Failures go to the error log.
+    void AddUser(const QString &username, quint32 flags, qint32 ping, const QString &statString, quint32 uptime,
+                 int varIndex);
+    // Removes the user's row.
+    void RemoveUser(const QString &username);
+    // The profile's channel list rows, which the list shows while the
+    // profile is on screen.
+    ChannelUserModel &rows();
+    // Names the channel and its number of rows on the channel label while
+    // the profile is on screen.
+    void ShowRowCount();
 
     // The user's statstring in words. One that cannot be described is
     // reported once per user while the profile stays in the channel, and
@@ -60,7 +69,7 @@ private:
     // The text mentions the name the server gave the profile, in any letter case.
     bool Mentions(const QString &text) const;
     void MarkUnseenActivity() const;
-    void ShowRowCount(qint16 profileIndex) const;
 
     QSet<QString> m_undescribedUsers;
+    std::unique_ptr<ChannelUserModel> m_rows;
 };

@@ -2,11 +2,11 @@
 #include "channel/clsBNCS.h"
 
 #include "channel/ChannelUserList.h"
+#include "channel/ChannelUserModel.h"
 #include "channel/ClientIcon.h"
 #include "channel/UserFlags.h"
 #include "channel/UserHoverText.h"
 #include "channel/UserIcons.h"
-#include "display/ClientIcons.h"
 #include "platform/Clock.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -17,71 +17,68 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kNameColumn = 0;
-constexpr int kLatencyColumn = 1;
-
-// Marks the rows of the group of representatives and operators on top.
-constexpr int kTopGroupRole = Qt::UserRole + 1;
-
 QString RowText(const QString &username)
 {
     return u" "_s + username;
 }
 
-int TopGroupSize(const ChannelUserList &list)
-{
-    int size = 0;
-    while (size < list.rowCount() && list.rowItem(size + 1)->data(kNameColumn, kTopGroupRole).toBool())
-        ++size;
-    return size;
-}
-
 } // namespace
 
-void clsBNCS::AddUser(qint16 profileIndex, const QString &username, quint32 flags, qint32 ping,
-                      const QString &statString, quint32 uptime, int varIndex)
+clsBNCS::clsBNCS(TarnwellApp &app, qint16 profileIndex) : PerProfileObject(app, profileIndex) {}
+
+clsBNCS::~clsBNCS() = default;
+
+ChannelUserModel &clsBNCS::rows()
 {
+    if (!m_rows)
+        m_rows = std::make_unique<ChannelUserModel>();
+    return *m_rows;
+}
+
+void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const QString &statString,
+                      quint32 uptime, int varIndex)
+{
+    // A user without a name has no row to show.
+    if (username.isEmpty())
+        return;
     app().guard("AddUser()", "clsBNCS", [&] {
-        if (profileIndex != app().CurrentProfile)
-            return;
-        ChannelUserList &list = *app().mainWindow().lstChannelUsers;
-        const ClientIcons &icons = app().mainWindow().clientIcons();
-        const int latencyIcon = GetLatencyIcon(ping, flags);
-        RemoveUser(profileIndex, username);
-        QTreeWidgetItem *row = nullptr;
+        ChannelUserModel &list = rows();
+        RemoveUser(username);
+        UserRow row;
+        row.text = RowText(username);
+        row.latencyIcon = GetLatencyIcon(ping, flags);
+        int place = 1;
         if (!UserFlag::IsListedOnTop(flags)) {
             // A row rebuilt in place stays below the group on top, so an
             // operator who loses the flag moves below the remaining ones.
-            row = list.insertRow(varIndex == 0 ? 0 : qMax(varIndex, TopGroupSize(list) + 1), RowText(username));
-            row->setIcon(kNameColumn, icons.image(GetClientIcon(statString, flags)));
-            row->setForeground(kNameColumn, Rgb(0xFFFFFF).toQColor());
+            place = varIndex == 0 ? 0 : qMax(varIndex, list.topGroupSize() + 1);
+            row.clientIcon = GetClientIcon(statString, flags);
+            row.colour = 0xFFFFFF;
         } else {
-            row = list.insertRow(1, RowText(username));
-            row->setData(kNameColumn, kTopGroupRole, true);
-            row->setIcon(kNameColumn, icons.image(ClientIcon::Operator));
-            row->setForeground(kNameColumn, Rgb(0x77B1BB).toQColor());
+            row.onTop = true;
+            row.clientIcon = ClientIcon::Operator;
+            row.colour = 0x77B1BB;
         }
-        row->setIcon(kLatencyColumn, icons.image(latencyIcon));
-        if (username == app().record(profileIndex).UniqueName)
-            row->setForeground(kNameColumn, Rgb(0x00FFFF).toQColor());
-        ShowRowCount(profileIndex);
-        row->setData(kNameColumn, Qt::UserRole, UserHoverText(DescribeUser(username, statString), ping, flags,
-                                                              app().clock().ticksSince(uptime)));
+        if (username == profile().UniqueName)
+            row.colour = 0x00FFFF;
+        row.tip = UserHoverText(DescribeUser(username, statString), ping, flags, app().clock().ticksSince(uptime));
+        list.insertRow(place, std::move(row));
+        ShowRowCount();
     });
 }
 
-void clsBNCS::RemoveUser(qint16 profileIndex, const QString &username)
+void clsBNCS::RemoveUser(const QString &username)
 {
     app().guard("RemoveUser()", "clsBNCS", [&] {
-        if (profileIndex != app().CurrentProfile)
-            return;
-        if (app().mainWindow().lstChannelUsers->removeRowWithText(RowText(username)))
-            ShowRowCount(profileIndex);
+        if (rows().removeRowWithText(RowText(username)))
+            ShowRowCount();
     });
 }
 
-void clsBNCS::ShowRowCount(qint16 profileIndex) const
+void clsBNCS::ShowRowCount()
 {
-    app().mainWindow().lblChlInfo->setText(app().record(profileIndex).CurrentChannel + u" ["_s +
-                                           QString::number(app().mainWindow().lstChannelUsers->rowCount()) + u"]"_s);
+    if (!IsDisplayed())
+        return;
+    app().mainWindow().lblChlInfo->setText(profile().CurrentChannel + u" ["_s + QString::number(rows().count()) +
+                                           u"]"_s);
 }

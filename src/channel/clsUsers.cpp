@@ -82,18 +82,6 @@ int clsUsers::GetUserIndex(const QString &username) const
     return static_cast<int>(std::distance(m_users.cbegin(), Users::const_iterator(entry.value())));
 }
 
-void clsUsers::FillChannelList(qint16 profileIndex)
-{
-    app().guard("FillChanneList()", "clsUsers", [&] {
-        clsBNCS &rows = app().bncs(profileIndex);
-        for (const ChannelUser &user : m_users) {
-            if (!user.Username.isEmpty())
-                rows.AddUser(app().CurrentProfile, user.Username, user.Flags, user.Latency, user.Product,
-                             user.Uptime, 0);
-        }
-    });
-}
-
 const ChannelUser &clsUsers::stored(const QString &username) const
 {
     const ChannelUser *user = find(username);

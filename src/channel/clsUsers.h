@@ -54,11 +54,6 @@ public:
     QString GetStatstring(const QString &username) const { return stored(username).Product; }
     quint32 GetUptime(const QString &username) const { return stored(username).Uptime; }
 
-    // Makes a row of the channel list for every stored user, in store order,
-    // through the given profile's chat events object. The caller empties the
-    // list first.
-    void FillChannelList(qint16 profileIndex);
-
 private:
     using Users = std::list<ChannelUser>;
     const ChannelUser &stored(const QString &username) const;

@@ -106,7 +106,7 @@ void InputLine::complete()
 {
     QStringList names;
     for (int row = 1; row <= m_users.rowCount(); ++row)
-        names << StripFirstChar(m_users.rowItem(row)->text(0));
+        names << StripFirstChar(m_users.rowIndex(row).data().toString());
     const QString prefix = GetNamePrefix(m_app.record(m_app.CurrentProfile).Product);
     if (const auto completed = m_completion.complete(m_box.text(), m_box.cursorPosition(), names, prefix)) {
         m_box.setText(completed->text);

@@ -32,13 +32,13 @@ void RunUserAction(TarnwellApp &app, UserAction action)
 {
     const ActionCommand &command = kCommands[static_cast<std::size_t>(action)];
     app.guard(command.procedure, "frmPopupMenu", [&] {
-        const QList<QTreeWidgetItem *> selected = app.mainWindow().lstChannelUsers->selectedItems();
+        const QString selected = app.mainWindow().lstChannelUsers->selectedText();
         if (selected.isEmpty())
             return;
         const int current = app.CurrentProfile;
         QString line = QString::fromLatin1(command.command);
         if (command.takesName)
-            line += GetNamePrefix(app.record(current).Product) + StripFirstChar(selected.first()->text(0));
+            line += GetNamePrefix(app.record(current).Product) + StripFirstChar(selected);
         Send(app, current, line);
     });
 }

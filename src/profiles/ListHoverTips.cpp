@@ -67,25 +67,24 @@ void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
     m_app.guard("lstChannelUsers_MouseMove", "frmMain", [&] {
         ChannelUserList &list = *m_window.lstChannelUsers;
         const int row = list.rowAt(point);
-        QTreeWidgetItem *item = row > 0 ? list.rowItem(row) : nullptr;
+        const QString text = list.rowIndex(row).data().toString();
         const int before = HoverUserRow;
-        const bool newTip = reachedNewRow(HoverUserRow, m_hoverUserText, row, item ? item->text(0) : QString());
+        const bool newTip = reachedNewRow(HoverUserRow, m_hoverUserText, row, text);
         // The shared tip no longer shows the profile list's row: coming back
         // to that row must build its tip again.
         if (HoverUserRow != before || newTip)
             HoverProfileRow = 0;
         if (!newTip)
             return;
-        const QString name = StripFirstChar(item->text(0));
+        const QString name = StripFirstChar(text);
         const clsUsers &users = m_app.users(m_app.CurrentProfile);
         // A row the store does not know has nothing to tell.
         if (!users.HasUser(name))
             return;
-        item->setData(0, Qt::UserRole,
-                      UserHoverText(m_app.bncs(m_app.CurrentProfile).DescribeUser(name, users.GetStatstring(name)),
-                                    users.GetLatency(name), users.GetFlags(name),
-                                    m_app.clock().ticksSince(users.GetUptime(name))));
-        ShowUserTip(row);
+        // Built again at each new row, so the uptime is the one of now.
+        ShowUserTip(row, UserHoverText(m_app.bncs(m_app.CurrentProfile).DescribeUser(name, users.GetStatstring(name)),
+                                       users.GetLatency(name), users.GetFlags(name),
+                                       m_app.clock().ticksSince(users.GetUptime(name))));
     });
 }
 
@@ -126,14 +125,14 @@ bool ListHoverTips::reachedNewRow(int &hoverRow, QString &hoverText, int row, co
     return row != 0;
 }
 
-void ListHoverTips::ShowUserTip(int row)
+void ListHoverTips::ShowUserTip(int row, const QString &tip)
 {
     ChannelUserList &list = *m_window.lstChannelUsers;
-    QTreeWidgetItem *item = list.rowItem(row);
-    dressListTip(StripFirstChar(item->text(0)), item->data(0, Qt::UserRole).toString());
+    const QModelIndex index = list.rowIndex(row);
+    dressListTip(StripFirstChar(index.data().toString()), tip);
     ListTip().setIcon(kInformationIcon);
     // The whole row, across every column.
-    const QRect place = list.visualItemRect(item);
+    const QRect place = list.visualRect(index);
     ListTip().Create(list.viewport(),
                      onScreen(*list.viewport(), QRect(0, place.top(), list.viewport()->width(), place.height())));
 }

@@ -31,8 +31,8 @@ public:
     // Mouse moves at a point of each list's viewport.
     void lstChannelUsers_MouseMove(const QPoint &point);
     void lstProfiles_MouseMove(const QPoint &point);
-    // Shows a row's tag as the tip of its list.
-    void ShowUserTip(int row);
+    // Shows a user row's tip, or a profile row's tag, as the tip of its list.
+    void ShowUserTip(int row, const QString &tip);
     void ShowProfileTip(int row);
 
 protected:

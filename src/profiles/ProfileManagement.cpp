@@ -63,7 +63,7 @@ void showAfterDeletion(TarnwellApp &app, int row)
         return;
     }
     window.lblProfiles->clear();
-    window.lstChannelUsers->clear();
+    window.lstChannelUsers->showRows(nullptr);
     window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
     ShowFirstStartHint(app, app.CurrentProfile);
 }

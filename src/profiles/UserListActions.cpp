@@ -13,17 +13,17 @@
 UserListActions::UserListActions(TarnwellApp &app, ChannelUserList &list)
     : QObject(&list), m_app(app), m_list(list)
 {
-    connect(&list, &QTreeWidget::itemDoubleClicked, this, [this] { lstChannelUsers_DblClick(); });
+    connect(&list, &ChannelUserList::rowActivated, this, [this] { lstChannelUsers_DblClick(); });
     list.viewport()->installEventFilter(this);
 }
 
 void UserListActions::lstChannelUsers_DblClick()
 {
-    const QList<QTreeWidgetItem *> selected = m_list.selectedItems();
+    const QString selected = m_list.selectedText();
     if (!m_app.isConnected(m_app.CurrentProfile) || selected.isEmpty())
         return;
     QLineEdit &input = *m_app.mainWindow().txtSend;
-    input.setText(input.text() + StripFirstChar(selected.first()->text(0)));
+    input.setText(input.text() + StripFirstChar(selected));
 }
 
 void UserListActions::lstChannelUsers_MouseUp(Qt::MouseButton button, const QPoint &globalPoint)

@@ -4,6 +4,7 @@
 #include "appearance/DisplayFont.h"
 #include "appearance/SchemeColours.h"
 #include "channel/ChannelUserList.h"
+#include "channel/clsBNCS.h"
 #include "commands/AntiIdle.h"
 #include "commands/InputLine.h"
 #include "display/BringUp.h"
@@ -100,6 +101,7 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     connect(m_sizeSaver, &QTimer::timeout, this, [this] { saveSize(); });
     restoreSize();
     showPane(0);
+    lstChannelUsers->showRows(&m_app.bncs(0).rows());
     wireHotKeys();
     // The idle timer runs from the start and serves every profile.
     new AntiIdle(m_app, this);
@@ -177,7 +179,7 @@ void frmMain::buildControls()
             [this](QListWidgetItem *item) { lstProfiles_Click(m_app, item->text()); });
     connect(lstProfiles, &QListWidget::itemDoubleClicked, this, [this] { m_app.configuration().open(); });
 
-    lstChannelUsers = new ChannelUserList(this);
+    lstChannelUsers = new ChannelUserList(m_clientIcons, this);
     lstChannelUsers->setObjectName(QStringLiteral("lstChannelUsers"));
     lstChannelUsers->setFocusPolicy(Qt::TabFocus);
     paintBlack(*lstChannelUsers, Rgb(0x77B1BB));

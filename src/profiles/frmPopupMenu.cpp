@@ -232,9 +232,9 @@ void frmPopupMenu::mnuDisconnect_Click()
 void frmPopupMenu::mnuProfile_Click()
 {
     m_app.guard("mnuProfile_Click", "frmPopupMenu", [this] {
-        const QTreeWidgetItem *row = m_app.mainWindow().lstChannelUsers->currentItem();
-        if (row && !row->text(0).isEmpty())
-            viewProfile(m_app, StripFirstChar(row->text(0)));
+        const QString row = m_app.mainWindow().lstChannelUsers->currentText();
+        if (!row.isEmpty())
+            viewProfile(m_app, StripFirstChar(row));
     });
 }
 

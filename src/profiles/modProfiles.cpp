@@ -57,8 +57,11 @@ void clearSlot(TarnwellApp &app, int index)
     WipePasswords(slot.record);
     slot.record = ProfileRecord{};
     slot.logon = LogonState{};
-    // Lines the deleted profile still had waiting are not the next one's.
+    // Lines the deleted profile still had waiting, its channel list, its
+    // filters and the lines it sent are not the next one's.
     slot.floodGuard.reset();
+    slot.bncs.reset();
+    slot.filters.reset();
     slot.history.clear();
     if (slot.pane)
         HeldLinesOf(*slot.pane).clear();
@@ -335,13 +338,17 @@ void ShowProfile(TarnwellApp &app, int index)
     const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(profile.Name, Qt::MatchExactly);
     if (!entries.isEmpty())
         window.lstProfiles->setCurrentItem(entries.first());
-    window.lstChannelUsers->clear();
-    if (!app.isConnected(index))
+    clsBNCS &events = app.bncs(index);
+    window.lstChannelUsers->showRows(&events.rows());
+    // A profile that is in a channel names it, even an empty one, rather
+    // than leaving the label of the profile shown before.
+    if (app.isConnected(index) || events.rows().count() > 0)
+        events.ShowRowCount();
+    else
         window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
     LoadOptions(app, profile.Name);
     window.lblProfiles->setText(profile.Name);
     window.showPane(index);
-    app.users(index).FillChannelList(app.CurrentProfile);
     qint16 colourIndex = app.CurrentProfile;
     ProfileColor(app, colourIndex, false, false);
     ApplyScheme(app, profile.Scheme);

@@ -1,6 +1,7 @@
 #include "session/clsConnection.h"
 
-#include "channel/ChannelUserList.h"
+#include "channel/ChannelUserModel.h"
+#include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "packet/clsDataBuffer.h"
 #include "packet/clsDataWriter.h"
@@ -101,11 +102,9 @@ void clsConnection::Disconnect(Farewell farewell)
         profile.AfterClose = {};
         profile.EnterChatTick = 0;
         app().users(index).ClearUsers();
-        if (index == app().CurrentProfile) {
-            frmMain &window = app().mainWindow();
-            window.lstChannelUsers->clear();
-            window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
-        }
+        app().bncs(index).rows().clear();
+        if (index == app().CurrentProfile)
+            app().mainWindow().lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
     });
 }
 

@@ -1,4 +1,5 @@
 #include "channel/ChannelUserList.h"
+#include "channel/ChannelUserModel.h"
 #include "channel/ChatEvent.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
@@ -238,7 +239,7 @@ TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChanne
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
     EXPECT_TRUE(test.chatText(kAlpha).contains(
         QStringLiteral("Bob joined the channel using (Diablo II Lord of Destruction) with a ping time of 10.")));
-    EXPECT_EQ(list.rowItem(1)->data(0, Qt::UserRole).toString().section(QStringLiteral("\r\n"), 0, 0),
+    EXPECT_EQ(list.rowIndex(1).data(ChannelUserModel::kTipRole).toString().section(QStringLiteral("\r\n"), 0, 0),
               QStringLiteral("Diablo II Lord of Destruction"));
     EXPECT_EQ(reports(), 1);
 

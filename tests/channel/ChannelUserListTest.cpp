@@ -1,8 +1,10 @@
 #include "channel/ChannelUserList.h"
+#include "channel/ChannelUserModel.h"
 #include "channel/ChatEvent.h"
 #include "channel/clsBNCS.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "profiles/ProfileOnScreen.h"
 #include "profiles/modProfiles.h"
 #include "support/ChannelFixture.h"
 
@@ -24,9 +26,21 @@ class ChannelUserListTest : public ChannelFixture {
 protected:
     void SetUp() override { event(Channel, 0, 0, "Alpha", "Chat"); }
 
-    qint64 imageOf(int row, int column) const { return list.rowItem(row)->icon(column).cacheKey(); }
-    qint64 image(int index) const { return window.clientIcons().image(index).cacheKey(); }
-    QColor colourOf(int row) const { return list.rowItem(row)->foreground(0).color(); }
+    int imageOf(int row, int column) const { return list.rowIndex(row, column).data(ChannelUserModel::kImageRole).toInt(); }
+    // Pixels of a row's cell that differ from the list's background.
+    int paintedPixels(int row, int column) const
+    {
+        const QImage shot = list.viewport()->grab().toImage();
+        const QRect cell = list.visualRect(list.rowIndex(row, column));
+        const QRgb background = list.palette().color(QPalette::Base).rgb();
+        int painted = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x < cell.left() + list.iconSize().width(); ++x)
+                painted += shot.pixel(x, y) != background ? 1 : 0;
+        }
+        return painted;
+    }
+    QColor colourOf(int row) const { return list.rowIndex(row).data(Qt::ForegroundRole).value<QColor>(); }
 
     // Connects the profile on screen to a server on this machine.
     void connectProfile()
@@ -36,7 +50,7 @@ protected:
         socket.connectToHost(QHostAddress::LocalHost, server.serverPort());
         ASSERT_TRUE(socket.waitForConnected(5000));
     }
-    QPoint centreOf(int row) const { return list.visualItemRect(list.rowItem(row)).center(); }
+    QPoint centreOf(int row) const { return list.visualRect(list.rowIndex(row)).center(); }
 
     QTcpServer server;
 };
@@ -49,16 +63,20 @@ TEST_F(ChannelUserListTest, RowsCarryClientAndLatencyImagesAndTheirStatusColour)
     event(ShowUser, 0x02, 80, "Alpha", kStarcraftStats);
     ASSERT_EQ(rowTexts(), (QStringList{" Alpha", " Op", " Bob", " Cid"}));
     EXPECT_TRUE(test.errorLogText().isEmpty());
-    EXPECT_EQ(imageOf(3, 0), image(12));
-    EXPECT_EQ(imageOf(3, 1), image(15));
+    const struct {
+        int row, column, image;
+    } images[] = {{3, 0, 12}, {3, 1, 15}, {4, 0, 36}, {4, 1, 20}, {2, 0, 2}, {2, 1, 28}};
+    for (const auto &each : images)
+        EXPECT_EQ(imageOf(each.row, each.column), each.image) << "row " << each.row << " column " << each.column;
     EXPECT_EQ(colourOf(3), QColor(0xFFFFFFu));
-    EXPECT_EQ(imageOf(4, 0), image(36));
-    EXPECT_EQ(imageOf(4, 1), image(20));
-    EXPECT_EQ(imageOf(2, 0), image(2));
-    EXPECT_EQ(imageOf(2, 1), image(28));
     EXPECT_EQ(colourOf(2), QColor(0x77B1BBu));
     // The profile's own row is cyan even as an operator.
     EXPECT_EQ(colourOf(1), QColor(0x00FFFFu));
+    // The images are painted, not only named; a row's text starts after its image.
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_GT(paintedPixels(3, 0), 20);
+    EXPECT_GT(paintedPixels(3, 1), 20);
 }
 
 TEST_F(ChannelUserListTest, AFlagUpdateRebuildsTheRowFromTheStoredUser)
@@ -79,22 +97,35 @@ TEST_F(ChannelUserListTest, AFlagUpdateRebuildsTheRowFromTheStoredUser)
         int icon;
     } rows[] = {{2, 5}, {3, 5}, {4, 13}};
     for (const auto &each : rows)
-        EXPECT_EQ(imageOf(each.row, 0), image(each.icon)) << "row " << each.row;
-    EXPECT_TRUE(list.rowItem(3)->data(0, Qt::UserRole).toString().endsWith(QStringLiteral("Uptime: 1 min and 0 secs")));
+        EXPECT_EQ(imageOf(each.row, 0), each.icon) << "row " << each.row;
+    EXPECT_TRUE(list.rowIndex(3).data(ChannelUserModel::kTipRole).toString().endsWith(QStringLiteral("Uptime: 1 min and 0 secs")));
 }
 
-TEST_F(ChannelUserListTest, RowsOfAProfileBehindTheScreenAreNeverMade)
+TEST_F(ChannelUserListTest, EachProfileKeepsItsOwnRowsAndComesBackToTheListItLeft)
 {
-    clsBNCS &beta = app.bncs(kBeta);
-    beta.AddUser(kBeta, QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 0);
+    for (const QByteArray name : {"Bob", "Cid", "Dan"})
+        event(ShowUser, 0, 10, name, kStarcraftStats);
+    // A stats update moves Bob to the end of the list but not of the store.
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
-    beta.RemoveUser(kBeta, QStringLiteral("Bob"));
-    EXPECT_EQ(rowTexts(), QStringList{" Bob"});
+    event(Channel, 0, 0, "Beta", "Elsewhere", kBeta);
+    event(ShowUser, 0x02, 10, "Eve", kStarcraftStats, kBeta);
+    ASSERT_EQ(rowTexts(), (QStringList{" Cid", " Dan", " Bob"}));
+    const ChannelUserModel *alphaRows = list.shownRows();
+
+    ShowProfile(app, kBeta);
+    EXPECT_EQ(rowTexts(), QStringList{" Eve"});
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Elsewhere [1]"));
+    event(Leave, 0, 0, "Dan");
+    ShowProfile(app, kAlpha);
+    EXPECT_EQ(list.shownRows(), alphaRows) << "the profile's own rows, not a refill";
+    EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Bob"}));
+    EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [2]"));
+    EXPECT_TRUE(test.errorLogText().isEmpty());
 }
 
 TEST_F(ChannelUserListTest, APlaceBeyondTheEndIsReportedAndMakesNoRow)
 {
-    app.bncs(kAlpha).AddUser(kAlpha, QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 5);
+    app.bncs(kAlpha).AddUser(QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 5);
     EXPECT_TRUE(rowTexts().isEmpty());
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
 }

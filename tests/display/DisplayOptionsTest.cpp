@@ -6,6 +6,7 @@
 #include "support/ChannelFixture.h"
 #include "support/ConnectedProfileTest.h"
 #include "support/InputBoxAnswer.h"
+#include "support/ListedUser.h"
 
 #include <QAction>
 #include <QLabel>
@@ -145,11 +146,11 @@ protected:
 
 TEST_F(UserActionsTest, ActionsSendTheirCommandForTheSelectedUserOnly)
 {
-    QTreeWidgetItem *row = list.insertRow(0, QStringLiteral(" Foo"));
+    ListUser(app, app.CurrentProfile, QStringLiteral("Foo"));
     // With no row selected an action sends nothing: the next line sent is
     // the one after the selection.
     menus.mnuBan->trigger();
-    row->setSelected(true);
+    list.setCurrentIndex(list.rowIndex(1));
     const std::pair<QAction *, const char *> cases[] = {
         {menus.mnuDesignate, "/designate Foo"}, {menus.mnuResign, "/resign"},
         {menus.mnuBan, "/ban Foo"},             {menus.mnuUnban, "/unban Foo"},

@@ -47,7 +47,7 @@ protected:
         const ChannelUserList &list = *app.mainWindow().lstChannelUsers;
         QStringList names;
         for (int row = 1; row <= list.rowCount(); ++row) {
-            const QString name = StripFirstChar(list.rowItem(row)->text(0));
+            const QString name = StripFirstChar(list.rowIndex(row).data().toString());
             if (!app.users(app.CurrentProfile).HasUser(name))
                 names << name;
         }

@@ -65,7 +65,7 @@ TEST_F(KeyboardTest, ClicksLeaveTheKeyboardInTheInputBoxAndTypedKeysFindIt)
         QWidget *viewport;
         QPoint at;
     } clicks[] = {
-        {"user list", list.viewport(), list.visualItemRect(list.rowItem(1)).center()},
+        {"user list", list.viewport(), list.visualRect(list.rowIndex(1)).center()},
         {"chat pane", window.rtbChat->viewport(), QPoint(8, 8)},
         {"profile list", window.lstProfiles->viewport(),
          window.lstProfiles->visualItemRect(window.lstProfiles->item(1)).center()},

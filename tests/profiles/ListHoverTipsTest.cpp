@@ -6,6 +6,7 @@
 #include "profiles/ListHoverTips.h"
 #include "profiles/frmMain.h"
 #include "support/ChannelFixture.h"
+#include "support/ListedUser.h"
 #include "support/WaitUntil.h"
 
 #include <QApplication>
@@ -36,7 +37,7 @@ protected:
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(view.viewport(), &move);
     }
-    void overUser(int row) { moveOver(list, list.visualItemRect(list.rowItem(row)).center()); }
+    void overUser(int row) { moveOver(list, list.visualRect(list.rowIndex(row)).center()); }
     void overProfile(int row)
     {
         moveOver(*window.lstProfiles, window.lstProfiles->visualItemRect(window.lstProfiles->item(row - 1)).center());
@@ -105,7 +106,7 @@ TEST_F(ListHoverTipsTest, ARowThatNowHoldsSomeoneElseGetsTheirTip)
 
 TEST_F(ListHoverTipsTest, ARowTheStoreDoesNotKnowGetsNoTip)
 {
-    list.insertRow(0, QStringLiteral(" Ghost"));
+    ListUser(app, kAlpha, QStringLiteral("Ghost"));
     overUser(1);
     EXPECT_EQ(tips.HoverUserRow, 1);
     EXPECT_EQ(tip.window(), nullptr);
@@ -160,7 +161,7 @@ TEST_F(ListHoverTipsTest, ATipShowsBesideItsRowWithinTheScreenAndAClickTakesItDo
         QRect row;
         std::function<void()> hover;
     } cases[] = {
-        {&list, list.visualItemRect(list.rowItem(1)), [this] { overUser(1); }},
+        {&list, list.visualRect(list.rowIndex(1)), [this] { overUser(1); }},
         {window.lstProfiles, window.lstProfiles->visualItemRect(window.lstProfiles->item(1)),
          [this] { overProfile(2); }},
     };

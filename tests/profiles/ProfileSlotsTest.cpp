@@ -1,9 +1,12 @@
 #include "channel/ChannelUserList.h"
+#include "filters/clsFilters.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
+#include "support/ListedUser.h"
 #include "support/TestApp.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,7 +64,7 @@ TEST_F(ProfileSlotsTest, SwitchingShowsTheProfileAndAppliesItsOptionsSchemeAndFo
 
 TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
 {
-    window.lstChannelUsers->insertRow(0, QStringLiteral(" someone"));
+    ListUser(app, 0, QStringLiteral("someone"));
     window.lstProfiles->item(0)->setForeground(QColor(0x7E, 0xA1, 0xD4));
     click(QStringLiteral("alpha"));
     EXPECT_EQ(window.lstChannelUsers->rowCount(), 1);
@@ -71,6 +74,13 @@ TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
 TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
 {
     app.AddChat(1, {QStringLiteral("old text")});
+    QFile filters(test.folder() + QStringLiteral("/Profiles/beta/MessageFilters.txt"));
+    ASSERT_TRUE(filters.open(QIODevice::WriteOnly));
+    filters.write("spam\r\n");
+    filters.close();
+    app.filters(1).LoadFilters();
+    ASSERT_TRUE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    ListUser(app, 1, QStringLiteral("someone"));
     app.slot(1).history.add(QStringLiteral("a line sent before"));
     UnloadControl(app, 1);
     EXPECT_FALSE(app.record(1).Active);
@@ -82,6 +92,9 @@ TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
     EXPECT_TRUE(test.chatText(1).isEmpty());
     EXPECT_FALSE(app.slot(1).history.older({}).has_value()) << "the lines sent are not the new profile's";
     EXPECT_EQ(app.connection(1).ProfileIndex(), 1);
+    // The deleted profile's filters and channel list are not the new one's.
+    EXPECT_FALSE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    EXPECT_EQ(app.bncs(1).rows().count(), 0);
 
     // With no freed slot a new one is made.
     test.writeProfile(QStringLiteral("epsilon"));

@@ -1,9 +1,12 @@
 #include "channel/ChannelUserList.h"
+#include "channel/ChannelUserModel.h"
+#include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "profiles/frmMain.h"
 #include "session/ConnectionTimers.h"
 #include "session/clsConnection.h"
 #include "profiles/modProfiles.h"
+#include "support/ListedUser.h"
 #include "support/ServerProfiles.h"
 #include "support/WaitUntil.h"
 
@@ -32,7 +35,7 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x65, 0xD3, 0x46));
     app.record(0).ReconnectPending = true;
     app.record(0).EnterChatTick = 99;
-    window.lstChannelUsers->insertRow(0, QStringLiteral(" someone"));
+    ListUser(app, 0, QStringLiteral("someone"));
     app.users(0).AddUser(QStringLiteral("someone"), 10, 0, QStringLiteral("RATS"), 0);
     window.lblChlInfo->setText(QStringLiteral("Op Tarn (1)"));
 
@@ -47,10 +50,12 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
     EXPECT_TRUE(profiles.server.waitForClientClose(connection));
 
-    // A profile not on screen leaves the shared controls alone.
-    window.lstChannelUsers->insertRow(0, QStringLiteral(" someone"));
+    // A profile not on screen empties its own rows and leaves the screen alone.
+    ListUser(app, 0, QStringLiteral("someone"));
+    ListUser(app, 1, QStringLiteral("someone"));
     app.connection(1).Disconnect();
     EXPECT_EQ(window.lstChannelUsers->rowCount(), 1);
+    EXPECT_EQ(app.bncs(1).rows().count(), 0);
     EXPECT_EQ(profiles.chatLines(1).last(), QStringLiteral("You have been disconnected from Battle.net."));
     EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
 }

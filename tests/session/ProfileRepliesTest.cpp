@@ -6,6 +6,7 @@
 #include "packet/clsDataWriter.h"
 #include "session/frmProfile.h"
 #include "support/Bytes.h"
+#include "support/ListedUser.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/PaneRuns.h"
 #include "support/ConnectedProfileTest.h"
@@ -146,7 +147,8 @@ TEST_F(ProfileRepliesTest, SavingInTheProfilesEncodingTellsWhatCouldNotBeSent)
 TEST_F(ProfileRepliesTest, TheUserMenuShowsTheSelectedUsersProfile)
 {
     ChannelUserList &users = *app.mainWindow().lstChannelUsers;
-    users.setCurrentItem(users.insertRow(0, QStringLiteral(" Bob")));
+    ListUser(app, app.CurrentProfile, QStringLiteral("Bob"));
+    users.setCurrentIndex(users.rowIndex(1));
     app.popupMenu().mnuProfile->trigger();
     EXPECT_EQ(app.profileWindow().windowTitle(), QStringLiteral("Bob's profile"));
     ASSERT_TRUE(p.server.waitForMessages(connection, 3));

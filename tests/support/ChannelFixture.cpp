@@ -31,7 +31,7 @@ QStringList ChannelFixture::rowTexts() const
 {
     QStringList texts;
     for (int row = 1; row <= list.rowCount(); ++row)
-        texts << list.rowItem(row)->text(0);
+        texts << list.rowIndex(row).data().toString();
     return texts;
 }
 

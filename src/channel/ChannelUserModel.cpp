@@ -1,0 +1,117 @@
+#include "channel/ChannelUserModel.h"
+
+#include "platform/Failure.h"
+
+#include <QColor>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One user is one row however the server writes the name's letter case:
+// otherwise a user listed as "Bob" and again as "bob" would leave a row
+// behind when leaving, one the store no longer knows.
+QString KeyOf(const QString &text)
+{
+    return text.toLower();
+}
+
+} // namespace
+
+int ChannelUserModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int ChannelUserModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ChannelUserModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const UserRow &row = m_rows[static_cast<size_t>(index.row())].row;
+    if (index.column() == kLatencyColumn)
+        return role == kImageRole ? QVariant(row.latencyIcon) : QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return row.text;
+    case kImageRole:
+        return row.clientIcon;
+    case Qt::ForegroundRole:
+        return QColor(QRgb(row.colour));
+    case kTipRole:
+        return row.tip;
+    default:
+        return {};
+    }
+}
+
+int ChannelUserModel::rowWithText(const QString &text) const
+{
+    return placeOf(KeyOf(text)) + 1;
+}
+
+const UserRow &ChannelUserModel::row(int place) const
+{
+    if (place < 1 || place > count())
+        throw Failure(Failure::OutOfRange, u"No row %1 in the channel list"_s.arg(place));
+    return m_rows[static_cast<size_t>(place - 1)].row;
+}
+
+int ChannelUserModel::topGroupSize() const
+{
+    int size = 0;
+    while (size < count() && m_rows[static_cast<size_t>(size)].row.onTop)
+        ++size;
+    return size;
+}
+
+void ChannelUserModel::insertRow(int place, UserRow row)
+{
+    if (place < 0 || place > count() + 1)
+        throw Failure(Failure::OutOfRange, u"No place %1 in the channel list"_s.arg(place));
+    removeRowWithText(row.text);
+    const int at = place == 0 ? count() : std::min(place - 1, count());
+    QString key = KeyOf(row.text);
+    beginInsertRows(QModelIndex(), at, at);
+    m_keys.insert(key);
+    m_rows.insert(m_rows.begin() + at, Stored{std::move(row), std::move(key)});
+    endInsertRows();
+}
+
+bool ChannelUserModel::removeRowWithText(const QString &text)
+{
+    const QString key = KeyOf(text);
+    const int at = placeOf(key);
+    if (at < 0)
+        return false;
+    beginRemoveRows(QModelIndex(), at, at);
+    m_rows.erase(m_rows.begin() + at);
+    m_keys.remove(key);
+    endRemoveRows();
+    return true;
+}
+
+void ChannelUserModel::clear()
+{
+    if (m_rows.empty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    m_keys.clear();
+    endResetModel();
+}
+
+int ChannelUserModel::placeOf(const QString &key) const
+{
+    if (!m_keys.contains(key))
+        return -1;
+    for (size_t at = 0; at < m_rows.size(); ++at) {
+        if (m_rows[at].key == key)
+            return static_cast<int>(at);
+    }
+    return -1;
+}
