@@ -75,6 +75,10 @@ void FloodGuard::show(Waiting &line)
 {
     const int index = ProfileIndex();
     const ProfileRecord &profile = app().record(index);
+    // A locked pane would hold the waiting line back and show it after the
+    // unlock beside the echo it became meanwhile: the echo alone is enough.
+    if (profile.LockScreen)
+        return;
     // Chat shows as its echo will, commands as typed.
     const QString shownText =
         isCommand(line.text)
@@ -84,7 +88,8 @@ void FloodGuard::show(Waiting &line)
     const QTextDocument &pane = app().pane(index);
     const int blocksBefore = pane.blockCount();
     app().AddChat(index, {kWaitingColour, shownText});
-    // Each line ends with a block of its own; a locked screen shows nothing.
+    // Each line ends with a block of its own; the marker goes on it only
+    // when it is there.
     QTextBlock block = pane.lastBlock().previous();
     if (pane.blockCount() != blocksBefore + 1 || !block.isValid() || !block.text().endsWith(shownText))
         return;

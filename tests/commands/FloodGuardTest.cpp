@@ -3,11 +3,13 @@
 #include "commands/InternalCommands.h"
 #include "commands/Send.h"
 #include "profiles/MoreOptions.h"
+#include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
 #include "support/GuardedProfileTest.h"
 #include "support/PaneRuns.h"
 
+#include <QAction>
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
@@ -90,6 +92,22 @@ TEST_F(FloodGuardTest, TwelveLinesTypedAtOnceLeaveFourEveryFiveSecondsInOrder)
     EXPECT_EQ(echoes.size(), 12) << "each echoed once it left, the grey ones gone";
     EXPECT_EQ(echoes.last(), QStringLiteral("probe: line 12"));
     EXPECT_TRUE(p.test.errorLogText().isEmpty());
+}
+
+TEST_F(FloodGuardTest, ALineThatWaitedWhileThePaneWasLockedShowsOnceAfterTheUnlock)
+{
+    QAction &lock = *app.popupMenu().mnuLock;
+    lock.trigger();
+    for (int i = 1; i <= 5; ++i)
+        InternalCommands(app, QStringLiteral("held ") + QString::number(i));
+    ASSERT_TRUE(waitForSent(4));
+    after(5000);
+    ASSERT_TRUE(waitForSent(5));
+    lock.trigger();
+    const QStringList lines = p.chatLines(0);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(lines.count(QStringLiteral("probe: held ") + QString::number(i)), 1) << "line " << i;
+    EXPECT_TRUE(greyLines().isEmpty());
 }
 
 TEST_F(FloodGuardTest, ClearQueueDropsWhatWaitsAndADisconnectedProfileSendsNothing)
