@@ -3,6 +3,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -46,24 +48,35 @@ bool hidesSomething(const QString &run)
 }
 
 // Drops what ends a sentence, and brackets that close what the address did
-// not open.
+// not open. The brackets are counted once and the counts follow the end as
+// it moves, so a server's long tail of them costs no more than its length.
 qsizetype withoutTrailingPunctuation(const QString &text, qsizetype start, qsizetype end)
 {
-    for (;;) {
+    constexpr char16_t kOpening[] = {u'(', u'[', u'{'};
+    constexpr char16_t kClosing[] = {u')', u']', u'}'};
+    qsizetype opened[3] = {};
+    qsizetype closed[3] = {};
+    for (qsizetype i = start; i < end; ++i) {
+        for (int kind = 0; kind < 3; ++kind) {
+            opened[kind] += text.at(i) == kOpening[kind] ? 1 : 0;
+            closed[kind] += text.at(i) == kClosing[kind] ? 1 : 0;
+        }
+    }
+    while (end > start) {
         const QChar last = text.at(end - 1);
-        const QStringView run(text.constData() + start, end - start);
         if (QStringLiteral(".,;:!?'*").contains(last)) {
             --end;
             continue;
         }
-        const auto unopened = [&run](QChar open, QChar close) { return run.count(close) > run.count(open); };
-        if ((last == u')' && unopened(u'(', u')')) || (last == u']' && unopened(u'[', u']')) ||
-            (last == u'}' && unopened(u'{', u'}'))) {
+        const auto kind = std::find(std::begin(kClosing), std::end(kClosing), last.unicode()) - std::begin(kClosing);
+        if (kind < 3 && closed[kind] > opened[kind]) {
+            --closed[kind];
             --end;
             continue;
         }
         return end;
     }
+    return end;
 }
 
 std::optional<QUrl> webAddress(const QString &written)

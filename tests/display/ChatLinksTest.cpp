@@ -46,6 +46,9 @@ TEST(ChatLinks, OnlyWebAddressesAtTheStartOfAWordAreLinks)
         {QStringLiteral("https://a.example/\u0001x"), {}},
         {QStringLiteral("https://a.example/\uFDD0x"), {}},
         {"http:// www. https://, https://a.example/%zz", {}},
+        // A long tail of closing brackets is dropped as a short one is.
+        {QStringLiteral("https://a.example/x") + QString(5000, u')'), {"https://a.example/x -> https://a.example/x"}},
+        {"https://a.example/(x))]}.", {"https://a.example/(x) -> https://a.example/(x)"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(linksIn(c.text), c.links) << c.text.toStdString();
