@@ -102,18 +102,21 @@ void keepWithinCap(TarnwellApp &app, int profileIndex, const QString &path, cons
     // Counted anew: files may have gone or grown meanwhile by other hands.
     use.bytes = bytesIn(folder);
     const QStringList removed = removeOldest(folder, path, use.bytes);
+    // Marked before anything is told: the lines telling it are logged too,
+    // and must not find the folder full once more.
+    const bool full = use.bytes > kMostLogBytes;
+    if (full)
+        use.fullOn = today;
     const Colour grey = Rgb(0xAAAAAA);
     const QString cap = QString::number(kMostLogBytes / (1024 * 1024)) + QStringLiteral(" MiB");
     if (!removed.isEmpty())
         app.AddChat(profileIndex, {grey, QStringLiteral("The chat logs reached the %1 they may take: removed the "
                                                         "oldest, of %2.")
                                              .arg(cap, removed.join(QStringLiteral(", ")))});
-    if (use.bytes > kMostLogBytes) {
-        use.fullOn = today;
+    if (full)
         app.AddChat(profileIndex, {grey, QStringLiteral("Today's chat log alone takes the %1 the logs may take; "
                                                         "nothing more is logged today.")
                                              .arg(cap)});
-    }
 }
 
 } // namespace

@@ -108,6 +108,10 @@ TEST(ChatLogCap, TheOldestDaysGoFirstAndAFullDayStopsLogging)
         {{{"2026-12-08", 101}},
          {QStringLiteral("2026-12-08.txt")},
          QStringLiteral("Today's chat log alone takes the 100 MiB the logs may take; nothing more is logged today.")},
+        // Removing older days is not enough: both are told once.
+        {{{"2026-11-01", 10}, {"2026-12-08", 101}},
+         {QStringLiteral("2026-12-08.txt")},
+         QStringLiteral("Today's chat log alone takes the 100 MiB the logs may take; nothing more is logged today.")},
     };
     for (const auto &c : cases) {
         TestApp test;
