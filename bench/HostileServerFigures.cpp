@@ -139,7 +139,7 @@ void FullFloodQueue()
     const double empty = linesSeconds(app);
     app.record(0).Flood = FloodQuota{true, 1, 3600, 40};
     for (qsizetype n = 0; n <= FloodGuard::kMostWaiting; ++n)
-        Send(app, 0, QStringLiteral("waiting ") + QString::number(n), SendBy::User);
+        Send(app.profile(0), QStringLiteral("waiting ") + QString::number(n), SendBy::User);
     const double full = linesSeconds(app);
     Figures::rate("2,000 lines, 100 waiting", full * 1000, "ms", "2,000 lines, none waiting", empty * 1000);
     Figures::goal(QStringLiteral("a full queue costs the pane under 2x"),

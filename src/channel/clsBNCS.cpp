@@ -9,13 +9,11 @@
 #include "channel/modStatString.h"
 #include "commands/Send.h"
 #include "session/clsConnection.h"
-#include "display/Notifications.h"
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/ServerDataFailure.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/modProfiles.h"
+#include "profiles/Profile.h"
 
 
 #include <limits>
@@ -38,12 +36,11 @@ qint16 ToOwnPing(qint32 ping)
 
 void clsBNCS::ParseEvents(clsDataBuffer &buffer)
 {
-    app().guard("ParseEvents()", "clsBNCS", [&] { HandleEvent(ReadChatEvent(buffer)); });
+    profile().guard("ParseEvents()", "clsBNCS", [&] { HandleEvent(ReadChatEvent(buffer)); });
 }
 
 void clsBNCS::HandleEvent(const ChatEvent &event)
 {
-    const qint16 index = ProfileIndex();
     switch (event.id) {
     case ChatEventId::ShowUser:
         return ShowUser(event);
@@ -57,21 +54,21 @@ void clsBNCS::HandleEvent(const ChatEvent &event)
         return Talk(event);
     case ChatEventId::Broadcast:
     case ChatEventId::Information:
-        return app().AddChat(index, {Rgb(0x7EA1D4), event.text});
+        return profile().AddChat({Rgb(0x7EA1D4), event.text});
     case ChatEventId::Channel:
         return EnterChannel(event);
     case ChatEventId::FlagsUpdate:
         return FlagsUpdate(event);
     case ChatEventId::WhisperTo:
-        return app().AddChat(index, {Rgb(0x88C580), u"To: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
+        return profile().AddChat({Rgb(0x88C580), u"To: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
     case ChatEventId::ChannelFull:
-        return app().AddChat(index, {Rgb(0xBD3D3D), u"Channel is full!"_s});
+        return profile().AddChat({Rgb(0xBD3D3D), u"Channel is full!"_s});
     case ChatEventId::ChannelMissing:
-        return app().AddChat(index, {Rgb(0xBD3D3D), u"Channel is empty!"_s});
+        return profile().AddChat({Rgb(0xBD3D3D), u"Channel is empty!"_s});
     case ChatEventId::ChannelRestricted:
-        return app().AddChat(index, {Rgb(0xBD3D3D), u"Channel is restricted!"_s});
+        return profile().AddChat({Rgb(0xBD3D3D), u"Channel is restricted!"_s});
     case ChatEventId::Error:
-        return app().AddChat(index, {Rgb(0xBD3D3D), event.text});
+        return profile().AddChat({Rgb(0xBD3D3D), event.text});
     case ChatEventId::Emote:
         return Emote(event);
     default:
@@ -81,13 +78,12 @@ void clsBNCS::HandleEvent(const ChatEvent &event)
 
 void clsBNCS::ShowUser(const ChatEvent &event)
 {
-    const qint16 index = ProfileIndex();
-    const quint32 tick = app().clock().tickCount();
-    clsUsers &users = app().users(index);
+    const quint32 tick = profile().clock().tickCount();
+    clsUsers &users = profile().users();
     if (users.HasUser(event.username)) {
         users.ModifyUser(event.username, event.flags, event.ping, event.text);
         AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
-        app().AddChat(index, {Rgb(0xFFFFFF), BoldOn, u"Stats update: "_s, BoldOff, Rgb(0xAAAAAA),
+        profile().AddChat({Rgb(0xFFFFFF), BoldOn, u"Stats update: "_s, BoldOff, Rgb(0xAAAAAA),
                               event.username + u" is here using "_s + DescribeUser(event.username, event.text) +
                                   u" with a ping time of "_s + QString::number(event.ping) + u" and flags of "_s +
                                   QString::number(event.flags)});
@@ -95,31 +91,29 @@ void clsBNCS::ShowUser(const ChatEvent &event)
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
         AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
     }
-    if (event.username == profile().AccountName)
-        profile().OwnPing = ToOwnPing(event.ping);
+    if (event.username == profile().record().AccountName)
+        profile().record().OwnPing = ToOwnPing(event.ping);
 }
 
 void clsBNCS::Join(const ChatEvent &event)
 {
-    const qint16 index = ProfileIndex();
-    const quint32 tick = app().clock().tickCount();
-    app().users(index).AddUser(event.username, event.ping, event.flags, event.text, tick);
+    const quint32 tick = profile().clock().tickCount();
+    profile().users().AddUser(event.username, event.ping, event.flags, event.text, tick);
     AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
-    if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
+    if (profile().filters().FindFilter(kUserFilter, event.username) || !profile().record().JoinLeave)
         return;
-    app().AddChat(index, {Rgb(0x65D346), event.username, BoldOn, u" joined "_s, BoldOff,
+    profile().AddChat({Rgb(0x65D346), event.username, BoldOn, u" joined "_s, BoldOff,
                           u"the channel using ("_s + DescribeUser(event.username, event.text) + u") with a ping time of "_s +
                               QString::number(event.ping) + u"."_s});
 }
 
 void clsBNCS::Leave(const ChatEvent &event)
 {
-    const qint16 index = ProfileIndex();
-    app().users(index).RemoveUser(event.username);
+    profile().users().RemoveUser(event.username);
     RemoveUser(event.username);
-    if (app().filters(index).FindFilter(kUserFilter, event.username) || !profile().JoinLeave)
+    if (profile().filters().FindFilter(kUserFilter, event.username) || !profile().record().JoinLeave)
         return;
-    app().AddChat(index, {Rgb(0x65D346), event.username + u" has "_s, BoldOn, u"left "_s, BoldOff,
+    profile().AddChat({Rgb(0x65D346), event.username + u" has "_s, BoldOn, u"left "_s, BoldOff,
                           u"the channel."_s});
 }
 
@@ -128,11 +122,9 @@ void clsBNCS::WhisperFrom(const ChatEvent &event)
     if (IsFiltered(event))
         return;
     const Colour nameColour = Mentions(GetAccountName(event.text)) ? Rgb(0xD8AD3A) : Rgb(0x8AABD1);
-    app().AddChat(ProfileIndex(),
-                  {nameColour, u"From: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
-    MarkUnseenActivity();
-    app().notifications().lineForUser(ProfileIndex(), event.username, event.text);
-    app().LastWhisperFrom = event.username;
+    profile().AddChat({nameColour, u"From: "_s + event.username + u": "_s, Rgb(0xAAAAAA), event.text});
+    Q_EMIT profile().activity();
+    Q_EMIT profile().whisperReceived(event.username, event.text);
 }
 
 void clsBNCS::Talk(const ChatEvent &event)
@@ -149,39 +141,37 @@ void clsBNCS::Talk(const ChatEvent &event)
         line = {Rgb(0xFFFFFF), event.username, separator + event.text};
     else
         line = {Rgb(0x55AEFF), event.username, separator, Rgb(0xFFFFFF), event.text};
-    app().AddChat(ProfileIndex(), line);
-    MarkUnseenActivity();
+    profile().AddChat(line);
+    Q_EMIT profile().activity();
     if (Mentions(event.text))
-        app().notifications().lineForUser(ProfileIndex(), event.username, event.text);
+        Q_EMIT profile().mentioned(event.username, event.text);
 }
 
 void clsBNCS::EnterChannel(const ChatEvent &event)
 {
-    const qint16 index = ProfileIndex();
-    ProfileRecord &record = profile();
+    ProfileRecord &record = profile().record();
     record.CurrentChannel = event.text;
-    app().users(index).ClearUsers();
+    profile().users().ClearUsers();
     m_undescribedUsers.clear();
     const QString flagWords = DescribeChannelFlags(event.flags);
-    app().AddChat(index, {Rgb(0xBD3D3D), u"Joined channel "_s + event.text + u" "_s, BoldOn,
+    profile().AddChat({Rgb(0xBD3D3D), u"Joined channel "_s + event.text + u" "_s, BoldOn,
                           u"("_s + flagWords.chopped(2) + u")"_s, BoldOff});
     rows().clear();
     ShowRowCount();
     // The server answers by reporting the users of the silent channel "The
     // Void" as flag updates.
-    if (record.VoidView && app().connection(index).answeringServer())
-        Send(app(), index, u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName, SendBy::Server);
+    if (record.VoidView && profile().connection().answeringServer())
+        Send(profile(), u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName, SendBy::Server);
 }
 
 void clsBNCS::FlagsUpdate(const ChatEvent &event)
 {
-    const qint16 index = ProfileIndex();
-    const quint32 tick = app().clock().tickCount();
-    clsUsers &users = app().users(index);
+    const quint32 tick = profile().clock().tickCount();
+    clsUsers &users = profile().users();
     // The Void lists nobody, so each flag update there is a user being present;
     // in any other channel, "The Void Lounge" too, it only changes a user.
     // The store comes first here as everywhere: a user it refuses gets no row.
-    if (profile().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
+    if (profile().record().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
         AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
         return;
@@ -201,8 +191,7 @@ void clsBNCS::Emote(const ChatEvent &event)
 {
     if (IsFiltered(event))
         return;
-    app().AddChat(ProfileIndex(),
-                  {Rgb(0xCBC98C), BoldOn, u"* "_s, BoldOff, event.username + u" "_s + event.text});
+    profile().AddChat({Rgb(0xCBC98C), BoldOn, u"* "_s, BoldOff, event.username + u" "_s + event.text});
 }
 
 QString clsBNCS::DescribeUser(const QString &username, const QString &statstring)
@@ -212,39 +201,21 @@ QString clsBNCS::DescribeUser(const QString &username, const QString &statstring
     } catch (...) {
         if (!m_undescribedUsers.contains(username) && m_undescribedUsers.size() < kMaxUndescribedUsers) {
             m_undescribedUsers.insert(username);
-            app().LogError(u"DescribeUser()"_s, u"clsBNCS"_s);
+            profile().LogError(u"DescribeUser()"_s, u"clsBNCS"_s);
         }
         return ProductName(statstring);
     }
 }
 
-ProfileRecord &clsBNCS::profile() const
-{
-    return app().record(ProfileIndex());
-}
-
-bool clsBNCS::IsDisplayed() const
-{
-    return ProfileIndex() == app().CurrentProfile;
-}
-
 bool clsBNCS::IsFiltered(const ChatEvent &event) const
 {
-    const clsFilters &filters = app().filters(ProfileIndex());
+    const clsFilters &filters = profile().filters();
     return filters.FindFilter(kMessageFilter, event.text) || filters.FindFilter(kUserFilter, event.username);
 }
 
 bool clsBNCS::Mentions(const QString &text) const
 {
-    const QString &name = profile().UniqueName;
+    const QString &name = profile().record().UniqueName;
     // Before the server has named the profile nothing mentions it.
     return !name.isEmpty() && text.toLower().contains(name.toLower());
-}
-
-void clsBNCS::MarkUnseenActivity() const
-{
-    if (IsDisplayed())
-        return;
-    qint16 index = ProfileIndex();
-    ProfileColor(app(), index, false, true);
 }

@@ -18,7 +18,7 @@ struct ProfileRecord;
 // pane.
 class clsBNCS : public PerProfileObject {
 public:
-    clsBNCS(TarnwellApp &app, qint16 profileIndex);
+    clsBNCS(Profile &profile);
     ~clsBNCS() override;
 
     // Handles one chat event message, the reader on its first payload byte.
@@ -36,8 +36,7 @@ public:
     // The profile's channel list rows, which the list shows while the
     // profile is on screen.
     ChannelUserModel &rows();
-    // Names the channel and its number of rows on the channel label while
-    // the profile is on screen.
+    // Tells the channel label: the channel and its number of rows.
     void ShowRowCount();
 
     // The user's statstring in words. One that cannot be described is
@@ -62,13 +61,10 @@ private:
     void FlagsUpdate(const ChatEvent &event);
     void Emote(const ChatEvent &event);
 
-    ProfileRecord &profile() const;
-    bool IsDisplayed() const;
     // The event's text is filtered as a message, or its sender as a user.
     bool IsFiltered(const ChatEvent &event) const;
     // The text mentions the name the server gave the profile, in any letter case.
     bool Mentions(const QString &text) const;
-    void MarkUnseenActivity() const;
 
     QSet<QString> m_undescribedUsers;
     std::unique_ptr<ChannelUserModel> m_rows;

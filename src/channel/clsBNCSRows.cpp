@@ -1,17 +1,14 @@
 // The channel list rows that clsBNCS makes and removes.
 #include "channel/clsBNCS.h"
 
-#include "channel/ChannelUserList.h"
 #include "channel/ChannelUserModel.h"
 #include "channel/ClientIcon.h"
 #include "channel/UserFlags.h"
 #include "channel/UserHoverText.h"
 #include "channel/UserIcons.h"
 #include "platform/Clock.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
+#include "profiles/Profile.h"
 
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -24,7 +21,7 @@ QString RowText(const QString &username)
 
 } // namespace
 
-clsBNCS::clsBNCS(TarnwellApp &app, qint16 profileIndex) : PerProfileObject(app, profileIndex) {}
+clsBNCS::clsBNCS(Profile &profile) : PerProfileObject(profile) {}
 
 clsBNCS::~clsBNCS() = default;
 
@@ -41,7 +38,7 @@ void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const
     // A user without a name has no row to show.
     if (username.isEmpty())
         return;
-    app().guard("AddUser()", "clsBNCS", [&] {
+    profile().guard("AddUser()", "clsBNCS", [&] {
         ChannelUserModel &list = rows();
         RemoveUser(username);
         UserRow row;
@@ -59,9 +56,9 @@ void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const
             row.clientIcon = ClientIcon::Operator;
             row.colour = 0x77B1BB;
         }
-        if (username == profile().UniqueName)
+        if (username == profile().record().UniqueName)
             row.colour = 0x00FFFF;
-        row.tip = UserHoverText(DescribeUser(username, statString), ping, flags, app().clock().ticksSince(uptime));
+        row.tip = UserHoverText(DescribeUser(username, statString), ping, flags, profile().clock().ticksSince(uptime));
         list.insertRow(place, std::move(row));
         ShowRowCount();
     });
@@ -69,7 +66,7 @@ void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const
 
 void clsBNCS::RemoveUser(const QString &username)
 {
-    app().guard("RemoveUser()", "clsBNCS", [&] {
+    profile().guard("RemoveUser()", "clsBNCS", [&] {
         if (rows().removeRowWithText(RowText(username)))
             ShowRowCount();
     });
@@ -77,8 +74,6 @@ void clsBNCS::RemoveUser(const QString &username)
 
 void clsBNCS::ShowRowCount()
 {
-    if (!IsDisplayed())
-        return;
-    app().mainWindow().lblChlInfo->setText(profile().CurrentChannel + u" ["_s + QString::number(rows().count()) +
+    Q_EMIT profile().channelLabelChanged(profile().record().CurrentChannel + u" ["_s + QString::number(rows().count()) +
                                            u"]"_s);
 }

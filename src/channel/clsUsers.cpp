@@ -1,9 +1,7 @@
 #include "channel/clsUsers.h"
 
-#include "channel/clsBNCS.h"
 #include "platform/Failure.h"
 #include "platform/ServerDataFailure.h"
-#include "profiles/TarnwellApp.h"
 
 #include <iterator>
 

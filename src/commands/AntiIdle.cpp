@@ -69,7 +69,7 @@ void AntiIdle::tmrIdle_Timer()
             const qint64 wait = qMax<qint64>(0, profile.IdleInterval) * kMillisecondsPerMinute;
             if (clock.ticksSince(profile.LastIdleTick) < wait || !profile.IdleEnabled || !profile.Active)
                 continue;
-            Send(m_app, index, ExpandIdleMessage(m_app, index));
+            Send(m_app.profile(index), ExpandIdleMessage(m_app, index));
             profile.LastIdleTick = clock.tickCount();
         }
     });

@@ -2,7 +2,7 @@
 
 #include "commands/Send.h"
 #include "platform/Clock.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -38,7 +38,7 @@ void colour(QTextCursor &cursor, int from, int to, Colour colour)
 
 } // namespace
 
-FloodGuard::FloodGuard(TarnwellApp &app, qint16 profileIndex) : PerProfileObject(app, profileIndex)
+FloodGuard::FloodGuard(Profile &profile) : PerProfileObject(profile)
 {
     m_timer.setSingleShot(true);
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { tmrFloodGuard_Timer(); });
@@ -46,8 +46,8 @@ FloodGuard::FloodGuard(TarnwellApp &app, qint16 profileIndex) : PerProfileObject
 
 bool FloodGuard::hold(const QString &text, int weight, bool serverAsked)
 {
-    const FloodQuota &quota = app().record(ProfileIndex()).Flood;
-    const quint32 now = app().clock().tickCount();
+    const FloodQuota &quota = profile().record().Flood;
+    const quint32 now = profile().clock().tickCount();
     if (m_queue.empty() && m_pacer.wait(quota, weight, now) == 0) {
         m_pacer.sent(quota, weight, now);
         return false;
@@ -58,7 +58,7 @@ bool FloodGuard::hold(const QString &text, int weight, bool serverAsked)
         return true;
     if (waitingCount() >= kMostWaiting) {
         if (!m_refusalShown)
-            app().AddChat(ProfileIndex(), {Rgb(0xAAAAAA), QStringLiteral("Not sent: ") +
+            profile().AddChat({Rgb(0xAAAAAA), QStringLiteral("Not sent: ") +
                                                               QString::number(kMostWaiting) +
                                                               QStringLiteral(" lines are waiting already.")});
         m_refusalShown = true;
@@ -73,21 +73,20 @@ bool FloodGuard::hold(const QString &text, int weight, bool serverAsked)
 
 void FloodGuard::show(Waiting &line)
 {
-    const int index = ProfileIndex();
-    const ProfileRecord &profile = app().record(index);
+    const ProfileRecord &record = profile().record();
     // A locked pane would hold the waiting line back and show it after the
     // unlock beside the echo it became meanwhile: the echo alone is enough.
-    if (profile.LockScreen)
+    if (record.LockScreen)
         return;
     // Chat shows as its echo will, commands as typed.
     const QString shownText =
         isCommand(line.text)
             ? line.text
-            : profile.AccountName + QStringLiteral(": ") +
-                  WireText::decode(WireText::encode(line.text, profile.Encoding).bytes, profile.Encoding);
-    const QTextDocument &pane = app().pane(index);
+            : record.AccountName + QStringLiteral(": ") +
+                  WireText::decode(WireText::encode(line.text, record.Encoding).bytes, record.Encoding);
+    const QTextDocument &pane = profile().pane();
     const int blocksBefore = pane.blockCount();
-    app().AddChat(index, {kWaitingColour, shownText});
+    profile().AddChat({kWaitingColour, shownText});
     // Each line ends with a block of its own; the marker goes on it only
     // when it is there.
     QTextBlock block = pane.lastBlock().previous();
@@ -105,7 +104,7 @@ QTextBlock FloodGuard::shownBlock(const Waiting &line) const
         return {};
     // Waiting lines are recent: the search runs back from the end, and ends
     // at once when the pane was cleared meanwhile.
-    for (QTextBlock block = app().pane(ProfileIndex()).lastBlock(); block.isValid(); block = block.previous()) {
+    for (QTextBlock block = profile().pane().lastBlock(); block.isValid(); block = block.previous()) {
         if (block.userState() == line.marker)
             return block;
     }
@@ -114,40 +113,38 @@ QTextBlock FloodGuard::shownBlock(const Waiting &line) const
 
 void FloodGuard::release(const Waiting &line)
 {
-    const int index = ProfileIndex();
     QTextBlock shown = shownBlock(line);
     if (!shown.isValid()) {
-        SendNow(app(), index, line.text, true);
+        SendNow(profile(), line.text, true);
         return;
     }
     shown.setUserState(-1);
     if (isCommand(line.text)) {
         // Commands are not echoed: the server's answer tells what they did.
         removeLine(shown);
-        SendNow(app(), index, line.text, false);
+        SendNow(profile(), line.text, false);
         return;
     }
-    SendNow(app(), index, line.text, false);
+    SendNow(profile(), line.text, false);
     // The grey line becomes the echo where it stands.
     const int end = shown.position() + shown.length() - 1;
     const int nameStart = end - line.shownLength;
-    const int nameEnd = nameStart + static_cast<int>(app().record(index).AccountName.size()) + 2;
+    const int nameEnd = nameStart + static_cast<int>(profile().record().AccountName.size()) + 2;
     QTextCursor cursor(shown);
     colour(cursor, nameStart, nameEnd, kEchoNameColour);
-    colour(cursor, nameEnd, end, EchoTextColour(app(), index));
+    colour(cursor, nameEnd, end, EchoTextColour(profile()));
 }
 
 void FloodGuard::tmrFloodGuard_Timer()
 {
-    app().guard("tmrFloodGuard", "frmMain", [this] {
-        const int index = ProfileIndex();
+    profile().guard("tmrFloodGuard", "frmMain", [this] {
         if (m_queue.empty())
             return;
-        if (!app().isConnected(index))
+        if (!profile().isConnected())
             return dropAll(QStringLiteral(" not sent: not connected."));
-        const FloodQuota &quota = app().record(index).Flood;
+        const FloodQuota &quota = profile().record().Flood;
         while (!m_queue.empty()) {
-            const quint32 now = app().clock().tickCount();
+            const quint32 now = profile().clock().tickCount();
             const Waiting line = m_queue.front();
             if (quota.on && m_pacer.wait(quota, line.weight, now) > 0)
                 break;
@@ -178,7 +175,7 @@ void FloodGuard::dropAll(const QString &why)
     m_queue.clear();
     m_refusalShown = false;
     const QString lines = count == 1 ? QStringLiteral(" waiting line") : QStringLiteral(" waiting lines");
-    app().AddChat(ProfileIndex(), {Rgb(0xAAAAAA), QString::number(count) + lines + why});
+    profile().AddChat({Rgb(0xAAAAAA), QString::number(count) + lines + why});
 }
 
 void FloodGuard::scheduleNext()
@@ -187,7 +184,7 @@ void FloodGuard::scheduleNext()
         m_timer.stop();
         return;
     }
-    const FloodQuota &quota = app().record(ProfileIndex()).Flood;
-    const quint32 wait = m_pacer.wait(quota, m_queue.front().weight, app().clock().tickCount());
+    const FloodQuota &quota = profile().record().Flood;
+    const quint32 wait = m_pacer.wait(quota, m_queue.front().weight, profile().clock().tickCount());
     m_timer.start(static_cast<int>(std::max<quint32>(wait, 1)));
 }

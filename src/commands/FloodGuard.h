@@ -20,7 +20,7 @@ class FloodGuard : public PerProfileObject {
 public:
     static constexpr qsizetype kMostWaiting = 100;
 
-    FloodGuard(TarnwellApp &app, qint16 profileIndex);
+    FloodGuard(Profile &profile);
 
     // Looks at a line on its way to the server, of the given weight: false
     // when it may go now (it is counted as sent), true when it waits in the

@@ -63,7 +63,7 @@ QStringList InputLine::pastedLines(const QString &text)
 
 LineHistory &InputLine::history() const
 {
-    return m_app.slot(m_app.CurrentProfile).history;
+    return m_app.slot(m_app.CurrentProfile).history();
 }
 
 void InputLine::enter(const QString &line)

@@ -37,7 +37,7 @@ void rejoin(TarnwellApp &app, int current)
 void uptime(TarnwellApp &app, int current)
 {
     const Clock &clock = app.clock();
-    Send(app, current,
+    Send(app.profile(current),
          QStringLiteral("/me has a system uptime of: ") + FormatDuration(clock.tickCount(), DurationWords::Short) +
              QStringLiteral("; connection uptime of: ") +
              FormatDuration(clock.ticksSince(app.record(current).EnterChatTick), DurationWords::Short) +
@@ -85,7 +85,7 @@ void InternalCommands(TarnwellApp &app, const QString &text)
         else if (RunMediaCommand(app, command))
             return;
         else if (command == QLatin1String("/home"))
-            Send(app, current, QStringLiteral("/join ") + profile.Home);
+            Send(app.profile(current), QStringLiteral("/join ") + profile.Home);
         else if (command == QLatin1String("/uptime"))
             uptime(app, current);
         else if (command == QLatin1String("/p"))
@@ -96,14 +96,14 @@ void InternalCommands(TarnwellApp &app, const QString &text)
         else if (command == QLatin1String("/cc"))
             app.pane(current).clear();
         else if (command == QLatin1String("/r"))
-            Send(app, current,
+            Send(app.profile(current),
                  QStringLiteral("/w ") + GetNamePrefix(profile.Product) + app.LastWhisperFrom + QLatin1Char(' ') +
                      line.argument + QLatin1Char(' ') + line.rest);
         else if (command == QLatin1String("/version") || command == QLatin1String("/about") ||
                  command == QLatin1String("/ver"))
-            Send(app, current,
+            Send(app.profile(current),
                  QStringLiteral("/me is running on Tarnwell ") + GetVersion() + QStringLiteral(" by the Tarnwell team"));
         else
-            Send(app, current, WithDiablo2Names(text, profile.Product));
+            Send(app.profile(current), WithDiablo2Names(text, profile.Product));
     });
 }

@@ -38,7 +38,7 @@ void announceWinamp(TarnwellApp &app)
 {
     const clsWinamp winamp(app.winamp());
     if (canAnnounce(app, winamp.isLoaded(), winamp.strWinampTitle() != kNothing))
-        Send(app, app.CurrentProfile, QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(winamp));
+        Send(app.profile(app.CurrentProfile), QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(winamp));
 }
 
 void announceITunes(TarnwellApp &app)
@@ -46,14 +46,14 @@ void announceITunes(TarnwellApp &app)
     ITunesLink &link = app.itunes();
     QString unused;
     if (canAnnounce(app, link.isRunning(), link.currentTrack().has_value()))
-        Send(app, app.CurrentProfile, QStringLiteral("/me is currently playing on iTunes: ") + ITunesControl(link, 7, unused));
+        Send(app.profile(app.CurrentProfile), QStringLiteral("/me is currently playing on iTunes: ") + ITunesControl(link, 7, unused));
 }
 
 void announceWmp(TarnwellApp &app)
 {
     const QString playing = WmpNowPlaying(app.wmp());
     if (canAnnounce(app, app.wmp().isRunning(), !playing.isEmpty() && playing != kNothing))
-        Send(app, app.CurrentProfile, QStringLiteral("/me is currently listening on WMP: ") + playing);
+        Send(app.profile(app.CurrentProfile), QStringLiteral("/me is currently listening on WMP: ") + playing);
 }
 
 // A Winamp transport command, then the title it leads to.

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class TarnwellApp;
+class Profile;
 
 // Who a line is sent for: the user (typed, or a command of theirs), or a
 // server message that asked for it (the join after entering chat, a Void
@@ -18,16 +18,16 @@ enum class SendBy { User, Server };
 // the error log.
 // The text goes out in the profile's encoding; the echo shows what the
 // others read, and a grey line tells how many characters could not be sent.
-void Send(TarnwellApp &app, int profileIndex, const QString &text, SendBy by = SendBy::User);
+void Send(Profile &profile, const QString &text, SendBy by = SendBy::User);
 
 // One line that fits the server's line, sent at once, past the flood guard;
 // chat is echoed at the end of the pane when `echo` is true.
-void SendNow(TarnwellApp &app, int profileIndex, const QString &line, bool echo);
+void SendNow(Profile &profile, const QString &line, bool echo);
 
 // The colours of an echoed chat line: the account name and ": ", then the text.
 inline constexpr Colour kEchoNameColour = Rgb(0x00FFFF);
-Colour EchoTextColour(const TarnwellApp &app, int profileIndex);
+Colour EchoTextColour(const Profile &profile);
 
 // The grey line telling that `count` characters of what the profile just sent
 // could not be sent in its encoding; nothing for none.
-void ReportUnsendable(TarnwellApp &app, int profileIndex, int count);
+void ReportUnsendable(Profile &profile, int count);

@@ -39,6 +39,6 @@ void RunUserAction(TarnwellApp &app, UserAction action)
         QString line = QString::fromLatin1(command.command);
         if (command.takesName)
             line += GetNamePrefix(app.record(current).Product) + StripFirstChar(selected);
-        Send(app, current, line);
+        Send(app.profile(current), line);
     });
 }

@@ -4,7 +4,7 @@
 #include "filters/FilterFile.h"
 #include "filters/WildcardMatch.h"
 #include "platform/Failure.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 
 namespace {
 
@@ -55,8 +55,7 @@ QStringList clsFilters::usable(const QStringList &entries)
             kept << entry;
         } else if (!m_reported.contains(entry)) {
             m_reported.insert(entry);
-            app().AddChat(ProfileIndex(),
-                          {Rgb(0xBD3D3D), QStringLiteral("The filter ") + problem + QStringLiteral(" It is not used.")});
+            profile().AddChat({Rgb(0xBD3D3D), QStringLiteral("The filter ") + problem + QStringLiteral(" It is not used.")});
         }
     }
     return kept;
@@ -66,8 +65,8 @@ void clsFilters::LoadFilters()
 {
     m_messages = QStringList{QString()};
     m_users = QStringList{QString()};
-    const Settings &settings = app().settings();
-    const QString &name = app().record(ProfileIndex()).Name;
+    const Settings &settings = profile().settings();
+    const QString &name = profile().record().Name;
     const QStringList messages = usable(FilterFile::read(FilterFile::path(settings, name, FilterFile::Kind::Messages)));
     if (!messages.isEmpty())
         m_messages = messages;

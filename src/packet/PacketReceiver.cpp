@@ -2,7 +2,7 @@
 
 #include "packet/PacketDispatch.h"
 #include "packet/clsDataBuffer.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 #include "session/clsConnection.h"
 
 #include <QScopeGuard>
@@ -14,7 +14,7 @@ void PacketReceiver::DataArrival(const QByteArray &bytes)
         return;
     m_dispatching = true;
     const auto loopEnded = qScopeGuard([this] { m_dispatching = false; });
-    const clsConnection &connection = app().connection(ProfileIndex());
+    const clsConnection &connection = profile().connection();
     const quint32 attempt = connection.attempt();
     const bool live = connection.isCurrentAttempt(attempt);
 
@@ -53,16 +53,15 @@ void PacketReceiver::HandleMessage(const QByteArray &bytes)
         }
         const quint8 id = message.ReadByte();
         message.position += 2;
-        DispatchPacket(app(), ProfileIndex(), id, message);
+        DispatchPacket(profile(), id, message);
     } catch (...) {
-        app().LogError(QStringLiteral("sckBNET_DataArrival"), QStringLiteral("frmMain"));
+        profile().LogError(QStringLiteral("sckBNET_DataArrival"), QStringLiteral("frmMain"));
     }
 }
 
 void PacketReceiver::ReportViolation(quint8 firstByte)
 {
     const QString hex = QStringLiteral("%1").arg(firstByte, 2, 16, QLatin1Char('0')).toUpper();
-    app().AddChat(ProfileIndex(),
-                  {Rgb(0xBD3D3D), QStringLiteral("Battle.net protocol violation occurred (0x%1)").arg(hex)});
-    app().connection(ProfileIndex()).Disconnect();
+    profile().AddChat({Rgb(0xBD3D3D), QStringLiteral("Battle.net protocol violation occurred (0x%1)").arg(hex)});
+    profile().connection().Disconnect();
 }

@@ -1,25 +1,19 @@
 #pragma once
 
-#include <QtGlobal>
+class Profile;
 
-class TarnwellApp;
-
-// Base of the objects every profile slot owns one of: each knows the program
-// and the profile it serves.
+// Base of the parts every profile owns one of: each knows the profile it
+// serves, and through it the profile's other parts.
 class PerProfileObject {
 public:
-    PerProfileObject(TarnwellApp &app, qint16 profileIndex) : m_app(app), m_profileIndex(profileIndex) {}
+    explicit PerProfileObject(Profile &profile) : m_profile(profile) {}
     virtual ~PerProfileObject() = default;
     PerProfileObject(const PerProfileObject &) = delete;
     PerProfileObject &operator=(const PerProfileObject &) = delete;
 
-    qint16 ProfileIndex() const { return m_profileIndex; }
-    void setProfileIndex(qint16 index) { m_profileIndex = index; }
-
 protected:
-    TarnwellApp &app() const { return m_app; }
+    Profile &profile() const { return m_profile; }
 
 private:
-    TarnwellApp &m_app;
-    qint16 m_profileIndex;
+    Profile &m_profile;
 };

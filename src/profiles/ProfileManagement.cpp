@@ -8,6 +8,7 @@
 #include "profiles/ProfileNames.h"
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/ProfilePrivacy.h"
+#include "profiles/ScreenBinder.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/modProfiles.h"
@@ -63,8 +64,7 @@ void showAfterDeletion(TarnwellApp &app, int row)
         return;
     }
     window.lblProfiles->clear();
-    window.lstChannelUsers->showRows(nullptr);
-    window.lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
+    app.screen().showNone();
     ShowFirstStartHint(app, app.CurrentProfile);
 }
 

@@ -3,12 +3,133 @@
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "commands/FloodGuard.h"
+#include "display/HeldLines.h"
 #include "filters/clsFilters.h"
+#include "platform/Failure.h"
 #include "profiles/ProfileSecrets.h"
+#include "profiles/TarnwellApp.h"
+#include "session/SocketEvents.h"
 #include "session/clsConnection.h"
 
-ProfileSlot::ProfileSlot() = default;
+#include <QTcpSocket>
+#include <QTextDocument>
+
+namespace {
+
+template <typename T>
+T &madeOnFirstUse(std::unique_ptr<T> &part, Profile &profile)
+{
+    if (!part)
+        part = std::make_unique<T>(profile);
+    return *part;
+}
+
+} // namespace
+
+ProfileSlot::ProfileSlot(TarnwellApp &app, int index) : m_app(app), m_index(index) {}
+
 ProfileSlot::~ProfileSlot()
 {
-    WipePasswords(record);
+    WipePasswords(record());
+}
+
+clsConnection &ProfileSlot::connection()
+{
+    return madeOnFirstUse(m_connection, *this);
+}
+
+clsBNCS &ProfileSlot::bncs()
+{
+    return madeOnFirstUse(m_bncs, *this);
+}
+
+clsUsers &ProfileSlot::users()
+{
+    return madeOnFirstUse(m_users, *this);
+}
+
+clsFilters &ProfileSlot::filters()
+{
+    return madeOnFirstUse(m_filters, *this);
+}
+
+FloodGuard &ProfileSlot::floodGuard()
+{
+    return madeOnFirstUse(m_floodGuard, *this);
+}
+
+QTcpSocket &ProfileSlot::socket() const
+{
+    if (!m_socket)
+        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
+    return *m_socket;
+}
+
+QTextDocument &ProfileSlot::pane() const
+{
+    if (!m_pane)
+        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
+    return *m_pane;
+}
+
+bool ProfileSlot::isConnected() const
+{
+    return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
+}
+
+void ProfileSlot::AddChat(const ChatItems &items)
+{
+    m_app.AddChat(m_index, items);
+}
+
+void ProfileSlot::LogError(const QString &procedure, const QString &module)
+{
+    m_app.LogError(procedure, module);
+}
+
+Clock &ProfileSlot::clock() const
+{
+    return m_app.clock();
+}
+
+const Settings &ProfileSlot::settings() const
+{
+    return m_app.settings();
+}
+
+ConnectionTimers &ProfileSlot::timers() const
+{
+    return m_app.timers();
+}
+
+void ProfileSlot::createControlSet()
+{
+    if (!m_socket) {
+        m_socket = new QTcpSocket(this);
+        WireSocketEvents(*this);
+    }
+    if (!m_pane) {
+        m_pane = new QTextDocument(this);
+        // A chat pane only grows at its end; undo history would keep every
+        // line twice.
+        m_pane->setUndoRedoEnabled(false);
+    }
+    paneShown = true;
+}
+
+void ProfileSlot::clear()
+{
+    connection().Release();
+    users().ClearUsers();
+    WipePasswords(record());
+    record() = ProfileRecord{};
+    logon() = LogonState{};
+    // Lines the deleted profile still had waiting, its channel list, its
+    // filters and the lines it sent are not the next one's.
+    m_floodGuard.reset();
+    m_bncs.reset();
+    m_filters.reset();
+    history().clear();
+    if (m_pane)
+        HeldLinesOf(*m_pane).clear();
 }

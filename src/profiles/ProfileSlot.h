@@ -1,42 +1,51 @@
 #pragma once
 
-#include "commands/LineHistory.h"
-#include "profiles/ProfileRecord.h"
-#include "session/LogonState.h"
+#include "profiles/Profile.h"
 
-#include <QByteArray>
 #include <memory>
 
-class QTcpSocket;
-class QTextDocument;
-class clsConnection;
-class clsBNCS;
-class clsUsers;
-class clsFilters;
-class FloodGuard;
+class TarnwellApp;
 
-// Everything one profile index stands for: its record, its logon state, its
-// per-profile objects (created on first use), its socket and its chat pane.
-// A slot is never removed; a deleted profile's slot is reused.
-struct ProfileSlot {
-    ProfileSlot();
-    ~ProfileSlot();
-    ProfileSlot(const ProfileSlot &) = delete;
-    ProfileSlot &operator=(const ProfileSlot &) = delete;
+// The profile at one place of the program's list: its parts, made on first
+// use, its socket and its chat pane. A slot is never removed; a deleted
+// profile's slot is reused.
+class ProfileSlot final : public Profile {
+public:
+    ProfileSlot(TarnwellApp &app, int index);
+    ~ProfileSlot() override;
 
-    ProfileRecord record;
-    LogonState logon;
-    std::unique_ptr<clsConnection> connection;
-    std::unique_ptr<clsBNCS> bncs;
-    std::unique_ptr<clsUsers> users;
-    std::unique_ptr<clsFilters> filters;
-    std::unique_ptr<FloodGuard> floodGuard;
-    // The lines the user sent, for Up and Down in the input box.
-    LineHistory history;
+    clsConnection &connection() override;
+    clsBNCS &bncs() override;
+    clsUsers &users() override;
+    clsFilters &filters() override;
+    FloodGuard &floodGuard() override;
+    QTcpSocket &socket() const override;
+    QTextDocument &pane() const override;
+    bool isConnected() const override;
+    void AddChat(const ChatItems &items) override;
+    void LogError(const QString &procedure, const QString &module) override;
+    Clock &clock() const override;
+    const Settings &settings() const override;
+    ConnectionTimers &timers() const override;
 
-    // The control set; null until the slot is given one.
-    QTcpSocket *socket = nullptr;
-    QTextDocument *pane = nullptr;
+    bool hasConnection() const { return m_connection != nullptr; }
+    // Gives the slot its socket and pane, once.
+    void createControlSet();
+    bool hasPane() const { return m_pane != nullptr; }
     // A hidden pane marks a slot that a new profile may take.
     bool paneShown = false;
+    // Forgets everything a deleted profile left here, so the next profile
+    // in the slot starts as in a slot of its own.
+    void clear();
+
+private:
+    TarnwellApp &m_app;
+    int m_index;
+    std::unique_ptr<clsConnection> m_connection;
+    std::unique_ptr<clsBNCS> m_bncs;
+    std::unique_ptr<clsUsers> m_users;
+    std::unique_ptr<clsFilters> m_filters;
+    std::unique_ptr<FloodGuard> m_floodGuard;
+    QTcpSocket *m_socket = nullptr;
+    QTextDocument *m_pane = nullptr;
 };

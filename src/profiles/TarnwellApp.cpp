@@ -17,28 +17,17 @@
 #include "profiles/frmConfiguration.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "profiles/ScreenBinder.h"
+#include "profiles/UserProfileWindow.h"
+#include "profiles/modProfiles.h"
 #include "session/ConnectionTimers.h"
-#include "session/SocketEvents.h"
 #include "session/clsConnection.h"
-#include "session/ProfileReplies.h"
 #include "session/frmProfile.h"
 #include "update/UpdateCheck.h"
 #include "update/frmAbout.h"
 
 #include <QTcpSocket>
 #include <QTextDocument>
-
-namespace {
-
-template <typename T>
-T &createdOnFirstUse(std::unique_ptr<T> &object, TarnwellApp &app, int index)
-{
-    if (!object)
-        object = std::make_unique<T>(app, static_cast<qint16>(index));
-    return *object;
-}
-
-} // namespace
 
 TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     : m_settings(programFolder), m_clock(clock)
@@ -61,6 +50,8 @@ TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     m_updateCheck = std::make_unique<UpdateCheck>(*this, UpdateServer::configured());
     m_popupMenu = std::make_unique<frmPopupMenu>(*this);
     m_mainWindow = std::make_unique<frmMain>(*this);
+    m_screen = std::make_unique<ScreenBinder>(*m_mainWindow);
+    m_screen->show(slot(0));
 }
 
 TarnwellApp::~TarnwellApp()
@@ -70,6 +61,7 @@ TarnwellApp::~TarnwellApp()
     m_updateCheck.reset();
     m_aboutWindow.reset();
     m_notifications.reset();
+    m_screen.reset();
     m_mainWindow.reset();
     m_errorLog.reset();
     m_profileWindow.reset();
@@ -110,8 +102,34 @@ void TarnwellApp::growSlots(int count)
 {
     if (count > std::numeric_limits<qint16>::max() + 1)
         throw Failure(Failure::Overflow, QStringLiteral("Overflow"));
-    while (slotCount() < count)
-        m_slots.push_back(std::make_unique<ProfileSlot>());
+    while (slotCount() < count) {
+        m_slots.push_back(std::make_unique<ProfileSlot>(*this, slotCount()));
+        watch(*m_slots.back(), slotCount() - 1);
+    }
+}
+
+void TarnwellApp::watch(Profile &profile, int index)
+{
+    const auto recolour = [this, index](bool activity) {
+        qint16 entry = static_cast<qint16>(index);
+        ProfileColor(*this, entry, false, activity);
+    };
+    connect(&profile, &Profile::connectionStateChanged, this, [recolour] { recolour(false); });
+    // The profile on screen shows its lines itself.
+    connect(&profile, &Profile::activity, this, [this, index, recolour] {
+        if (index != CurrentProfile)
+            recolour(true);
+    });
+    connect(&profile, &Profile::whisperReceived, this, [this, index](const QString &from, const QString &text) {
+        notifications().lineForUser(index, from, text);
+        LastWhisperFrom = from;
+    });
+    connect(&profile, &Profile::mentioned, this, [this, index](const QString &from, const QString &text) {
+        notifications().lineForUser(index, from, text);
+    });
+    connect(&profile, &Profile::userProfileReceived, this, [this, index](quint32 requestId, const QStringList &values) {
+        ShowUserProfile(*this, index, requestId, values);
+    });
 }
 
 ProfileSlot &TarnwellApp::slot(int index) const
@@ -121,69 +139,13 @@ ProfileSlot &TarnwellApp::slot(int index) const
     return *m_slots[static_cast<std::size_t>(index)];
 }
 
-clsConnection &TarnwellApp::connection(int index)
-{
-    return createdOnFirstUse(slot(index).connection, *this, index);
-}
-
-clsBNCS &TarnwellApp::bncs(int index)
-{
-    return createdOnFirstUse(slot(index).bncs, *this, index);
-}
-
-clsUsers &TarnwellApp::users(int index)
-{
-    return createdOnFirstUse(slot(index).users, *this, index);
-}
-
-clsFilters &TarnwellApp::filters(int index)
-{
-    return createdOnFirstUse(slot(index).filters, *this, index);
-}
-
-FloodGuard &TarnwellApp::floodGuard(int index)
-{
-    return createdOnFirstUse(slot(index).floodGuard, *this, index);
-}
-
-QTcpSocket &TarnwellApp::socket(int index) const
-{
-    QTcpSocket *socket = slot(index).socket;
-    if (!socket)
-        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
-    return *socket;
-}
-
-QTextDocument &TarnwellApp::pane(int index) const
-{
-    QTextDocument *pane = slot(index).pane;
-    if (!pane)
-        throw Failure(Failure::ObjectMissing, QStringLiteral("Object variable not set"));
-    return *pane;
-}
-
 void TarnwellApp::createControlSet(int index)
 {
     ProfileSlot &target = slot(index);
-    if (!target.socket) {
-        target.socket = new QTcpSocket(this);
-        WireSocketEvents(*this, index);
-    }
-    if (!target.pane) {
-        target.pane = new QTextDocument(this);
-        // A chat pane only grows at its end; undo history would keep every
-        // line twice.
-        target.pane->setUndoRedoEnabled(false);
-        if (m_mainWindow)
-            target.pane->setDefaultFont(m_mainWindow->font());
-    }
-    target.paneShown = true;
-}
-
-bool TarnwellApp::isConnected(int index) const
-{
-    return index >= 0 && index < slotCount() && slot(index).socket &&
-           slot(index).socket->state() == QAbstractSocket::ConnectedState;
+    const bool paneIsNew = !target.hasPane();
+    target.createControlSet();
+    if (paneIsNew && m_mainWindow)
+        target.pane().setDefaultFont(m_mainWindow->font());
 }
 
 void TarnwellApp::AddChat(int profileIndex, const ChatItems &items)

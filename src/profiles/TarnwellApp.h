@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/ChatItem.h"
+#include "profiles/ProfileRoster.h"
 #include "profiles/ProfileSlot.h"
 #include "profiles/Settings.h"
 
@@ -14,6 +15,7 @@
 class Appearance;
 class Clock;
 class ConnectionTimers;
+class ScreenBinder;
 class FloodGuard;
 class Notifications;
 class frmMain;
@@ -31,14 +33,14 @@ class ITunesLink;
 // index, the current profile, the settings below the program folder, the
 // clocks, and the windows. Tests build as many as they like, each on its own
 // folder.
-class TarnwellApp : public QObject {
+class TarnwellApp : public QObject, public ProfileRoster {
     Q_OBJECT
 public:
     TarnwellApp(const QString &programFolder, Clock &clock);
     ~TarnwellApp() override;
 
     const Settings &settings() const { return m_settings; }
-    Clock &clock() const { return m_clock; }
+    Clock &clock() const override { return m_clock; }
 
     // The profile on screen.
     qint16 CurrentProfile = 0;
@@ -52,23 +54,26 @@ public:
     int slotCount() const { return static_cast<int>(m_slots.size()); }
     void growSlots(int count);
     ProfileSlot &slot(int index) const;
-    ProfileRecord &record(int index) const { return slot(index).record; }
-    LogonState &logon(int index) const { return slot(index).logon; }
+    Profile &profile(int index) const { return slot(index); }
+    int profileCount() const override { return slotCount(); }
+    Profile &profileAt(int index) const override { return slot(index); }
+    ProfileRecord &record(int index) const { return slot(index).record(); }
+    LogonState &logon(int index) const { return slot(index).logon(); }
 
     // The per-profile objects, created on first use.
-    clsConnection &connection(int index);
-    clsBNCS &bncs(int index);
-    clsUsers &users(int index);
-    clsFilters &filters(int index);
-    FloodGuard &floodGuard(int index);
-    bool hasConnection(int index) const { return index < slotCount() && slot(index).connection != nullptr; }
+    clsConnection &connection(int index) { return slot(index).connection(); }
+    clsBNCS &bncs(int index) { return slot(index).bncs(); }
+    clsUsers &users(int index) { return slot(index).users(); }
+    clsFilters &filters(int index) { return slot(index).filters(); }
+    FloodGuard &floodGuard(int index) { return slot(index).floodGuard(); }
+    bool hasConnection(int index) const { return index < slotCount() && slot(index).hasConnection(); }
 
     // The control set of a slot; throws Failure when the slot has none.
-    QTcpSocket &socket(int index) const;
-    QTextDocument &pane(int index) const;
+    QTcpSocket &socket(int index) const { return slot(index).socket(); }
+    QTextDocument &pane(int index) const { return slot(index).pane(); }
     void createControlSet(int index);
     // The socket is open and connected.
-    bool isConnected(int index) const;
+    bool isConnected(int index) const { return index >= 0 && index < slotCount() && slot(index).isConnected(); }
 
     // Writes one time-stamped line to the profile's chat pane (nothing while
     // its screen is locked). Failures go to the error log.
@@ -78,12 +83,14 @@ public:
     void LogError(const QString &procedure, const QString &module);
     // Runs a handler; a failure in it is reported under the handler's names
     // and goes no further.
-    void guard(const char *procedure, const char *module, const std::function<void()> &handler);
+    void guard(const char *procedure, const char *module, const std::function<void()> &handler) override;
 
     // The keep-alive and automatic reconnection timers of all connections.
     ConnectionTimers &timers() const { return *m_timers; }
 
     frmMain &mainWindow() const { return *m_mainWindow; }
+    // What of the profile on screen the main window shows.
+    ScreenBinder &screen() const { return *m_screen; }
     frmPopupMenu &popupMenu() const { return *m_popupMenu; }
     // Null until the first error report.
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
@@ -107,6 +114,9 @@ public:
     ITunesLink &itunes() const { return *m_itunes; }
 
 private:
+    // What a profile reports that the rest of the program answers, whether
+    // the profile is on screen or not.
+    void watch(Profile &profile, int index);
     void writeChatLine(int profileIndex, const ChatItems &items);
 
     Settings m_settings;
@@ -115,6 +125,7 @@ private:
     std::unique_ptr<ConnectionTimers> m_timers;
     std::unique_ptr<frmPopupMenu> m_popupMenu;
     std::unique_ptr<frmMain> m_mainWindow;
+    std::unique_ptr<ScreenBinder> m_screen;
     std::unique_ptr<frmErrorHandler> m_errorLog;
     std::unique_ptr<frmProfile> m_profileWindow;
     std::unique_ptr<frmConfiguration> m_configuration;

@@ -101,7 +101,6 @@ frmMain::frmMain(TarnwellApp &app) : QWidget(nullptr, Qt::Window | Qt::Frameless
     connect(m_sizeSaver, &QTimer::timeout, this, [this] { saveSize(); });
     restoreSize();
     showPane(0);
-    lstChannelUsers->showRows(&m_app.bncs(0).rows());
     wireHotKeys();
     // The idle timer runs from the start and serves every profile.
     new AntiIdle(m_app, this);

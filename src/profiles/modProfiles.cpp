@@ -19,6 +19,7 @@
 #include "profiles/MoreOptions.h"
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/ProfileSecrets.h"
+#include "profiles/ScreenBinder.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
@@ -38,34 +39,6 @@
 namespace {
 
 const QString kLogin = QStringLiteral("Login");
-
-void giveObjectsToSlot(TarnwellApp &app, int slot)
-{
-    const auto index = static_cast<qint16>(slot);
-    app.connection(slot).setProfileIndex(index);
-    app.bncs(slot).setProfileIndex(index);
-    app.filters(slot).setProfileIndex(index);
-}
-
-// Everything a deleted profile left in its slot is forgotten, so the next
-// profile there starts as in a slot of its own.
-void clearSlot(TarnwellApp &app, int index)
-{
-    app.connection(index).Release();
-    app.users(index).ClearUsers();
-    ProfileSlot &slot = app.slot(index);
-    WipePasswords(slot.record);
-    slot.record = ProfileRecord{};
-    slot.logon = LogonState{};
-    // Lines the deleted profile still had waiting, its channel list, its
-    // filters and the lines it sent are not the next one's.
-    slot.floodGuard.reset();
-    slot.bncs.reset();
-    slot.filters.reset();
-    slot.history.clear();
-    if (slot.pane)
-        HeldLinesOf(*slot.pane).clear();
-}
 
 // The four display options of the profile's settings; only "1" is on.
 void readOptionFlags(TarnwellApp &app, const QString &name, ProfileRecord &profile)
@@ -179,7 +152,6 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
                 app.createControlSet(index);
                 app.pane(index).clear();
             }
-            giveObjectsToSlot(app, index);
             app.record(index).Index = static_cast<qint16>(index);
             app.slot(index).paneShown = true;
             slotUsed = index;
@@ -187,7 +159,7 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
         }
         int freed = -1;
         for (int k = 0; k < app.slotCount() && freed < 0; ++k) {
-            if (app.slot(k).pane && !app.slot(k).paneShown)
+            if (app.slot(k).hasPane() && !app.slot(k).paneShown)
                 freed = k;
         }
         const int k = freed >= 0 ? freed : index;
@@ -200,7 +172,6 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
             app.pane(k).clear();
         }
         app.slot(k).paneShown = true;
-        giveObjectsToSlot(app, k);
         slotUsed = k;
         LoadInfo(app, name, k, true);
     });
@@ -213,7 +184,7 @@ void UnloadControl(TarnwellApp &app, int index)
         app.socket(index).abort();
         app.pane(index).clear();
         app.slot(index).paneShown = false;
-        clearSlot(app, index);
+        app.slot(index).clear();
     });
 }
 
@@ -222,11 +193,7 @@ void ProfileColor(TarnwellApp &app, qint16 &index, bool position, bool activity)
     app.guard("ProfileColor", "modProfiles", [&] {
         if (position)
             --index;
-        QString name;
-        for (int i = 0; i < app.slotCount(); ++i) {
-            if (app.connection(i).ProfileIndex() == index)
-                name = app.record(i).Name;
-        }
+        const QString name = index >= 0 && index < app.slotCount() ? app.record(index).Name : QString();
         const QList<QListWidgetItem *> entries = app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
         if (entries.isEmpty())
             throw Failure(Failure::InvalidCall, QStringLiteral("No profile list entry named \"") + name + "\"");
@@ -338,8 +305,8 @@ void ShowProfile(TarnwellApp &app, int index)
     const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(profile.Name, Qt::MatchExactly);
     if (!entries.isEmpty())
         window.lstProfiles->setCurrentItem(entries.first());
+    app.screen().show(app.profile(index));
     clsBNCS &events = app.bncs(index);
-    window.lstChannelUsers->showRows(&events.rows());
     // A profile that is in a channel names it, even an empty one, rather
     // than leaving the label of the profile shown before.
     if (app.isConnected(index) || events.rows().count() > 0)

@@ -1,14 +1,14 @@
 #include "session/AccountKeysRequest.h"
 
 #include "platform/Clock.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 #include "session/ProfileKeys.h"
 #include "session/clsConnection.h"
 
-void RequestAccountKeys(TarnwellApp &app, int profileIndex)
+void RequestAccountKeys(Profile &profile)
 {
-    const ProfileRecord &profile = app.record(profileIndex);
-    QByteArray request = ProfileKeys::readRequest(profile.AccountName, ProfileKeys::accountKeys(profile.Product),
-                                                  app.clock().tickCount(), profile.Encoding);
-    app.connection(profileIndex).SendPacket(0x26, request);
+    const ProfileRecord &record = profile.record();
+    QByteArray request = ProfileKeys::readRequest(record.AccountName, ProfileKeys::accountKeys(record.Product),
+                                                  profile.clock().tickCount(), record.Encoding);
+    profile.connection().SendPacket(0x26, request);
 }

@@ -1,10 +1,11 @@
 #include "session/ConnectionTimers.h"
 
 #include "platform/Clock.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
+#include "profiles/ProfileRoster.h"
 #include "session/clsConnection.h"
 
-ConnectionTimers::ConnectionTimers(TarnwellApp &app) : m_app(app), m_afterClose(app)
+ConnectionTimers::ConnectionTimers(ProfileRoster &profiles) : m_profiles(profiles), m_afterClose(profiles)
 {
     m_keepAlive.setInterval(kKeepAliveInterval);
     m_autoReconnect.setInterval(kAutoReconnectInterval);
@@ -15,15 +16,16 @@ ConnectionTimers::ConnectionTimers(TarnwellApp &app) : m_app(app), m_afterClose(
 
 void ConnectionTimers::tmrKeepAlive_Timer()
 {
-    m_app.guard("tmrKeepAlive", "frmMain", [this] {
-        const Clock &clock = m_app.clock();
+    m_profiles.guard("tmrKeepAlive", "frmMain", [this] {
+        const Clock &clock = m_profiles.clock();
         if (m_keepAliveStamp == 0)
             m_keepAliveStamp = clock.tickCount();
         if (clock.ticksSince(m_keepAliveStamp) <= kKeepAliveAfter)
             return;
-        for (int index = 0; index < m_app.slotCount(); ++index) {
-            if (m_app.isConnected(index))
-                m_app.connection(index).Sendx00();
+        for (int index = 0; index < m_profiles.profileCount(); ++index) {
+            Profile &profile = m_profiles.profileAt(index);
+            if (profile.isConnected())
+                profile.connection().Sendx00();
             m_keepAliveStamp = clock.tickCount();
         }
     });
@@ -31,21 +33,23 @@ void ConnectionTimers::tmrKeepAlive_Timer()
 
 void ConnectionTimers::tmrAutoReconnect_Timer()
 {
-    m_app.guard("tmrAutoReconnect", "frmMain", [this] {
+    m_profiles.guard("tmrAutoReconnect", "frmMain", [this] {
+        const Clock &clock = m_profiles.clock();
         int waiting = 0;
-        for (int index = 0; index < m_app.slotCount(); ++index) {
-            ProfileRecord &profile = m_app.record(index);
+        for (int index = 0; index < m_profiles.profileCount(); ++index) {
+            Profile &each = m_profiles.profileAt(index);
+            ProfileRecord &profile = each.record();
             if (!profile.Active || !profile.ReconnectPending)
                 continue;
             ++waiting;
-            if (m_app.clock().ticksSince(profile.ReconnectDueFrom) < profile.ReconnectDelay)
+            if (clock.ticksSince(profile.ReconnectDueFrom) < profile.ReconnectDelay)
                 continue;
             ++profile.ErrorReconnects;
             // A connect that neither fails nor gets into chat is retried
             // after the next, wider wait.
-            profile.ReconnectDueFrom = m_app.clock().tickCount();
+            profile.ReconnectDueFrom = clock.tickCount();
             profile.ReconnectDelay = ReconnectAfterClose::delayAfter(profile.ErrorReconnects);
-            m_app.connection(index).Connect(profile.Server);
+            each.connection().Connect(profile.Server);
         }
         if (waiting == 0)
             m_autoReconnect.stop();

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtGlobal>
 
-class TarnwellApp;
+class ProfileRoster;
 
 // The two timers that serve every profile's connection: the keep-alive,
 // which sends each connected profile an empty message 0x00 every 7 minutes,
@@ -19,7 +19,7 @@ public:
     // Keep-alives go out once more than this many milliseconds have passed.
     static constexpr quint32 kKeepAliveAfter = 419999;
 
-    explicit ConnectionTimers(TarnwellApp &app);
+    explicit ConnectionTimers(ProfileRoster &profiles);
 
     void tmrKeepAlive_Timer();
     void tmrAutoReconnect_Timer();
@@ -30,7 +30,7 @@ public:
     ReconnectAfterClose &afterClose() { return m_afterClose; }
 
 private:
-    TarnwellApp &m_app;
+    ProfileRoster &m_profiles;
     QTimer m_keepAlive;
     QTimer m_autoReconnect;
     ReconnectAfterClose m_afterClose;

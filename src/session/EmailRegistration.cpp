@@ -4,7 +4,8 @@
 
 #include "packet/clsDataWriter.h"
 #include "platform/Failure.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
+#include "profiles/Settings.h"
 #include "session/HexWord.h"
 #include "session/ReplyReader.h"
 #include "session/clsConnection.h"
@@ -17,14 +18,14 @@ const QString kDisabled = QStringLiteral("Disabled");
 // The request is made; Mode "Disabled" keeps it from being made again. A
 // settings file that cannot be written (a read-only folder, a full disk) is
 // reported and the logon goes on: it must not stop halfway for a setting.
-void SaveModeDisabled(TarnwellApp &app, int profileIndex)
+void SaveModeDisabled(Profile &profile)
 {
     try {
-        app.settings().WriteProfileSetting(app.record(profileIndex).Name, kRegistration, QStringLiteral("Mode"),
+        profile.settings().WriteProfileSetting(profile.record().Name, kRegistration, QStringLiteral("Mode"),
                                            kDisabled);
     } catch (const Failure &failure) {
-        app.LogError(QStringLiteral("SaveModeDisabled()"), QStringLiteral("clsConnection"));
-        app.AddChat(profileIndex, {Rgb(0xBD3D3D), QStringLiteral("The registration mode could not be saved: ") +
+        profile.LogError(QStringLiteral("SaveModeDisabled()"), QStringLiteral("clsConnection"));
+        profile.AddChat({Rgb(0xBD3D3D), QStringLiteral("The registration mode could not be saved: ") +
                                                       failure.description()});
     }
 }
@@ -32,40 +33,40 @@ void SaveModeDisabled(TarnwellApp &app, int profileIndex)
 // "Change" and "Retrieve" ask once: asking again on every reconnection would
 // send the user a reset e-mail each time. The mode becomes "Disabled", in the
 // settings file and in memory.
-void RegistrationRequestSent(TarnwellApp &app, int profileIndex)
+void RegistrationRequestSent(Profile &profile)
 {
-    app.record(profileIndex).Mode = kDisabled;
-    SaveModeDisabled(app, profileIndex);
+    profile.record().Mode = kDisabled;
+    SaveModeDisabled(profile);
 }
 
 } // namespace
 
 void clsConnection::SendRegistrationRequests()
 {
-    ProfileRecord &profile = app().record(ProfileIndex());
-    if (profile.Mode == QLatin1String("Change") && !profile.Email.isEmpty() && !profile.NewEmail.isEmpty()) {
+    ProfileRecord &record = profile().record();
+    if (record.Mode == QLatin1String("Change") && !record.Email.isEmpty() && !record.NewEmail.isEmpty()) {
         Chat(Rgb(0x8FA685), QStringLiteral("Sent request for switching e-mails of this account."));
         clsDataWriter writer;
-        writer.InsertCStringText(profile.Username);
-        writer.InsertCStringText(profile.Email);
-        writer.InsertCStringText(profile.NewEmail);
+        writer.InsertCStringText(record.Username);
+        writer.InsertCStringText(record.Email);
+        writer.InsertCStringText(record.NewEmail);
         SendPacket(0x5B, writer.buffer);
-        RegistrationRequestSent(app(), ProfileIndex());
+        RegistrationRequestSent(profile());
     }
-    if (profile.Mode == QLatin1String("Retrieve") && !profile.Email.isEmpty()) {
+    if (record.Mode == QLatin1String("Retrieve") && !record.Email.isEmpty()) {
         Chat(Rgb(0x8FA685), QStringLiteral("Sent request for retrieving the password of this account."));
         clsDataWriter writer;
-        writer.InsertCStringText(profile.Username);
-        writer.InsertCStringText(profile.Email);
+        writer.InsertCStringText(record.Username);
+        writer.InsertCStringText(record.Email);
         SendPacket(0x5A, writer.buffer);
-        RegistrationRequestSent(app(), ProfileIndex());
+        RegistrationRequestSent(profile());
     }
 }
 
 void clsConnection::Receive0x59()
 {
-    const ProfileRecord &profile = app().record(ProfileIndex());
-    const bool registering = profile.Mode == QLatin1String("Register");
+    const ProfileRecord &record = profile().record();
+    const bool registering = record.Mode == QLatin1String("Register");
     // Servers ask on every logon of an account without an address; not
     // registering is the user's choice, told once a run, not a fault. Within
     // one connection the request is answered once, however often it comes.
@@ -75,7 +76,7 @@ void clsConnection::Receive0x59()
     Chat(Rgb(0x65D346), QStringLiteral("This account is not registered yet, checking settings on what to do..."));
     if (registering) {
         Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to register account..."));
-        Send0x59(profile.Email);
+        Send0x59(record.Email);
     } else {
         Chat(Rgb(0xAAAAAA), QStringLiteral("Registration is disabled, skipping request..."));
         m_registrationSkipShown = true;
@@ -93,18 +94,18 @@ void clsConnection::Send0x59(const QString &email)
     SendPacket(0x59, writer.buffer);
     Chat(Rgb(0x8FA685), QStringLiteral("Your account has been registered to the email: ") + email);
     // Only the setting changes: a second request in this run registers again.
-    SaveModeDisabled(app(), ProfileIndex());
+    SaveModeDisabled(profile());
 }
 
 void clsConnection::Receive0x5A(clsDataBuffer &message)
 {
-    app().guard("Receive0x5A()", "clsConnection",
+    profile().guard("Receive0x5A()", "clsConnection",
                 [&] { ReportRequestResult(message, QStringLiteral("retrieving the password")); });
 }
 
 void clsConnection::Receive0x5B(clsDataBuffer &message)
 {
-    app().guard("Receive0x5B()", "clsConnection",
+    profile().guard("Receive0x5B()", "clsConnection",
                 [&] { ReportRequestResult(message, QStringLiteral("switching e-mails")); });
 }
 

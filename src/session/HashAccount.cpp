@@ -2,7 +2,7 @@
 // logon.
 
 #include "platform/Failure.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 #include "session/HashLogonFields.h"
 #include "session/HexWord.h"
 #include "session/ReplyReader.h"
@@ -10,17 +10,17 @@
 
 void clsConnection::Send0x3D()
 {
-    const ProfileRecord &profile = app().record(ProfileIndex());
+    const ProfileRecord &record = profile().record();
     Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to create your account..."));
     clsDataWriter writer;
-    writer.InsertString(hashPassword(LowerCasePassword(profile.Password)));
-    writer.InsertCStringText(profile.Username);
+    writer.InsertString(hashPassword(LowerCasePassword(record.Password)));
+    writer.InsertCStringText(record.Username);
     SendPacket(0x3D, writer.buffer);
 }
 
 void clsConnection::Receive0x3D(clsDataBuffer &message)
 {
-    app().guard("Receive0x3D()", "clsConnection", [&] {
+    profile().guard("Receive0x3D()", "clsConnection", [&] {
         const quint32 status = ReplyReader(message).int32();
         // The server's known refusals leave the connection open.
         const auto refused = [&](const char *reason) {
@@ -53,13 +53,13 @@ void clsConnection::Receive0x3D(clsDataBuffer &message)
 
 void clsConnection::Send0x31()
 {
-    app().guard("Send0x31()", "clsConnection", [&] {
-        const LogonState &logon = app().logon(ProfileIndex());
-        const ProfileRecord &profile = app().record(ProfileIndex());
+    profile().guard("Send0x31()", "clsConnection", [&] {
+        const LogonState &logon = profile().logon();
+        const ProfileRecord &record = profile().record();
         clsDataWriter writer;
-        InsertPasswordProof(writer, logon, profile.Password);
-        writer.InsertString(hashPassword(LowerCasePassword(profile.NewPassword)));
-        writer.InsertCStringText(profile.Username);
+        InsertPasswordProof(writer, logon, record.Password);
+        writer.InsertString(hashPassword(LowerCasePassword(record.NewPassword)));
+        writer.InsertCStringText(record.Username);
         SendPacket(0x31, writer.buffer);
         Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to change your password..."));
     });
@@ -67,11 +67,11 @@ void clsConnection::Send0x31()
 
 void clsConnection::Receive0x31(clsDataBuffer &message)
 {
-    app().guard("Receive0x31()", "clsConnection", [&] {
+    profile().guard("Receive0x31()", "clsConnection", [&] {
         const quint32 result = ReplyReader(message).int32();
         // Only a change this profile asked for can be confirmed: a reply out
         // of nowhere would save the empty new password over the real one.
-        if (app().record(ProfileIndex()).NewPassword.isEmpty())
+        if (profile().record().NewPassword.isEmpty())
             throw Failure(Failure::ProtocolData, QStringLiteral("Password change reply without a change under way"));
         if ((result & 0xFF) != 1) {
             DisconnectWith(QStringLiteral("Password change failed!"));

@@ -1,6 +1,6 @@
 // The password-hash logon: message 0x3A and its reply.
 
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 #include "session/HashLogonFields.h"
 #include "session/HexWord.h"
 #include "session/ReplyReader.h"
@@ -8,19 +8,19 @@
 
 void clsConnection::Send0x3A()
 {
-    app().guard("Send0x3A()", "clsConnection", [&] {
-        const LogonState &logon = app().logon(ProfileIndex());
-        const ProfileRecord &profile = app().record(ProfileIndex());
+    profile().guard("Send0x3A()", "clsConnection", [&] {
+        const LogonState &logon = profile().logon();
+        const ProfileRecord &record = profile().record();
         clsDataWriter writer;
-        InsertPasswordProof(writer, logon, profile.Password);
-        writer.InsertCStringText(profile.Username);
+        InsertPasswordProof(writer, logon, record.Password);
+        writer.InsertCStringText(record.Username);
         SendPacket(0x3A, writer.buffer);
     });
 }
 
 void clsConnection::Receive0x3A(clsDataBuffer &message)
 {
-    app().guard("Receive0x3A()", "clsConnection", [&] {
+    profile().guard("Receive0x3A()", "clsConnection", [&] {
         ReplyReader reply(message);
         const quint32 result = reply.int32();
         // Real servers send the result alone: no reason text is no reason.
@@ -38,14 +38,13 @@ void clsConnection::Receive0x3A(clsDataBuffer &message)
             DisconnectWith(QStringLiteral("Password was incorrect!"));
             break;
         default:
-            app().AddChat(ProfileIndex(),
-                          {QStringLiteral("Unexpected login result (") + HexWord(result) + QStringLiteral(")")});
+            profile().AddChat({QStringLiteral("Unexpected login result (") + HexWord(result) + QStringLiteral(")")});
             Disconnect();
             break;
         }
         if (!reason.isEmpty()) {
             Chat(Rgb(0xBD3D3D), QStringLiteral("A Battle.net representative closed your account!"));
-            app().AddChat(ProfileIndex(), {reason});
+            profile().AddChat({reason});
             Disconnect();
         }
     });

@@ -6,7 +6,8 @@
 #include "platform/Cp1252.h"
 #include "platform/Failure.h"
 #include "platform/WipeText.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
+#include "profiles/Settings.h"
 #include "session/HexWord.h"
 #include "session/ReplyReader.h"
 #include "session/clsConnection.h"
@@ -22,16 +23,16 @@ constexpr qint32 kSrpLogon = 2;
 
 void clsConnection::Receive0x50(clsDataBuffer &message)
 {
-    app().guard("Receive0x50", "clsConnection", [&] {
+    profile().guard("Receive0x50", "clsConnection", [&] {
         ReplyReader reply(message);
         const auto logonType = static_cast<qint32>(reply.int32());
         const quint32 serverToken = reply.int32();
         const quint32 udpValue = reply.int32();
-        LogonState &logon = app().logon(ProfileIndex());
+        LogonState &logon = profile().logon();
         logon.LogonType = logonType;
         logon.ServerToken = serverToken;
         logon.UDPValue = udpValue;
-        logon.ClientToken = app().clock().tickCount();
+        logon.ClientToken = profile().clock().tickCount();
         logon.SRP = logonType == kSrpLogon;
         if (logonType != kHashLogon && logonType != kSrpLogon) {
             Chat(Rgb(0xBD3D3D),
@@ -40,16 +41,16 @@ void clsConnection::Receive0x50(clsDataBuffer &message)
             return;
         }
 
-        const ProfileRecord &profile = app().record(ProfileIndex());
+        const ProfileRecord &record = profile().record();
         // Without "tenb" the server takes the client for one that cannot
         // answer its UDP test, which is what the UDP plug asks for.
-        if (profile.UDPPlug != QLatin1String("1")) {
+        if (record.UDPPlug != QLatin1String("1")) {
             clsDataWriter tenb;
             tenb.InsertString("tenb");
             SendPacket(0x14, tenb.buffer);
         }
         SendRegistrationRequests();
-        if (profile.NewPassword.isEmpty()) {
+        if (record.NewPassword.isEmpty()) {
             if (logon.SRP)
                 Send0x53();
             else
@@ -64,7 +65,7 @@ void clsConnection::Receive0x50(clsDataBuffer &message)
 
 void clsConnection::Chat(Colour colour, const QString &text)
 {
-    app().AddChat(ProfileIndex(), {colour, text});
+    profile().AddChat({colour, text});
 }
 
 void clsConnection::DisconnectWith(const QString &line)
@@ -77,22 +78,22 @@ void clsConnection::ReportAccountCreated()
 {
     Chat(Rgb(0x65D346), QStringLiteral("Account has been successfully created!"));
     // The server stores the hash of the lower-cased password.
-    ProfileRecord &profile = app().record(ProfileIndex());
-    profile.Password = Cp1252::toLower(profile.Password);
+    ProfileRecord &record = profile().record();
+    record.Password = Cp1252::toLower(record.Password);
 }
 
 bool clsConnection::StoreNewPassword()
 {
-    ProfileRecord &profile = app().record(ProfileIndex());
+    ProfileRecord &record = profile().record();
     const QString login = QStringLiteral("Login");
     // One replacement of the file: a Password without the emptied New
     // Password would make the next logon change the password again, from one
     // the server no longer takes.
     try {
-        app().settings().WriteProfileSettings(profile.Name, {{login, QStringLiteral("Password"), profile.NewPassword},
+        profile().settings().WriteProfileSettings(record.Name, {{login, QStringLiteral("Password"), record.NewPassword},
                                                              {login, QStringLiteral("New Password"), QString()}});
     } catch (const Failure &failure) {
-        app().LogError(QStringLiteral("StoreNewPassword()"), QStringLiteral("clsConnection"));
+        profile().LogError(QStringLiteral("StoreNewPassword()"), QStringLiteral("clsConnection"));
         // The password itself stays out of the pane (panes can be saved and
         // logged); the settings file still holds it as New Password.
         DisconnectWith(QStringLiteral("The new password could not be saved: ") + failure.description() +
@@ -100,7 +101,7 @@ bool clsConnection::StoreNewPassword()
                                       "setting: make it the Password before you log on again."));
         return false;
     }
-    WipeText(profile.Password);
-    profile.Password = std::exchange(profile.NewPassword, QString());
+    WipeText(record.Password);
+    record.Password = std::exchange(record.NewPassword, QString());
     return true;
 }

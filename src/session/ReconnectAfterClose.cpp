@@ -1,31 +1,32 @@
 #include "session/ReconnectAfterClose.h"
 
 #include "platform/Clock.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
+#include "profiles/ProfileRoster.h"
 #include "session/clsConnection.h"
 
 #include <QTcpSocket>
 
 #include <algorithm>
 
-ReconnectAfterClose::ReconnectAfterClose(TarnwellApp &app) : m_app(app)
+ReconnectAfterClose::ReconnectAfterClose(ProfileRoster &profiles) : m_profiles(profiles)
 {
     m_timer.setInterval(kCheckInterval);
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { tmrReconnectAfterClose_Timer(); });
 }
 
-bool ReconnectAfterClose::connectionLost(int index, const CloseReconnection &before, bool wasInChat,
+bool ReconnectAfterClose::connectionLost(Profile &profile, const CloseReconnection &before, bool wasInChat,
                                          bool closedByServer)
 {
-    const ProfileRecord &profile = m_app.record(index);
-    if (!profile.Active || !profile.ReconnectAfterClose)
+    const ProfileRecord &record = profile.record();
+    if (!record.Active || !record.ReconnectAfterClose)
         return false;
     // A profile that made it into chat starts afresh; one whose reconnect
     // did not get that far waits longer before the next.
     const int attemptsMade = wasInChat ? 0 : before.attempts;
     if (!closedByServer && attemptsMade == 0)
         return false;
-    schedule(index, attemptsMade);
+    schedule(profile, attemptsMade);
     return true;
 }
 
@@ -35,41 +36,42 @@ quint32 ReconnectAfterClose::delayAfter(int attemptsMade)
     return kDelays[step];
 }
 
-void ReconnectAfterClose::announce(int index, quint32 delay)
+void ReconnectAfterClose::announce(Profile &profile, quint32 delay)
 {
-    m_app.AddChat(index, {Rgb(0xAAAAAA), QStringLiteral("Reconnecting in ") + QString::number(delay / 1000) +
+    profile.AddChat({Rgb(0xAAAAAA), QStringLiteral("Reconnecting in ") + QString::number(delay / 1000) +
                                              QStringLiteral(" seconds (F3 stops it).")});
 }
 
-void ReconnectAfterClose::schedule(int index, int attemptsMade)
+void ReconnectAfterClose::schedule(Profile &profile, int attemptsMade)
 {
     const quint32 delay = delayAfter(attemptsMade);
-    m_app.record(index).AfterClose = {attemptsMade, true, m_app.clock().tickCount(), delay};
-    announce(index, delay);
+    profile.record().AfterClose = {attemptsMade, true, profile.clock().tickCount(), delay};
+    announce(profile, delay);
     if (!m_timer.isActive())
         m_timer.start();
 }
 
 void ReconnectAfterClose::tmrReconnectAfterClose_Timer()
 {
-    m_app.guard("tmrReconnectAfterClose", "frmMain", [this] {
+    m_profiles.guard("tmrReconnectAfterClose", "frmMain", [this] {
         bool anyWaiting = false;
-        for (int index = 0; index < m_app.slotCount(); ++index) {
-            ProfileRecord &profile = m_app.record(index);
+        for (int index = 0; index < m_profiles.profileCount(); ++index) {
+            Profile &each = m_profiles.profileAt(index);
+            ProfileRecord &profile = each.record();
             CloseReconnection &reconnection = profile.AfterClose;
             if (!reconnection.waiting)
                 continue;
             // The user connected the profile by hand meanwhile.
-            if (m_app.socket(index).state() != QAbstractSocket::UnconnectedState) {
+            if (each.socket().state() != QAbstractSocket::UnconnectedState) {
                 reconnection = {};
                 continue;
             }
-            if (m_app.clock().ticksSince(reconnection.scheduledTick) < reconnection.delay) {
+            if (m_profiles.clock().ticksSince(reconnection.scheduledTick) < reconnection.delay) {
                 anyWaiting = true;
                 continue;
             }
             const int attempts = reconnection.attempts + 1;
-            m_app.connection(index).Connect(profile.Server);
+            each.connection().Connect(profile.Server);
             profile.AfterClose = {attempts, false, 0, 0};
         }
         if (!anyWaiting)

@@ -7,7 +7,8 @@
 
 #include <array>
 
-class TarnwellApp;
+class Profile;
+class ProfileRoster;
 
 // Brings a profile back after the server closed its connection (a server
 // shutting down or restarting closes every connection politely), when the
@@ -25,17 +26,17 @@ public:
     // The wait before the next connect, after this many made in vain.
     static quint32 delayAfter(int attemptsMade);
     // Announces the wait in the profile's pane.
-    void announce(int index, quint32 delay);
+    static void announce(Profile &profile, quint32 delay);
     static constexpr int kCheckInterval = 1000;
 
-    explicit ReconnectAfterClose(TarnwellApp &app);
+    explicit ReconnectAfterClose(ProfileRoster &profiles);
 
     // The profile's connection ended without the user asking for it and has
     // just been disconnected; `before` and `wasInChat` describe it as it was
     // before that (`wasInChat`: it had stayed in chat kStayedInChat). A close by the server starts a reconnection (or goes on
     // with the one that made this connection); a socket failure only goes on
     // with one that runs. Returns true when a connect was scheduled.
-    bool connectionLost(int index, const CloseReconnection &before, bool wasInChat, bool closedByServer);
+    bool connectionLost(Profile &profile, const CloseReconnection &before, bool wasInChat, bool closedByServer);
 
     // Makes the connects whose time has come; runs every second while any
     // profile waits.
@@ -43,8 +44,8 @@ public:
     bool waiting() const { return m_timer.isActive(); }
 
 private:
-    void schedule(int index, int attemptsMade);
+    void schedule(Profile &profile, int attemptsMade);
 
-    TarnwellApp &m_app;
+    ProfileRoster &m_profiles;
     QTimer m_timer;
 };

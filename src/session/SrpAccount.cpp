@@ -2,16 +2,16 @@
 // (0x57) for the SRP logon.
 
 #include "platform/Cp1252.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 #include "session/NlsMath.h"
 #include "session/ReplyReader.h"
 #include "session/clsConnection.h"
 
 void clsConnection::Send0x52()
 {
-    app().guard("Send0x52()", "clsConnection", [&] {
+    profile().guard("Send0x52()", "clsConnection", [&] {
         // Salt, verifier and the user name with its terminating zero.
-        const qsizetype size = Cp1252::encode(app().record(ProfileIndex()).Username).size() + 65;
+        const qsizetype size = Cp1252::encode(profile().record().Username).size() + 65;
         std::optional<QByteArray> account = nls_account_create(m_srp.current(), size);
         if (!account) {
             NlsFailed();
@@ -24,7 +24,7 @@ void clsConnection::Send0x52()
 
 void clsConnection::Receive0x52(clsDataBuffer &message)
 {
-    app().guard("Receive0x52()", "clsConnection", [&] {
+    profile().guard("Receive0x52()", "clsConnection", [&] {
         switch (ReplyReader(message).int32()) {
         case 0:
             ReportAccountCreated();
@@ -62,13 +62,13 @@ void clsConnection::Send0x55()
 
 void clsConnection::Receive0x55(clsDataBuffer &message)
 {
-    app().guard("Receive0x55()", "clsConnection", [&] {
+    profile().guard("Receive0x55()", "clsConnection", [&] {
         ReplyReader reply(message);
         switch (reply.int32()) {
         case 0: {
             m_srp.salt = reply.bytes(Nls::NumberSize);
             m_srp.B = reply.bytes(Nls::NumberSize);
-            const QByteArray newPassword = Cp1252::encode(app().record(ProfileIndex()).NewPassword);
+            const QByteArray newPassword = Cp1252::encode(profile().record().NewPassword);
             std::optional<NlsChangeProof> change =
                 nls_account_change_proof(m_srp.current(), newPassword, m_srp.B, m_srp.salt);
             if (!change) {
@@ -97,7 +97,7 @@ void clsConnection::Receive0x55(clsDataBuffer &message)
 
 void clsConnection::Receive0x56(clsDataBuffer &message)
 {
-    app().guard("Receive0x56()", "clsConnection", [&] {
+    profile().guard("Receive0x56()", "clsConnection", [&] {
         ReplyReader reply(message);
         switch (reply.int32()) {
         case 0:
@@ -131,13 +131,13 @@ void clsConnection::Send0x57()
 
 void clsConnection::Receive0x57(clsDataBuffer &message)
 {
-    app().guard("Receive0x57()", "clsConnection", [&] {
+    profile().guard("Receive0x57()", "clsConnection", [&] {
         ReplyReader reply(message);
         if (reply.int32() != 0) {
             DisconnectWith(QStringLiteral("Upgrade request was rejected!"));
             return;
         }
-        app().logon(ProfileIndex()).ServerToken = reply.int32();
+        profile().logon().ServerToken = reply.int32();
         Send0x53();
     });
 }

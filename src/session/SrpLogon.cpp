@@ -3,7 +3,7 @@
 
 #include "packet/clsDataWriter.h"
 #include "platform/Cp1252.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
 #include "session/NlsMath.h"
 #include "session/ReplyReader.h"
 #include "session/clsConnection.h"
@@ -12,9 +12,9 @@ bool clsConnection::EnsureSrpContext()
 {
     if (m_srp.context)
         return true;
-    const ProfileRecord &profile = app().record(ProfileIndex());
+    const ProfileRecord &record = profile().record();
     // Name and password go as they are: the SRP logon upper-cases both.
-    m_srp.context = nls_init(Cp1252::encode(profile.Username), Cp1252::encode(profile.Password));
+    m_srp.context = nls_init(Cp1252::encode(record.Username), Cp1252::encode(record.Password));
     if (m_srp.context)
         return true;
     NlsFailed();
@@ -33,18 +33,18 @@ void clsConnection::SendClientKey(int id)
     m_srp.A = nls_get_A(m_srp.current());
     clsDataWriter writer;
     writer.InsertString(m_srp.A);
-    writer.InsertCStringText(app().record(ProfileIndex()).Username);
+    writer.InsertCStringText(profile().record().Username);
     SendPacket(id, writer.buffer);
 }
 
 void clsConnection::Send0x53()
 {
-    app().guard("Send0x53()", "clsConnection", [&] { SendClientKey(0x53); });
+    profile().guard("Send0x53()", "clsConnection", [&] { SendClientKey(0x53); });
 }
 
 void clsConnection::Receive0x53(clsDataBuffer &message)
 {
-    app().guard("Receive0x53()", "clsConnection", [&] {
+    profile().guard("Receive0x53()", "clsConnection", [&] {
         ReplyReader reply(message);
         switch (reply.int32()) {
         case 0: {
@@ -70,7 +70,7 @@ void clsConnection::Receive0x53(clsDataBuffer &message)
 
 void clsConnection::Receive0x54(clsDataBuffer &message)
 {
-    app().guard("Receive0x54()", "clsConnection", [&] {
+    profile().guard("Receive0x54()", "clsConnection", [&] {
         ReplyReader reply(message);
         const quint32 status = reply.int32();
         m_srp.M2 = reply.bytes(Nls::DigestSize);
@@ -82,10 +82,10 @@ void clsConnection::Receive0x54(clsDataBuffer &message)
             Disconnect();
             return;
         case 14: {
-            const ProfileRecord &profile = app().record(ProfileIndex());
-            if (profile.Mode == QLatin1String("Register")) {
+            const ProfileRecord &record = profile().record();
+            if (record.Mode == QLatin1String("Register")) {
                 Chat(Rgb(0xAAAAAA), QStringLiteral("Attempting to register account..."));
-                Send0x59(profile.Email);
+                Send0x59(record.Email);
             }
             break;
         }

@@ -7,9 +7,7 @@
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
+#include "profiles/Profile.h"
 #include "session/ClientInfo.h"
 #include "session/ServerAddress.h"
 #include "session/SocketEvents.h"
@@ -34,8 +32,8 @@ int customPingDelay(const QString &setting)
 
 } // namespace
 
-clsConnection::clsConnection(TarnwellApp &app, qint16 profileIndex)
-    : PerProfileObject(app, profileIndex), m_receiver(app, profileIndex), m_pingHold([this] { EndCustomPingDelay(); })
+clsConnection::clsConnection(Profile &profile)
+    : PerProfileObject(profile), m_receiver(profile), m_pingHold([this] { EndCustomPingDelay(); })
 {
 }
 
@@ -43,10 +41,10 @@ clsConnection::~clsConnection() = default;
 
 void clsConnection::Connect(const QString &addr)
 {
-    app().guard("Connect()", "clsConnection", [&] {
-        ProfileRecord &profile = app().record(ProfileIndex());
+    profile().guard("Connect()", "clsConnection", [&] {
+        ProfileRecord &record = profile().record();
         // A slot whose profile was deleted has nothing to connect.
-        if (!profile.Active)
+        if (!record.Active)
             return;
         // Read before anything of the old connection goes: an address that
         // cannot be used leaves it as it is, and retrying cannot fix it.
@@ -54,17 +52,17 @@ void clsConnection::Connect(const QString &addr)
         try {
             server = ServerAddress::parse(addr);
         } catch (const Failure &) {
-            profile.ReconnectPending = false;
-            profile.ErrorReconnects = 0;
-            profile.AfterClose = {};
+            record.ReconnectPending = false;
+            record.ErrorReconnects = 0;
+            record.AfterClose = {};
             Chat(kFailureColour, QStringLiteral("Cannot connect: the Server setting \"%1\" is not a server address "
                                                 "(a host name or IP address, optionally followed by \":\" and "
                                                 "a port from 1 to 65535).")
                                      .arg(addr));
             return;
         }
-        app().AddChat(ProfileIndex(), {Rgb(0x4FA995), QStringLiteral("Attempting to connect to Battle.net...")});
-        QTcpSocket &socket = app().socket(ProfileIndex());
+        profile().AddChat({Rgb(0x4FA995), QStringLiteral("Attempting to connect to Battle.net...")});
+        QTcpSocket &socket = profile().socket();
         socket.abort();
         m_pingHold.cancel();
         m_receiver.Discard();
@@ -77,34 +75,31 @@ void clsConnection::Connect(const QString &addr)
         m_open = true;
         m_established = false;
         socket.connectToHost(server->host, server->port);
-        profile.ConnectTick = app().clock().tickCount();
+        record.ConnectTick = profile().clock().tickCount();
     });
 }
 
 void clsConnection::Disconnect(Farewell farewell)
 {
-    app().guard("Disconnect()", "clsConnection", [&] {
+    profile().guard("Disconnect()", "clsConnection", [&] {
         m_srp.clear();
-        const int index = ProfileIndex();
         m_open = false;
         m_pingHold.cancel();
         // A close rather than an abort, so that a message sent just before
         // still reaches the server.
-        app().socket(index).close();
+        profile().socket().close();
         if (farewell == Farewell::Always || m_established)
-            app().AddChat(index, {kFailureColour, QStringLiteral("You have been disconnected from Battle.net.")});
+            profile().AddChat({kFailureColour, QStringLiteral("You have been disconnected from Battle.net.")});
         m_established = false;
-        qint16 colourIndex = static_cast<qint16>(index);
-        ProfileColor(app(), colourIndex, false, false);
-        ProfileRecord &profile = app().record(index);
-        profile.ReconnectPending = false;
-        profile.ErrorReconnects = 0;
-        profile.AfterClose = {};
-        profile.EnterChatTick = 0;
-        app().users(index).ClearUsers();
-        app().bncs(index).rows().clear();
-        if (index == app().CurrentProfile)
-            app().mainWindow().lblChlInfo->setText(QStringLiteral("Disconnected [0]"));
+        Q_EMIT profile().connectionStateChanged();
+        ProfileRecord &record = profile().record();
+        record.ReconnectPending = false;
+        record.ErrorReconnects = 0;
+        record.AfterClose = {};
+        record.EnterChatTick = 0;
+        profile().users().ClearUsers();
+        profile().bncs().rows().clear();
+        Q_EMIT profile().channelLabelChanged(QStringLiteral("Disconnected [0]"));
     });
 }
 
@@ -115,7 +110,7 @@ void clsConnection::Release()
     m_pingHold.cancel();
     m_receiver.Discard();
     m_srp.clear();
-    app().socket(ProfileIndex()).abort();
+    profile().socket().abort();
 }
 
 void clsConnection::SendPacket(int id, QByteArray &data)
@@ -126,8 +121,8 @@ void clsConnection::SendPacket(int id, QByteArray &data)
         throw Failure(Failure::Overflow, QStringLiteral("Message 0x%1 is too long to send (%2 bytes)")
                                              .arg(QString::number(messageId, 16).toUpper())
                                              .arg(data.size()));
-    if (!app().isConnected(ProfileIndex())) {
-        app().AddChat(ProfileIndex(), {kFailureColour, QStringLiteral("Packet sending failed [") +
+    if (!profile().isConnected()) {
+        profile().AddChat({kFailureColour, QStringLiteral("Packet sending failed [") +
                                                            QString::number(messageId, 16).toUpper() +
                                                            QStringLiteral("], connection lost!")});
         Disconnect();
@@ -148,7 +143,7 @@ void clsConnection::SendPacket(int id, QByteArray &data)
 void clsConnection::WriteToServer(const QByteArray &bytes)
 {
     // A failed write shows up as a socket error event; nothing to do here.
-    QTcpSocket &socket = app().socket(ProfileIndex());
+    QTcpSocket &socket = profile().socket();
     socket.write(bytes);
     if (socket.bytesToWrite() <= kMostUnsent)
         return;
@@ -160,7 +155,7 @@ void clsConnection::WriteToServer(const QByteArray &bytes)
 
 bool clsConnection::answeringServer() const
 {
-    return app().socket(ProfileIndex()).bytesToWrite() <= kMostUnsentForAnswers;
+    return profile().socket().bytesToWrite() <= kMostUnsentForAnswers;
 }
 
 void clsConnection::SendProtocol()
@@ -170,8 +165,8 @@ void clsConnection::SendProtocol()
 
 void clsConnection::Sendx50()
 {
-    const ProfileRecord &profile = app().record(ProfileIndex());
-    QByteArray payload = ClientInfoPayload(profile.Product, profile.Verbyte);
+    const ProfileRecord &record = profile().record();
+    QByteArray payload = ClientInfoPayload(record.Product, record.Verbyte);
     SendPacket(0x50, payload);
 }
 
@@ -186,13 +181,13 @@ void clsConnection::Sendx00()
 {
     QByteArray empty;
     SendPacket(0x00, empty);
-    m_keepAliveUnanswered = app().clock().tickCount();
+    m_keepAliveUnanswered = profile().clock().tickCount();
 }
 
 void clsConnection::Receive0x00()
 {
     const bool replyToOurs =
-        m_keepAliveUnanswered && app().clock().ticksSince(*m_keepAliveUnanswered) <= kKeepAliveReplyWindow;
+        m_keepAliveUnanswered && profile().clock().ticksSince(*m_keepAliveUnanswered) <= kKeepAliveReplyWindow;
     m_keepAliveUnanswered.reset();
     if (replyToOurs || !answeringServer())
         return;
@@ -203,8 +198,8 @@ void clsConnection::Receive0x00()
 
 void clsConnection::SendFirstPing()
 {
-    const ProfileRecord &profile = app().record(ProfileIndex());
-    const int delay = profile.Spoof == QLatin1String("Custom") ? customPingDelay(profile.CustomPing) : 0;
+    const ProfileRecord &record = profile().record();
+    const int delay = record.Spoof == QLatin1String("Custom") ? customPingDelay(record.CustomPing) : 0;
     if (delay > 0)
         m_pingHold.start(delay);
     else
@@ -213,7 +208,7 @@ void clsConnection::SendFirstPing()
 
 void clsConnection::EndCustomPingDelay()
 {
-    app().guard("EndCustomPingDelay()", "clsConnection", [&] {
+    profile().guard("EndCustomPingDelay()", "clsConnection", [&] {
         if (!m_pingHold.isHolding())
             return;
         const std::vector<QByteArray> waiting = m_pingHold.release();
@@ -228,7 +223,7 @@ void clsConnection::EndCustomPingDelay()
 
 void clsConnection::Receive0x25(clsDataBuffer &message)
 {
-    if (app().record(ProfileIndex()).Spoof == QLatin1String("0ms") || !answeringServer())
+    if (profile().record().Spoof == QLatin1String("0ms") || !answeringServer())
         return;
     Sendx25(message.ReadInt32());
 }
@@ -244,7 +239,7 @@ void clsConnection::DataArrival()
     // often the socket reports them.
     if (!takingData() || m_readScheduled == m_attempt)
         return;
-    QTcpSocket &socket = app().socket(ProfileIndex());
+    QTcpSocket &socket = profile().socket();
     const quint32 attempt = m_attempt;
     m_receiver.DataArrival(socket.read(kReadSlice));
     // Also after a nested event loop inside the receive loop, during which
@@ -255,7 +250,7 @@ void clsConnection::DataArrival()
 
 void clsConnection::ReadRest()
 {
-    QTcpSocket &socket = app().socket(ProfileIndex());
+    QTcpSocket &socket = profile().socket();
     const quint32 attempt = m_attempt;
     // The socket stopped reading at its buffer's size, and the close is only
     // seen once everything before it has been read: what is left is bounded.
@@ -269,17 +264,17 @@ void clsConnection::ReadLater()
         return;
     m_readScheduled = m_attempt;
     QMetaObject::invokeMethod(
-        &app(),
+        &profile(),
         [this, attempt = m_attempt] {
             if (m_readScheduled == attempt)
                 m_readScheduled.reset();
             if (isCurrentAttempt(attempt))
-                sckBNET_DataArrival(app(), ProfileIndex());
+                sckBNET_DataArrival(profile());
         },
         Qt::QueuedConnection);
 }
 
 qint64 clsConnection::heldBytes() const
 {
-    return app().socket(ProfileIndex()).bytesAvailable() + m_receiver.bufferedBytes();
+    return profile().socket().bytesAvailable() + m_receiver.bufferedBytes();
 }

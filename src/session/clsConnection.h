@@ -43,7 +43,7 @@ public:
     // Past this many the server is not reading at all and is disconnected.
     static constexpr qint64 kMostUnsent = 1024 * 1024;
 
-    clsConnection(TarnwellApp &app, qint16 profileIndex);
+    clsConnection(Profile &profile);
     ~clsConnection() override;
 
     // Starts a new connection to "host" (port 6112) or "host:port", dropping

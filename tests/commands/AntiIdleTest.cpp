@@ -54,7 +54,7 @@ protected:
         p.test.clock.advance(milliseconds);
         idle().tmrIdle_Timer();
         // Everything sent before this marker has arrived once the marker has.
-        Send(app, 0, QStringLiteral("marker"));
+        Send(app.profile(0), QStringLiteral("marker"));
         if (!p.server.waitForMessages(connection, 2 + count + markers + 1))
             return ::testing::AssertionFailure() << "messages did not arrive";
         ++markers;

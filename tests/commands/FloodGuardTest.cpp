@@ -136,8 +136,8 @@ TEST_F(FloodGuardTest, AWaitingLineBecomesItsEchoWhereItStandsAndTheQueueIsBound
     for (int i = 1; i <= 4; ++i)
         InternalCommands(app, QStringLiteral("fill ") + QString::number(i));
     InternalCommands(app, QStringLiteral("later"));
-    Send(app, 0, QStringLiteral("/join Home"), SendBy::Server);
-    Send(app, 0, QStringLiteral("/join Home"), SendBy::Server);
+    Send(app.profile(0), QStringLiteral("/join Home"), SendBy::Server);
+    Send(app.profile(0), QStringLiteral("/join Home"), SendBy::Server);
     EXPECT_EQ(app.floodGuard(0).waitingCount(), 2) << "what a server asked for waits once";
     app.AddChat(0, {Rgb(0xFFFF00), QStringLiteral("a server line meanwhile")});
     after(5000);

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
 {
-    Send(app, 0, QStringLiteral("hello"));
+    Send(app.profile(0), QStringLiteral("hello"));
     ASSERT_TRUE(p.server.waitForMessages(connection, 3));
     EXPECT_EQ(chatSent(), QList<QByteArray>{bytes("hello\0")});
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("probe: hello"));
@@ -54,22 +54,22 @@ TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
     // another profile's.
     app.record(0).CurrentChannel = QStringLiteral("Blizzard Tech Support");
     app.mainWindow().lblChlInfo->setText(QStringLiteral("Chat [3]"));
-    Send(app, 0, QStringLiteral("help"));
+    Send(app.profile(0), QStringLiteral("help"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xAA, 0xAA, 0xAA));
     app.record(0).CurrentChannel = QStringLiteral("blizzard tech support");
     app.mainWindow().lblChlInfo->setText(QStringLiteral("Blizzard Tech Support [3]"));
-    Send(app, 0, QStringLiteral("again"));
+    Send(app.profile(0), QStringLiteral("again"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
 }
 
 TEST_F(SendTest, CommandsAreNotEchoedAndLongLinesArriveInPiecesTheServerTakes)
 {
     const int linesBefore = p.chatLines(0).size();
-    Send(app, 0, QStringLiteral("/whois someone"));
+    Send(app.profile(0), QStringLiteral("/whois someone"));
     const QString words = QStringLiteral("word ").repeated(120).trimmed();
-    Send(app, 0, words);
-    Send(app, 0, QStringLiteral("/w friend ") + words);
-    Send(app, 0, QStringLiteral("/whois ") + QString(200, QLatin1Char('y')));
+    Send(app.profile(0), words);
+    Send(app.profile(0), QStringLiteral("/w friend ") + words);
+    Send(app.profile(0), QStringLiteral("/whois ") + QString(200, QLatin1Char('y')));
     ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == 1 + 4 + 4; }));
     const QList<QByteArray> sent = chatSent();
     EXPECT_EQ(sent.first(), bytes("/whois someone\0"));
@@ -120,7 +120,7 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
         app.record(0).Encoding = each.encoding;
         const int linesBefore = p.chatLines(0).size();
         const qsizetype sentBefore = chatSent().size();
-        Send(app, 0, each.typed);
+        Send(app.profile(0), each.typed);
         ASSERT_TRUE(WaitUntil([&] { return chatSent().size() > sentBefore; }));
         EXPECT_EQ(chatSent().last(), each.sent);
         EXPECT_EQ(p.chatLines(0).mid(linesBefore), each.lines);
@@ -130,11 +130,11 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
     // can be too long as UTF-8.
     const QString longLine(100, cyrillic.at(0));
     const qsizetype sentBefore = chatSent().size();
-    Send(app, 0, longLine);
+    Send(app.profile(0), longLine);
     ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == sentBefore + 2; }));
     EXPECT_EQ(chatSent().at(sentBefore), QString(longLine.left(80)).toUtf8() + '\0');
     app.record(0).Encoding = WireEncoding::Windows1252;
-    Send(app, 0, longLine);
+    Send(app.profile(0), longLine);
     ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == sentBefore + 3; }));
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("100 characters") + unsendable);
 }
@@ -142,7 +142,7 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
 TEST_F(SendTest, NotConnectedSendsNothing)
 {
     app.connection(0).Disconnect();
-    Send(app, 0, QStringLiteral("hello"));
+    Send(app.profile(0), QStringLiteral("hello"));
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("You are not connected to Battle.net."));
     EXPECT_TRUE(chatSent().isEmpty());
 }

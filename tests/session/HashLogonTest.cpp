@@ -138,7 +138,7 @@ TEST(HashLogon, TheServersUniqueNameNamesTheProfileInChatButTheAccountLogsOnAgai
     EXPECT_EQ(session.profile().UniqueName, QStringLiteral("probeA#2"));
     EXPECT_EQ(session.profile().Username, QStringLiteral("probeA"));
 
-    sckBNET_Error(session.app(), 0, 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));
+    sckBNET_Error(session.app().profile(0), 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));
     session.profiles.test.clock.advance(ReconnectAfterClose::kDelays[0]);
     session.app().timers().tmrAutoReconnect_Timer();
     ASSERT_TRUE(session.server().waitForConnections(2));
