@@ -6,7 +6,7 @@
 
 #include "channel/ClientIcon.h"
 #include "display/ClientIcons.h"
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"

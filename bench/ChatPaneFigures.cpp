@@ -6,7 +6,7 @@
 #include "InChat.h"
 #include "Sections.h"
 
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"

@@ -5,8 +5,8 @@
 #include "Figures.h"
 #include "Sections.h"
 
-#include "commands/FloodGuard.h"
-#include "commands/Send.h"
+#include "session/FloodGuard.h"
+#include "session/Send.h"
 #include "packet/clsDataWriter.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/modProfiles.h"

@@ -4,7 +4,7 @@
 #include "Figures.h"
 #include "Sections.h"
 
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "packet/clsDataWriter.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"

@@ -5,7 +5,7 @@
 // settings that steer the handlers are on.
 #include "FuzzApplication.h"
 
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "platform/Clock.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"

@@ -7,7 +7,7 @@
 #include "channel/UserFlags.h"
 #include "channel/clsUsers.h"
 #include "channel/modStatString.h"
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "session/clsConnection.h"
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"

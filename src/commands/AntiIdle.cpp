@@ -2,7 +2,7 @@
 
 #include "channel/DurationText.h"
 #include "commands/ITunesControl.h"
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "commands/clsWinamp.h"
 #include "commands/modWMP.h"
 #include "display/modOutput.h"

@@ -1,7 +1,7 @@
 #include "commands/MediaCommands.h"
 
 #include "commands/ITunesControl.h"
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "commands/clsWinamp.h"
 #include "commands/modWMP.h"
 #include "platform/MediaPlayerLinks.h"

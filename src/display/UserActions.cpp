@@ -2,7 +2,7 @@
 
 #include "channel/ChannelUserList.h"
 #include "channel/ChatNames.h"
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "display/modOutput.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"

@@ -13,6 +13,7 @@
 
 class Clock;
 class ConnectionTimers;
+class clsDataBuffer;
 class FloodGuard;
 class QTcpSocket;
 class QTextDocument;
@@ -50,6 +51,11 @@ public:
     virtual QTextDocument &pane() const = 0;
     // The socket is open and connected.
     virtual bool isConnected() const = 0;
+    // Hands one whole message of the server, the reader past its header,
+    // to its handler. Failures are thrown to the caller.
+    virtual void dispatch(quint8 id, clsDataBuffer &message) = 0;
+    // The channel is left: its users and rows are forgotten.
+    virtual void forgetChannel() = 0;
 
     // One time-stamped line in the pane (held back while the screen is
     // locked) and the chat log. Failures go to the error log.

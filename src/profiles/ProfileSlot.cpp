@@ -1,13 +1,15 @@
 #include "profiles/ProfileSlot.h"
 
+#include "channel/ChannelUserModel.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 #include "display/HeldLines.h"
 #include "filters/clsFilters.h"
 #include "platform/Failure.h"
 #include "profiles/ProfileSecrets.h"
 #include "profiles/TarnwellApp.h"
+#include "session/PacketDispatch.h"
 #include "session/SocketEvents.h"
 #include "session/clsConnection.h"
 
@@ -75,6 +77,17 @@ QTextDocument &ProfileSlot::pane() const
 bool ProfileSlot::isConnected() const
 {
     return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
+}
+
+void ProfileSlot::dispatch(quint8 id, clsDataBuffer &message)
+{
+    DispatchPacket(*this, id, message);
+}
+
+void ProfileSlot::forgetChannel()
+{
+    users().ClearUsers();
+    bncs().rows().clear();
 }
 
 void ProfileSlot::AddChat(const ChatItems &items)

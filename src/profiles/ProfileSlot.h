@@ -22,6 +22,8 @@ public:
     QTcpSocket &socket() const override;
     QTextDocument &pane() const override;
     bool isConnected() const override;
+    void dispatch(quint8 id, clsDataBuffer &message) override;
+    void forgetChannel() override;
     void AddChat(const ChatItems &items) override;
     void LogError(const QString &procedure, const QString &module) override;
     Clock &clock() const override;

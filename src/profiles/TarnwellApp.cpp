@@ -3,7 +3,7 @@
 #include "appearance/Appearance.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 #include "display/ChatLog.h"
 #include "display/HeldLines.h"
 #include "display/Notifications.h"

@@ -1,6 +1,6 @@
 #include "profiles/UserProfileWindow.h"
 
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
 #include "session/ProfileKeys.h"

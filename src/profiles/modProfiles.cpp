@@ -8,7 +8,7 @@
 #include "channel/UserIcons.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 #include "display/HeldLines.h"
 #include "display/modTransparency.h"
 #include "filters/clsFilters.h"

@@ -1,6 +1,6 @@
 // Entering chat once the server has accepted the logon.
 
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
 #include "platform/WireText.h"

@@ -1,8 +1,5 @@
 #include "session/clsConnection.h"
 
-#include "channel/ChannelUserModel.h"
-#include "channel/clsBNCS.h"
-#include "channel/clsUsers.h"
 #include "packet/clsDataBuffer.h"
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
@@ -97,8 +94,7 @@ void clsConnection::Disconnect(Farewell farewell)
         record.ErrorReconnects = 0;
         record.AfterClose = {};
         record.EnterChatTick = 0;
-        profile().users().ClearUsers();
-        profile().bncs().rows().clear();
+        profile().forgetChannel();
         Q_EMIT profile().channelLabelChanged(QStringLiteral("Disconnected [0]"));
     });
 }

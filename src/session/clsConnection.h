@@ -1,6 +1,6 @@
 #pragma once
 
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "profiles/PerProfileObject.h"
 #include "session/CustomPingHold.h"
 #include "session/SrpExchange.h"

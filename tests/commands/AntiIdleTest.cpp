@@ -1,6 +1,6 @@
 #include "channel/DurationText.h"
 #include "commands/AntiIdle.h"
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "commands/frmIdle.h"
 #include "display/modOutput.h"
 #include "profiles/frmMain.h"

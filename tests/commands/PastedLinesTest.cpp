@@ -1,4 +1,4 @@
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 #include "commands/InputLine.h"
 #include "profiles/frmMain.h"
 #include "support/GuardedProfileTest.h"

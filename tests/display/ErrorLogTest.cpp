@@ -1,6 +1,6 @@
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "platform/Failure.h"
 #include "platform/ServerDataFailure.h"
 #include "session/clsConnection.h"

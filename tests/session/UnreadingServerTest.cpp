@@ -1,4 +1,4 @@
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 #include "packet/clsDataWriter.h"
 #include "profiles/TarnwellApp.h"
 #include "session/clsConnection.h"

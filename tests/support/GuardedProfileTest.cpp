@@ -1,6 +1,6 @@
 #include "support/GuardedProfileTest.h"
 
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 #include "profiles/MoreOptions.h"
 #include "profiles/modProfiles.h"
 

@@ -1,4 +1,4 @@
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 #include "support/ConnectedProfileTest.h"

@@ -1,6 +1,6 @@
-#include "commands/Send.h"
+#include "session/Send.h"
 
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 #include "commands/LineSplit.h"
 #include "packet/clsDataWriter.h"
 #include "platform/WireText.h"

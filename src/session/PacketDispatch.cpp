@@ -1,4 +1,4 @@
-#include "packet/PacketDispatch.h"
+#include "session/PacketDispatch.h"
 
 #include "channel/clsBNCS.h"
 #include "packet/clsDataBuffer.h"

@@ -1,6 +1,5 @@
-#include "packet/PacketReceiver.h"
+#include "session/PacketReceiver.h"
 
-#include "packet/PacketDispatch.h"
 #include "packet/clsDataBuffer.h"
 #include "profiles/Profile.h"
 #include "session/clsConnection.h"
@@ -53,7 +52,7 @@ void PacketReceiver::HandleMessage(const QByteArray &bytes)
         }
         const quint8 id = message.ReadByte();
         message.position += 2;
-        DispatchPacket(profile(), id, message);
+        profile().dispatch(id, message);
     } catch (...) {
         profile().LogError(QStringLiteral("sckBNET_DataArrival"), QStringLiteral("frmMain"));
     }

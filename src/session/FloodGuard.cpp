@@ -1,6 +1,6 @@
-#include "commands/FloodGuard.h"
+#include "session/FloodGuard.h"
 
-#include "commands/Send.h"
+#include "session/Send.h"
 #include "platform/Clock.h"
 #include "profiles/Profile.h"
 
