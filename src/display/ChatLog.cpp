@@ -4,7 +4,8 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/VisibleText.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/Profile.h"
+#include "profiles/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,7 +97,7 @@ QStringList removeOldest(const QString &folder, const QString &todaysPath, qint6
     return days;
 }
 
-void keepWithinCap(TarnwellApp &app, int profileIndex, const QString &path, const QDate &today, FolderUse &use)
+void keepWithinCap(Profile &profile, const QString &path, const QDate &today, FolderUse &use)
 {
     const QString folder = folderOf(path);
     // Counted anew: files may have gone or grown meanwhile by other hands.
@@ -110,11 +111,11 @@ void keepWithinCap(TarnwellApp &app, int profileIndex, const QString &path, cons
     const Colour grey = Rgb(0xAAAAAA);
     const QString cap = QString::number(kMostLogBytes / (1024 * 1024)) + QStringLiteral(" MiB");
     if (!removed.isEmpty())
-        app.AddChat(profileIndex, {grey, QStringLiteral("The chat logs reached the %1 they may take: removed the "
+        profile.AddChat({grey, QStringLiteral("The chat logs reached the %1 they may take: removed the "
                                                         "oldest, of %2.")
                                              .arg(cap, removed.join(QStringLiteral(", ")))});
     if (full)
-        app.AddChat(profileIndex, {grey, QStringLiteral("Today's chat log alone takes the %1 the logs may take; "
+        profile.AddChat({grey, QStringLiteral("Today's chat log alone takes the %1 the logs may take; "
                                                         "nothing more is logged today.")
                                              .arg(cap)});
 }
@@ -127,10 +128,10 @@ QString ChatLogPath(const QString &profileFolder, const QDate &day)
            QStringLiteral(".txt");
 }
 
-void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pane)
+void LogLastChatLine(Profile &profile, const QTextDocument &pane)
 {
-    ProfileRecord &profile = app.record(profileIndex);
-    if (!profile.LogChat)
+    ProfileRecord &record = profile.record();
+    if (!record.LogChat)
         return;
     // Every line ends with a block of its own, so the line is the one before
     // the last.
@@ -138,8 +139,8 @@ void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pa
     if (!line.isValid())
         return;
     try {
-        const QDate today = app.clock().now().date();
-        const QString path = ChatLogPath(app.settings().profileFolder(profile.Name), today);
+        const QDate today = profile.clock().now().date();
+        const QString path = ChatLogPath(profile.settings().profileFolder(record.Name), today);
         FolderUse &use = useOf(folderOf(path));
         if (use.fullOn == today)
             return;
@@ -147,15 +148,15 @@ void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pa
         use.bytes = use.counted ? use.bytes + written : bytesIn(folderOf(path));
         use.counted = true;
         if (use.bytes > kMostLogBytes)
-            keepWithinCap(app, profileIndex, path, today, use);
+            keepWithinCap(profile, path, today, use);
     } catch (...) {
-        if (profile.ChatLogFailureShown)
+        if (record.ChatLogFailureShown)
             return;
         // Set first: the report is a chat line too, and its own logging fails
         // without a word.
-        profile.ChatLogFailureShown = true;
+        record.ChatLogFailureShown = true;
         const QString reason = CurrentError::fromCurrentException().description;
-        app.AddChat(profileIndex, {Rgb(0xBD3D3D), QStringLiteral("The chat log cannot be written: ") + reason +
+        profile.AddChat({Rgb(0xBD3D3D), QStringLiteral("The chat log cannot be written: ") + reason +
                                                       QStringLiteral(". The chat goes on without it.")});
     }
 }

@@ -4,7 +4,7 @@
 #include <QString>
 
 class QTextDocument;
-class TarnwellApp;
+class Profile;
 
 // The chat log of a profile whose Log Chat option is on: every line its pane
 // shows, as shown but with controls as visible marks (PlainLogText),
@@ -20,7 +20,7 @@ class TarnwellApp;
 inline constexpr qint64 kMostLogBytes = 100LL * 1024 * 1024;
 
 // Logs the line just written at the end of the profile's pane.
-void LogLastChatLine(TarnwellApp &app, int profileIndex, const QTextDocument &pane);
+void LogLastChatLine(Profile &profile, const QTextDocument &pane);
 
 // The log file of a day in a profile folder.
 QString ChatLogPath(const QString &profileFolder, const QDate &day);

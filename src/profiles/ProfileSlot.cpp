@@ -5,6 +5,7 @@
 #include "channel/clsUsers.h"
 #include "session/FloodGuard.h"
 #include "display/HeldLines.h"
+#include "display/ProfileChat.h"
 #include "filters/clsFilters.h"
 #include "platform/Failure.h"
 #include "profiles/ProfileSecrets.h"
@@ -28,7 +29,7 @@ T &madeOnFirstUse(std::unique_ptr<T> &part, Profile &profile)
 
 } // namespace
 
-ProfileSlot::ProfileSlot(TarnwellApp &app, int index) : m_app(app), m_index(index) {}
+ProfileSlot::ProfileSlot(TarnwellApp &app) : m_app(app) {}
 
 ProfileSlot::~ProfileSlot()
 {
@@ -92,7 +93,11 @@ void ProfileSlot::forgetChannel()
 
 void ProfileSlot::AddChat(const ChatItems &items)
 {
-    m_app.AddChat(m_index, items);
+    try {
+        WriteProfileChat(*this, items);
+    } catch (...) {
+        LogError(QStringLiteral("AddChat()"), QStringLiteral("modFunctions"));
+    }
 }
 
 void ProfileSlot::LogError(const QString &procedure, const QString &module)

@@ -11,7 +11,7 @@ class TarnwellApp;
 // profile's slot is reused.
 class ProfileSlot final : public Profile {
 public:
-    ProfileSlot(TarnwellApp &app, int index);
+    explicit ProfileSlot(TarnwellApp &app);
     ~ProfileSlot() override;
 
     clsConnection &connection() override;
@@ -42,7 +42,6 @@ public:
 
 private:
     TarnwellApp &m_app;
-    int m_index;
     std::unique_ptr<clsConnection> m_connection;
     std::unique_ptr<clsBNCS> m_bncs;
     std::unique_ptr<clsUsers> m_users;

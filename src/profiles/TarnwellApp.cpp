@@ -4,8 +4,6 @@
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "session/FloodGuard.h"
-#include "display/ChatLog.h"
-#include "display/HeldLines.h"
 #include "display/Notifications.h"
 #include "display/frmErrorHandler.h"
 #include "display/modOutput.h"
@@ -103,7 +101,7 @@ void TarnwellApp::growSlots(int count)
     if (count > std::numeric_limits<qint16>::max() + 1)
         throw Failure(Failure::Overflow, QStringLiteral("Overflow"));
     while (slotCount() < count) {
-        m_slots.push_back(std::make_unique<ProfileSlot>(*this, slotCount()));
+        m_slots.push_back(std::make_unique<ProfileSlot>(*this));
         watch(*m_slots.back(), slotCount() - 1);
     }
 }
@@ -150,66 +148,7 @@ void TarnwellApp::createControlSet(int index)
 
 void TarnwellApp::AddChat(int profileIndex, const ChatItems &items)
 {
-    try {
-        writeChatLine(profileIndex, items);
-    } catch (...) {
-        LogError(QStringLiteral("AddChat()"), QStringLiteral("modFunctions"));
-    }
-}
-
-namespace {
-
-void placeChatLine(TarnwellApp &app, int profileIndex, const ChatItems &items, const QDateTime &arrived)
-{
-    QTextDocument &chat = app.pane(profileIndex);
-    if (PaneTextLength(chat) > kAutoClearLimit) {
-        chat.clear();
-        const QDateTime now = app.clock().now();
-        placeChatLine(app, profileIndex,
-                      {Rgb(0xAAAAAA), QStringLiteral("Chat has been auto-cleared on "), Rgb(0xFFFFFF), now.date(),
-                       Rgb(0xAAAAAA), QStringLiteral(" at"), Rgb(0xFFFFFF), QStringLiteral(" "), now.time(),
-                       Rgb(0xAAAAAA), QStringLiteral(".")},
-                      now);
-        LogLastChatLine(app, profileIndex, chat);
-    }
-    WriteChatLine(chat, items, app.record(profileIndex).MilitaryTime, arrived);
-}
-
-void releaseHeldLines(TarnwellApp &app, int profileIndex)
-{
-    HeldLines &held = HeldLinesOf(app.pane(profileIndex));
-    if (held.isEmpty())
-        return;
-    int dropped = 0;
-    const std::vector<HeldLines::Line> lines = held.take(dropped);
-    if (dropped > 0)
-        placeChatLine(app, profileIndex, {Rgb(0xAAAAAA), QString::number(dropped) +
-                                              QStringLiteral(" older lines that came while the screen was locked "
-                                                             "were dropped to keep the pane within its size.")},
-                      app.clock().now());
-    for (const HeldLines::Line &line : lines)
-        placeChatLine(app, profileIndex, line.items, line.arrived);
-}
-
-} // namespace
-
-void TarnwellApp::writeChatLine(int profileIndex, const ChatItems &items)
-{
-    const ProfileRecord &profile = record(profileIndex);
-    QTextDocument &chat = pane(profileIndex);
-    const QDateTime now = m_clock.now();
-    if (profile.LockScreen) {
-        // The pane stays still and holds the line back until it is
-        // unlocked; the log records the line as it arrives.
-        QTextDocument arrived;
-        WriteChatLine(arrived, items, profile.MilitaryTime, now);
-        LogLastChatLine(*this, profileIndex, arrived);
-        HeldLinesOf(chat).hold(items, now);
-        return;
-    }
-    releaseHeldLines(*this, profileIndex);
-    placeChatLine(*this, profileIndex, items, now);
-    LogLastChatLine(*this, profileIndex, chat);
+    guard("AddChat()", "modFunctions", [&] { slot(profileIndex).AddChat(items); });
 }
 
 void TarnwellApp::LogError(const QString &procedure, const QString &module)

@@ -117,7 +117,6 @@ private:
     // What a profile reports that the rest of the program answers, whether
     // the profile is on screen or not.
     void watch(Profile &profile, int index);
-    void writeChatLine(int profileIndex, const ChatItems &items);
 
     Settings m_settings;
     Clock &m_clock;
