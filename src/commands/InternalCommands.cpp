@@ -61,7 +61,7 @@ void RequestProfile(TarnwellApp &app, const QString &name)
     const bool own = !account.isEmpty() && name.compare(account, Qt::CaseInsensitive) == 0;
     frmProfile &window = app.profileWindow();
     window.setEditable(own);
-    const quint32 id = window.expect(current, own ? account : QString(), app.clock().tickCount());
+    const quint32 id = window.expect(app.profile(current), own ? account : QString(), app.clock().tickCount());
     QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id, app.record(current).Encoding);
     app.connection(current).SendPacket(0x26, request);
 }

@@ -60,13 +60,13 @@ void frmIdle::open()
 
 void frmIdle::Form_Load()
 {
-    m_profileIndex = m_app.CurrentProfile;
+    m_profile = &m_app.profile(m_app.CurrentProfile);
     const auto read = [this](const char *key) {
         return m_app.settings().ReadProfileSetting(m_profileName, kSection, QString::fromLatin1(key));
     };
     // Each control stands alone: a value that cannot be read leaves it as it was.
     const std::function<void()> steps[] = {
-        [&] { m_profileName = m_app.record(m_profileIndex).Name; },
+        [&] { m_profileName = m_profile->record().Name; },
         [&] { slidInterval->setValue(ToInt16(read("Interval"))); },
         [&] { txtMessage->setText(read("Message")); },
         [&] { chkEnabled->setChecked(read("Status") == QLatin1String("1")); },
@@ -95,9 +95,9 @@ void frmIdle::cmdSave_Click()
         settings.WriteProfileSetting(m_profileName, kSection, QStringLiteral("Message"), txtMessage->text());
         settings.WriteProfileSetting(m_profileName, kSection, QStringLiteral("Status"),
                                      chkEnabled->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-        // The slot may hold another profile by now; its settings are its own.
-        if (m_app.record(m_profileIndex).Name == m_profileName)
-            LoadIdleSettings(m_app, m_profileIndex);
+        // The profile may be gone or renamed by now.
+        if (const Profile *profile = m_profile; profile && profile->record().Name == m_profileName)
+            LoadIdleSettings(m_app, m_app.indexOf(*profile));
         close();
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -7,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class Profile;
 class TarnwellApp;
 
 // "Idle Settings": interval, message and status of the idle message of the
@@ -34,5 +36,6 @@ private:
 
     TarnwellApp &m_app;
     QString m_profileName;
-    qint16 m_profileIndex = 0;
+    // The profile the window was opened on, while it is there.
+    QPointer<Profile> m_profile;
 };

@@ -36,7 +36,7 @@ bool Notifications::windowOutOfSight() const
     return window.isMinimized() || !window.isVisible() || !window.isActiveWindow();
 }
 
-void Notifications::lineForUser(int profileIndex, const QString &sender, const QString &text)
+void Notifications::lineForUser(const QString &profileName, const QString &sender, const QString &text)
 {
     m_app.guard("lineForUser", "Notifications", [&] {
         if (!windowOutOfSight() || !enabled())
@@ -48,7 +48,6 @@ void Notifications::lineForUser(int profileIndex, const QString &sender, const Q
             return;
         m_lastBySender[senderKey] = now;
 
-        const QString profileName = m_app.record(profileIndex).Name;
         const QString title = profileName + QStringLiteral(": ") + sender;
         m_service->show(
             title, text, [this, profileName] { bringBack(profileName); },

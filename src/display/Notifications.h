@@ -35,7 +35,7 @@ public:
     void useBus(const QDBusConnection &bus);
 
     // A line from sender for the profile wants the user's attention.
-    void lineForUser(int profileIndex, const QString &sender, const QString &text);
+    void lineForUser(const QString &profileName, const QString &sender, const QString &text);
     // The program-wide switch as stored.
     bool enabled() const;
     // Shows the window again with the profile in front.

@@ -86,8 +86,8 @@ void frmFilters::Form_Load()
     txtAdd->clear();
     m_loaded = false;
     m_app.guard("Form_Load", "frmFilters", [this] {
-        m_profileIndex = m_app.CurrentProfile;
-        m_profileName = m_app.record(m_profileIndex).Name;
+        m_profile = &m_app.profile(m_app.CurrentProfile);
+        m_profileName = m_profile->record().Name;
         const Settings &settings = m_app.settings();
         lstMessages->addItems(FilterFile::read(FilterFile::path(settings, m_profileName, FilterFile::Kind::Messages)));
         lstUsers->addItems(FilterFile::read(FilterFile::path(settings, m_profileName, FilterFile::Kind::Users)));
@@ -109,9 +109,9 @@ void frmFilters::Form_Unload()
         const Settings &settings = m_app.settings();
         FilterFile::write(FilterFile::path(settings, m_profileName, FilterFile::Kind::Messages), entries(*lstMessages));
         FilterFile::write(FilterFile::path(settings, m_profileName, FilterFile::Kind::Users), entries(*lstUsers));
-        // The slot may hold another profile by now; its filters are its own.
-        if (m_app.record(m_profileIndex).Name == m_profileName)
-            m_app.filters(m_profileIndex).LoadFilters();
+        // The profile may be gone or renamed by now.
+        if (m_profile && m_profile->record().Name == m_profileName)
+            m_profile->filters().LoadFilters();
     });
 }
 

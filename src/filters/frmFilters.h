@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class Profile;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -44,7 +46,8 @@ private:
     // The profile whose files the window shows: switching profiles while it
     // is open must not write one profile's filters into another's files.
     QString m_profileName;
-    qint16 m_profileIndex = 0;
+    // The profile the window was opened on, while it is there.
+    QPointer<Profile> m_profile;
     // Files that could not be read are not overwritten with empty lists.
     bool m_loaded = false;
 };

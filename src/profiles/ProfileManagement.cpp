@@ -150,6 +150,7 @@ bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name)
             return;
         DeleteFolderTree(app.settings().profileFolder(name));
         const int slot = SlotOfProfile(app, name);
+        const bool wasOnScreen = slot == app.CurrentProfile;
         if (slot >= 0)
             UnloadControl(app, slot);
         QListWidget &list = *app.mainWindow().lstProfiles;
@@ -157,7 +158,7 @@ bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name)
         const int row = entry ? list.row(entry) : list.count();
         delete entry;
         deleted = true;
-        if (slot == app.CurrentProfile)
+        if (wasOnScreen)
             showAfterDeletion(app, row);
     });
     return deleted;

@@ -16,7 +16,6 @@ struct ProfileRecord {
     int ErrorReconnects = 0;       // retries since the profile last stayed in chat
     quint32 ReconnectDueFrom = 0;  // tick count the wait for the next retry started at
     quint32 ReconnectDelay = 0;
-    qint16 Index = 0;          // slot whose control set the profile uses
     QString Username;          // account name for logon, create and register
     QString UniqueName;        // the name the server gave this logon in chat (e.g. "Name#2")
     QString AccountName;       // account name the server reports on entering chat

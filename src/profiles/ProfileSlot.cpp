@@ -4,7 +4,6 @@
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
 #include "session/FloodGuard.h"
-#include "display/HeldLines.h"
 #include "display/ProfileChat.h"
 #include "filters/clsFilters.h"
 #include "platform/Failure.h"
@@ -132,22 +131,4 @@ void ProfileSlot::createControlSet()
         // line twice.
         m_pane->setUndoRedoEnabled(false);
     }
-    paneShown = true;
-}
-
-void ProfileSlot::clear()
-{
-    connection().Release();
-    users().ClearUsers();
-    WipePasswords(record());
-    record() = ProfileRecord{};
-    logon() = LogonState{};
-    // Lines the deleted profile still had waiting, its channel list, its
-    // filters and the lines it sent are not the next one's.
-    m_floodGuard.reset();
-    m_bncs.reset();
-    m_filters.reset();
-    history().clear();
-    if (m_pane)
-        HeldLinesOf(*m_pane).clear();
 }

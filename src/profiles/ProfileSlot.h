@@ -7,8 +7,8 @@
 class TarnwellApp;
 
 // The profile at one place of the program's list: its parts, made on first
-// use, its socket and its chat pane. A slot is never removed; a deleted
-// profile's slot is reused.
+// use, its socket and its chat pane. It is made with the profile and goes
+// with it.
 class ProfileSlot final : public Profile {
 public:
     explicit ProfileSlot(TarnwellApp &app);
@@ -34,11 +34,6 @@ public:
     // Gives the slot its socket and pane, once.
     void createControlSet();
     bool hasPane() const { return m_pane != nullptr; }
-    // A hidden pane marks a slot that a new profile may take.
-    bool paneShown = false;
-    // Forgets everything a deleted profile left here, so the next profile
-    // in the slot starts as in a slot of its own.
-    void clear();
 
 private:
     TarnwellApp &m_app;

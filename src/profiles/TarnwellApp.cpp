@@ -25,6 +25,7 @@
 #include "update/frmAbout.h"
 
 #include <QTcpSocket>
+#include <QTextEdit>
 #include <QTextDocument>
 
 TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
@@ -102,32 +103,67 @@ void TarnwellApp::growSlots(int count)
         throw Failure(Failure::Overflow, QStringLiteral("Overflow"));
     while (slotCount() < count) {
         m_slots.push_back(std::make_unique<ProfileSlot>(*this));
-        watch(*m_slots.back(), slotCount() - 1);
+        watch(*m_slots.back());
     }
 }
 
-void TarnwellApp::watch(Profile &profile, int index)
+void TarnwellApp::removeProfile(int index)
 {
-    const auto recolour = [this, index](bool activity) {
-        qint16 entry = static_cast<qint16>(index);
+    const ProfileSlot &leaving = slot(index);
+    const bool paneOnScreen =
+        m_mainWindow && leaving.hasPane() && m_mainWindow->rtbChat->document() == &leaving.pane();
+    // It goes last: the window lets go of its pane first.
+    std::unique_ptr<ProfileSlot> gone = std::move(m_slots[static_cast<std::size_t>(index)]);
+    m_slots.erase(m_slots.begin() + index);
+    if (m_slots.empty()) {
+        growSlots(1);
+        createControlSet(0);
+    }
+    if (CurrentProfile > index || CurrentProfile >= slotCount())
+        --CurrentProfile;
+    if (paneOnScreen)
+        m_mainWindow->showPane(CurrentProfile);
+}
+
+int TarnwellApp::indexOf(const Profile &profile) const
+{
+    for (int index = 0; index < slotCount(); ++index) {
+        if (m_slots[static_cast<std::size_t>(index)].get() == &profile)
+            return index;
+    }
+    return -1;
+}
+
+Profile *TarnwellApp::liveProfile(const Profile *profile) const
+{
+    const int index = profile ? indexOf(*profile) : -1;
+    return index < 0 ? nullptr : &slot(index);
+}
+
+void TarnwellApp::watch(Profile &profile)
+{
+    // The profile's place is looked up when it reports: deletions move it.
+    const auto recolour = [this, &profile](bool activity) {
+        qint16 entry = static_cast<qint16>(indexOf(profile));
         ProfileColor(*this, entry, false, activity);
     };
     connect(&profile, &Profile::connectionStateChanged, this, [recolour] { recolour(false); });
     // The profile on screen shows its lines itself.
-    connect(&profile, &Profile::activity, this, [this, index, recolour] {
-        if (index != CurrentProfile)
+    connect(&profile, &Profile::activity, this, [this, &profile, recolour] {
+        if (indexOf(profile) != CurrentProfile)
             recolour(true);
     });
-    connect(&profile, &Profile::whisperReceived, this, [this, index](const QString &from, const QString &text) {
-        notifications().lineForUser(index, from, text);
+    connect(&profile, &Profile::whisperReceived, this, [this, &profile](const QString &from, const QString &text) {
+        notifications().lineForUser(profile.record().Name, from, text);
         LastWhisperFrom = from;
     });
-    connect(&profile, &Profile::mentioned, this, [this, index](const QString &from, const QString &text) {
-        notifications().lineForUser(index, from, text);
+    connect(&profile, &Profile::mentioned, this, [this, &profile](const QString &from, const QString &text) {
+        notifications().lineForUser(profile.record().Name, from, text);
     });
-    connect(&profile, &Profile::userProfileReceived, this, [this, index](quint32 requestId, const QStringList &values) {
-        ShowUserProfile(*this, index, requestId, values);
-    });
+    connect(&profile, &Profile::userProfileReceived, this,
+            [this, &profile](quint32 requestId, const QStringList &values) {
+                ShowUserProfile(*this, profile, requestId, values);
+            });
 }
 
 ProfileSlot &TarnwellApp::slot(int index) const

@@ -53,6 +53,14 @@ public:
     // outside them.
     int slotCount() const { return static_cast<int>(m_slots.size()); }
     void growSlots(int count);
+    // The profile goes, with everything it owns; the ones after it move up
+    // and the current profile stays the same one. With none left, a new
+    // empty slot 0 takes the window's first lines, as at start.
+    void removeProfile(int index);
+    // The profile's place, or -1 when it is no longer in the list.
+    int indexOf(const Profile &profile) const;
+    // The profile, while it is still in the list; null once it is gone.
+    Profile *liveProfile(const Profile *profile) const;
     ProfileSlot &slot(int index) const;
     Profile &profile(int index) const { return slot(index); }
     int profileCount() const override { return slotCount(); }
@@ -116,7 +124,7 @@ public:
 private:
     // What a profile reports that the rest of the program answers, whether
     // the profile is on screen or not.
-    void watch(Profile &profile, int index);
+    void watch(Profile &profile);
 
     Settings m_settings;
     Clock &m_clock;

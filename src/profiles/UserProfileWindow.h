@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+class Profile;
 class TarnwellApp;
 
 // The profile window's side of a profile: the user's profile a reply brought,
@@ -10,7 +11,7 @@ class TarnwellApp;
 
 // Shows the values of a 0x26 reply when it answers the window's request on
 // this profile.
-void ShowUserProfile(TarnwellApp &app, int profileIndex, quint32 requestId, const QStringList &values);
+void ShowUserProfile(TarnwellApp &app, const Profile &profile, quint32 requestId, const QStringList &values);
 // Sends the edited profile to the account and on the connection the window
 // was opened for, and closes the window.
 void SaveProfile(TarnwellApp &app);

@@ -94,7 +94,6 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
         ProfileRecord &profile = app.record(index);
         profile.Name = name;
         profile.Active = true;
-        profile.Index = static_cast<qint16>(index);
         const Settings &settings = app.settings();
         const auto read = [&](const char *section, const char *key) {
             return settings.ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
@@ -152,26 +151,12 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
                 app.createControlSet(index);
                 app.pane(index).clear();
             }
-            app.record(index).Index = static_cast<qint16>(index);
-            app.slot(index).paneShown = true;
             slotUsed = index;
             return;
         }
-        int freed = -1;
-        for (int k = 0; k < app.slotCount() && freed < 0; ++k) {
-            if (app.slot(k).hasPane() && !app.slot(k).paneShown)
-                freed = k;
-        }
-        const int k = freed >= 0 ? freed : index;
-        if (freed < 0) {
-            app.growSlots(k + 1);
-            app.createControlSet(k);
-        } else {
-            // Lines written while the freed slot was on screen are not the
-            // new profile's.
-            app.pane(k).clear();
-        }
-        app.slot(k).paneShown = true;
+        const int k = app.slotCount();
+        app.growSlots(k + 1);
+        app.createControlSet(k);
         slotUsed = k;
         LoadInfo(app, name, k, true);
     });
@@ -182,9 +167,7 @@ void UnloadControl(TarnwellApp &app, int index)
 {
     app.guard("UnloadControl", "modProfiles", [&] {
         app.socket(index).abort();
-        app.pane(index).clear();
-        app.slot(index).paneShown = false;
-        app.slot(index).clear();
+        app.removeProfile(index);
     });
 }
 
@@ -331,9 +314,9 @@ void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
             const ProfileRecord &profile = app.record(i);
             if (!profile.Active || profile.Name != entryText)
                 continue;
-            if (profile.Index == app.CurrentProfile)
+            if (i == app.CurrentProfile)
                 return;
-            app.CurrentProfile = profile.Index;
+            app.CurrentProfile = static_cast<qint16>(i);
         }
         ShowProfile(app, app.CurrentProfile);
     });

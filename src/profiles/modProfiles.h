@@ -16,11 +16,11 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize);
 // the menus' check marks and applies the window opacity.
 void LoadOptions(TarnwellApp &app, const QString &name);
 // Gives a profile its control set: at index (direct, or while start-up loads
-// profiles), or else in the lowest slot freed by a deletion, or a new slot at
-// index. Returns the slot used, or -1 when it failed.
+// profiles), or else in a new slot at the end. Returns the slot used, or -1
+// when it failed.
 int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct);
-// Takes a deleted profile's control set out of use, ready for reuse: its
-// connection ends and everything the profile held in the slot is forgotten.
+// Ends a deleted profile: its connection ends and the profile goes with all
+// it held; the slots after it move up by one.
 void UnloadControl(TarnwellApp &app, int index);
 // Recolours a profile's entry in the profile list by its state. With
 // position true, index is a 1-based list position and is decreased by one in

@@ -2,6 +2,7 @@
 
 #include "display/BringUp.h"
 #include "display/Colour.h"
+#include "profiles/Profile.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -48,16 +49,16 @@ void frmProfile::showFor(const QString &userName)
     setWindowTitle(userName + QStringLiteral("'s profile"));
 }
 
-quint32 frmProfile::expect(int profileIndex, const QString &ownAccount, quint32 tick)
+quint32 frmProfile::expect(const Profile &profile, const QString &ownAccount, quint32 tick)
 {
     const quint32 id = tick == m_request.id ? tick + 1 : tick;
-    m_request = {profileIndex, ownAccount, id, false};
+    m_request = {&profile, ownAccount, id, false};
     return id;
 }
 
-bool frmProfile::takesReply(int profileIndex, quint32 id)
+bool frmProfile::takesReply(const Profile &profile, quint32 id)
 {
-    if (m_request.answered || profileIndex != m_request.profileIndex || id != m_request.id)
+    if (m_request.answered || &profile != m_request.profile || id != m_request.id)
         return false;
     // A repeat of the reply must not overwrite what the user typed since.
     m_request.answered = true;

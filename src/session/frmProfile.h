@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+class Profile;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +21,7 @@ public:
     // the account its Save writes to (empty when the viewed user is someone
     // else's), and the read request whose reply it waits for.
     struct Request {
-        int profileIndex = -1;
+        QPointer<const Profile> profile;
         QString ownAccount;
         quint32 id = 0;
         bool answered = true;
@@ -31,9 +33,9 @@ public:
     // Remembers a read request just sent; an id equal to the previous
     // request's is moved on by one, so each request keeps an id of its own.
     // Returns the id to send.
-    quint32 expect(int profileIndex, const QString &ownAccount, quint32 tick);
+    quint32 expect(const Profile &profile, const QString &ownAccount, quint32 tick);
     // True for the reply to the latest request, the first time it comes.
-    bool takesReply(int profileIndex, quint32 id);
+    bool takesReply(const Profile &profile, quint32 id);
     const Request &request() const { return m_request; }
     // Unlocks the fields and the Save button for the own account only.
     void setEditable(bool editable);

@@ -95,13 +95,15 @@ TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen
     const int connection = p.connect(2);
     ASSERT_GE(connection, 0);
     lstProfiles_Click(app, QStringLiteral("Profile1"));
+    // The profiles after a deleted one move up a place.
     const struct {
         const char *deleted;
         int shown;
         const char *name;
+        bool connected;
     } cases[] = {
-        {"Profile1", 2, "Profile2"}, // the one that took its row
-        {"Profile2", 0, "Profile0"}, // from the last row: the one before
+        {"Profile1", 1, "Profile2", true}, // the one that took its row
+        {"Profile2", 0, "Profile0", false}, // from the last row: the one before
     };
     for (const auto &c : cases) {
         remove(app, QString::fromLatin1(c.deleted));
@@ -109,7 +111,7 @@ TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen
         EXPECT_EQ(window.lstProfiles->currentItem()->text(), QString::fromLatin1(c.name));
         EXPECT_EQ(window.lblProfiles->text(), QString::fromLatin1(c.name));
         EXPECT_EQ(window.rtbChat->document(), &app.pane(c.shown)) << c.deleted;
-        if (c.shown == 2) {
+        if (c.connected) {
             // A line typed now goes to the profile on screen, which is connected.
             InternalCommands(app, QStringLiteral("hello"));
             ASSERT_TRUE(p.server.waitForMessages(connection, 3));
@@ -125,7 +127,7 @@ TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen
     EXPECT_TRUE(p.test.errorLogText().isEmpty());
 }
 
-TEST(ProfileManagement, ADeletedSlotIsSkippedByConnectAllAndTakenByTheNextProfile)
+TEST(ProfileManagement, ADeletedProfileIsGoneFromConnectAllAndTheNextOneCreatedIsNew)
 {
     ServerProfiles p;
     p.startUp(3);
@@ -134,58 +136,59 @@ TEST(ProfileManagement, ADeletedSlotIsSkippedByConnectAllAndTakenByTheNextProfil
     remove(app, QStringLiteral("Profile1"));
     EXPECT_FALSE(QFileInfo::exists(programFile(p.test, QStringLiteral("Profiles/Profile1"))));
     EXPECT_EQ(entryTexts(app), (QStringList{QStringLiteral("Profile0"), QStringLiteral("Profile2")}));
-    EXPECT_FALSE(app.record(1).Active);
+    ASSERT_EQ(app.slotCount(), 2);
+    EXPECT_EQ(app.record(1).Name, QStringLiteral("Profile2"));
 
     app.popupMenu().mnuConnectall->trigger();
     ASSERT_TRUE(p.server.waitForConnections(2));
-    ASSERT_TRUE(WaitUntil([&] { return app.isConnected(0) && app.isConnected(2); }));
-    EXPECT_FALSE(app.isConnected(1));
+    ASSERT_TRUE(WaitUntil([&] { return app.isConnected(0) && app.isConnected(1); }));
     EXPECT_EQ(p.server.connectionCount(), 2);
 
     create(app, QStringLiteral("Fresh"));
-    EXPECT_EQ(app.record(1).Name, QStringLiteral("Fresh"));
-    EXPECT_TRUE(app.record(1).Active);
-    EXPECT_EQ(p.chatLines(1), QStringList{kNextSteps}) << "nothing of the deleted profile's pane is left";
+    ASSERT_EQ(app.slotCount(), 3);
+    EXPECT_EQ(app.record(2).Name, QStringLiteral("Fresh"));
+    EXPECT_TRUE(app.record(2).Active);
+    EXPECT_EQ(p.chatLines(2), QStringList{kNextSteps}) << "nothing of the deleted profile's pane is left";
     EXPECT_EQ(entryTexts(app).last(), QStringLiteral("Fresh"));
     EXPECT_EQ(app.mainWindow().lstProfiles->item(2)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
     EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("Fresh"), QStringLiteral("Font"),
                                                 QStringLiteral("RichTextBox")),
               QStringLiteral("Tahoma"));
-    EXPECT_FALSE(app.isConnected(1)) << "a new profile is not connected";
+    EXPECT_FALSE(app.isConnected(2)) << "a new profile is not connected";
 }
 
-TEST(ProfileManagement, AProfileInAFreedSlotInheritsNothingOfTheDeletedOne)
+TEST(ProfileManagement, AProfileMadeAfterTheLastWasDeletedInheritsNothingOfIt)
 {
     LogonSession session(2);
     TarnwellApp &app = session.app();
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x53));
-    clsConnection &connection = app.connection(0);
-    const quint32 oldAttempt = connection.attempt();
-    ASSERT_NE(connection.srp().context, nullptr);
-    ProfileRecord &old = app.record(0);
-    old.ReconnectPending = true;
-    old.AccountName = QStringLiteral("probeA");
-    old.UniqueName = QStringLiteral("probeA#2");
-    old.EnterChatTick = 777;
-    old.CurrentChannel = QStringLiteral("Op Tarn");
-    old.Statstring = QStringLiteral("RATS 0 0");
-    old.OwnPing = 99;
-    app.users(0).AddUser(QStringLiteral("Someone"), 10, 0, QStringLiteral("RATS"), 1);
-    connection.receiver().DataArrival(QByteArray("\xFF\x0F\x40\x00", 4));
-    old.Spoof = QStringLiteral("Custom");
-    old.CustomPing = QStringLiteral("60000");
-    connection.SendFirstPing();
-    ASSERT_TRUE(connection.customPingHold().isHolding());
-
+    {
+        clsConnection &connection = app.connection(0);
+        ASSERT_NE(connection.srp().context, nullptr);
+        ProfileRecord &old = app.record(0);
+        old.ReconnectPending = true;
+        old.AccountName = QStringLiteral("probeA");
+        old.UniqueName = QStringLiteral("probeA#2");
+        old.EnterChatTick = 777;
+        old.CurrentChannel = QStringLiteral("Op Tarn");
+        old.Statstring = QStringLiteral("RATS 0 0");
+        old.OwnPing = 99;
+        app.users(0).AddUser(QStringLiteral("Someone"), 10, 0, QStringLiteral("RATS"), 1);
+        connection.receiver().DataArrival(QByteArray("\xFF\x0F\x40\x00", 4));
+        old.Spoof = QStringLiteral("Custom");
+        old.CustomPing = QStringLiteral("60000");
+        connection.SendFirstPing();
+        ASSERT_TRUE(connection.customPingHold().isHolding());
+    }
     remove(app, QStringLiteral("Profile0"));
     EXPECT_TRUE(session.waitForClose());
     create(app, QStringLiteral("Fresh"));
 
     const ProfileRecord &fresh = app.record(0);
+    clsConnection &connection = app.connection(0);
     EXPECT_EQ(fresh.Name, QStringLiteral("Fresh"));
     EXPECT_TRUE(fresh.Active);
-    EXPECT_FALSE(connection.isCurrentAttempt(oldAttempt));
     EXPECT_FALSE(fresh.ReconnectPending);
     EXPECT_FALSE(connection.customPingHold().isHolding());
     EXPECT_EQ(connection.customPingHold().waitingCount(), 0u);

@@ -1,6 +1,9 @@
 #include "channel/ChannelUserList.h"
+#include "commands/frmIdle.h"
 #include "filters/clsFilters.h"
+#include "filters/frmFilters.h"
 #include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
 #include "session/clsConnection.h"
 #include "support/ListedUser.h"
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -71,8 +75,10 @@ TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x7E, 0xA1, 0xD4));
 }
 
-TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
+TEST_F(ProfileSlotsTest, ADeletedProfileGoesWithAllItHeldAndTheOnesAfterItMoveUp)
 {
+    click(QStringLiteral("gamma"));
+    app.AddChat(2, {QStringLiteral("gamma's line")});
     app.AddChat(1, {QStringLiteral("old text")});
     QFile filters(test.folder() + QStringLiteral("/Profiles/beta/MessageFilters.txt"));
     ASSERT_TRUE(filters.open(QIODevice::WriteOnly));
@@ -83,23 +89,42 @@ TEST_F(ProfileSlotsTest, ADeletedProfilesSlotGoesToTheNextProfileCreated)
     ListUser(app, 1, QStringLiteral("someone"));
     app.slot(1).history().add(QStringLiteral("a line sent before"));
     UnloadControl(app, 1);
-    EXPECT_FALSE(app.record(1).Active);
-    test.writeProfile(QStringLiteral("delta"));
-    const int slot = LoadControl(app, app.slotCount(), QStringLiteral("delta"), false);
-    EXPECT_EQ(slot, 1);
-    EXPECT_TRUE(app.record(1).Active);
-    EXPECT_EQ(app.record(1).Name, QStringLiteral("delta"));
-    EXPECT_TRUE(test.chatText(1).isEmpty());
-    EXPECT_FALSE(app.slot(1).history().older({}).has_value()) << "the lines sent are not the new profile's";
-    // The deleted profile's filters and channel list are not the new one's.
-    EXPECT_FALSE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
-    EXPECT_EQ(app.bncs(1).rows().count(), 0);
+    ASSERT_EQ(app.slotCount(), 2);
+    EXPECT_EQ(app.record(1).Name, QStringLiteral("gamma"));
+    EXPECT_TRUE(test.chatText(1).contains(QStringLiteral("gamma's line"))) << "its pane moved with it";
+    EXPECT_EQ(app.record(app.CurrentProfile).Name, QStringLiteral("gamma")) << "the profile on screen stays";
+    EXPECT_EQ(window.rtbChat->document(), &app.pane(1));
 
-    // With no freed slot a new one is made.
-    test.writeProfile(QStringLiteral("epsilon"));
-    EXPECT_EQ(LoadControl(app, app.slotCount(), QStringLiteral("epsilon"), false), 3);
-    EXPECT_EQ(app.record(3).Name, QStringLiteral("epsilon"));
-    EXPECT_NE(&app.pane(3), &app.pane(1));
+    test.writeProfile(QStringLiteral("delta"));
+    EXPECT_EQ(LoadControl(app, app.slotCount(), QStringLiteral("delta"), false), 2);
+    EXPECT_EQ(app.record(2).Name, QStringLiteral("delta"));
+    EXPECT_TRUE(test.chatText(2).isEmpty());
+    EXPECT_FALSE(app.slot(2).history().older({}).has_value()) << "the lines sent are not the new profile's";
+    // The deleted profile's filters and channel list are not the new one's.
+    EXPECT_FALSE(app.filters(2).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    EXPECT_EQ(app.bncs(2).rows().count(), 0);
+    EXPECT_NE(&app.pane(2), &app.pane(1));
+}
+
+TEST_F(ProfileSlotsTest, AWindowOpenedOnAProfileKeepsServingItWhenAProfileBeforeItIsDeleted)
+{
+    click(QStringLiteral("gamma"));
+    frmPopupMenu &menus = app.popupMenu();
+    menus.mnuIdle->trigger();
+    menus.mnuFilters->trigger();
+    UnloadControl(app, 1);
+    ASSERT_EQ(app.record(1).Name, QStringLiteral("gamma"));
+
+    frmIdle &idle = menus.idleWindow();
+    idle.txtMessage->setText(QStringLiteral("gamma is away"));
+    idle.cmdSave->click();
+    EXPECT_EQ(app.record(1).IdleMessage, QStringLiteral("gamma is away")) << "applied to the profile it was opened on";
+    frmFilters &filters = menus.filtersWindow();
+    filters.txtAdd->setText(QStringLiteral("spam"));
+    filters.cmdAddMessage->click();
+    filters.close();
+    EXPECT_TRUE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    EXPECT_TRUE(test.errorLogText().isEmpty()) << test.errorLogText().toStdString();
 }
 
 TEST_F(ProfileSlotsTest, ProfileColorFindsTheEntryByPositionOrIndexAndReportsAMissingOne)

@@ -70,7 +70,6 @@ TEST(StartUp, LoadsProfileFoldersAlphabeticallyIntoSlots)
     EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 0.01);
 
     EXPECT_EQ(app.record(1).Username, QStringLiteral("Bee"));
-    EXPECT_EQ(app.record(1).Index, 1);
     EXPECT_EQ(app.record(1).Encoding, WireEncoding::Windows1252);
     EXPECT_NE(&app.pane(1), &app.pane(0));
     EXPECT_TRUE(test.chatText(1).isEmpty());
