@@ -41,7 +41,7 @@ QByteArray channelBurst(int users)
 // Seconds for a profile's whole burst to be handled.
 double deliverSeconds(TarnwellApp &app, int profile, int users)
 {
-    PacketReceiver &receiver = app.connection(profile).receiver();
+    PacketReceiver &receiver = app.profile(profile).connection().receiver();
     const QByteArray burst = channelBurst(users);
     QElapsedTimer timer;
     timer.start();

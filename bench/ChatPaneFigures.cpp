@@ -60,7 +60,7 @@ void ChatPaneFigures()
     QElapsedTimer timer;
     timer.start();
     for (int line = 0; line < kAddChatLines; ++line)
-        app.AddChat(0, {Rgb(0xFFFF00), BoldOn, talker(line), BoldOff, Rgb(0xFFFFFF), QStringLiteral(": "),
+        app.profile(0).AddChat({Rgb(0xFFFF00), BoldOn, talker(line), BoldOff, Rgb(0xFFFFFF), QStringLiteral(": "),
                         talkText(line)});
     QApplication::processEvents();
     const double addChat = kAddChatLines / Figures::seconds(timer);
@@ -74,7 +74,7 @@ void ChatPaneFigures()
     QByteArray events;
     for (int line = 0; line < kTalkEvents; ++line)
         events += ChatEventMessage(0x05, 0, 30, talker(line).toLatin1(), talkText(line).toLatin1());
-    PacketReceiver &receiver = app.connection(0).receiver();
+    PacketReceiver &receiver = app.profile(0).connection().receiver();
     timer.restart();
     receiver.DataArrival(events);
     WaitUntil([&] { return receiver.bufferedBytes() == 0; }, 600000);

@@ -43,7 +43,7 @@ void UnreadReplies()
                                                       .toLatin1());
     test.startUp();
     TarnwellApp &app = *test.app;
-    app.connection(0).Connect(app.record(0).Server);
+    app.profile(0).connection().Connect(app.profile(0).record().Server);
     if (!WaitUntil([&] { return listener.hasPendingConnections(); }))
         return;
     QTcpSocket *peer = listener.nextPendingConnection();
@@ -54,7 +54,7 @@ void UnreadReplies()
     for (int n = 0; n < 1000; ++n)
         burst += ping;
     qint64 mostUnsent = 0;
-    QTcpSocket &socket = app.socket(0);
+    QTcpSocket &socket = app.profile(0).socket();
     for (int sent = 0; sent < pings && app.isConnected(0); sent += 1000) {
         peer->write(burst);
         // Paced by what the client takes, so that the server's own queue stays small.
@@ -77,8 +77,8 @@ double pingAfter(const QByteArray &before)
     ServerProfiles p;
     p.startUp(1);
     TarnwellApp &app = p.app();
-    app.record(0).Mode = QStringLiteral("Register");
-    app.record(0).Email = QStringLiteral("probe@example.com");
+    app.profile(0).record().Mode = QStringLiteral("Register");
+    app.profile(0).record().Email = QStringLiteral("probe@example.com");
     const int server = p.connect(0);
     if (server < 0)
         return 0;
@@ -124,7 +124,7 @@ double linesSeconds(TarnwellApp &app)
     QElapsedTimer timer;
     timer.start();
     for (int n = 0; n < kLines; ++n)
-        app.AddChat(0, {QStringLiteral("alice: line ") + QString::number(n)});
+        app.profile(0).AddChat({QStringLiteral("alice: line ") + QString::number(n)});
     return Figures::seconds(timer);
 }
 
@@ -137,13 +137,13 @@ void FullFloodQueue()
     if (p.connect(0) < 0)
         return;
     const double empty = linesSeconds(app);
-    app.record(0).Flood = FloodQuota{true, 1, 3600, 40};
+    app.profile(0).record().Flood = FloodQuota{true, 1, 3600, 40};
     for (qsizetype n = 0; n <= FloodGuard::kMostWaiting; ++n)
         Send(app.profile(0), QStringLiteral("waiting ") + QString::number(n), SendBy::User);
     const double full = linesSeconds(app);
     Figures::rate("2,000 lines, 100 waiting", full * 1000, "ms", "2,000 lines, none waiting", empty * 1000);
     Figures::goal(QStringLiteral("a full queue costs the pane under 2x"),
-                  full < empty * 2 && app.floodGuard(0).waitingCount() == FloodGuard::kMostWaiting);
+                  full < empty * 2 && app.profile(0).floodGuard().waitingCount() == FloodGuard::kMostWaiting);
 }
 
 void ChatLogCost()
@@ -153,7 +153,7 @@ void ChatLogCost()
     test.writeProfile(QStringLiteral("Profile0"), "[Options]\nLog Chat=0\n");
     test.startUp();
     const double unlogged = linesSeconds(*test.app);
-    test.app->record(0).LogChat = true;
+    test.app->profile(0).record().LogChat = true;
     const double logged = linesSeconds(*test.app);
     Figures::rate("2,000 lines logged (written, flushed)", logged * 1000, "ms", "2,000 lines not logged", unlogged * 1000);
 

@@ -8,7 +8,7 @@ int ConnectInChat(ServerProfiles &profiles)
 {
     const int connection = profiles.connect(0);
     TarnwellApp &app = profiles.app();
-    ProfileRecord &record = app.record(0);
+    ProfileRecord &record = app.profile(0).record();
     record.Username = record.AccountName = QStringLiteral("probe");
     record.CurrentChannel = QStringLiteral("Bench");
     record.EnterChatTick = app.clock().tickCount();

@@ -29,7 +29,7 @@ double logonsPerSecond(LogonSession &session)
     for (int logon = 0; logon < kLogons; ++logon) {
         if (!session.connect() || !WaitUntil([&] { return profile.EnterChatTick != 0; }))
             return 0;
-        session.app().connection(0).Disconnect();
+        session.app().profile(0).connection().Disconnect();
     }
     return kLogons / Figures::seconds(timer);
 }

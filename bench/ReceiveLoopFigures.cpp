@@ -56,7 +56,7 @@ void ReceiveLoopFigures()
     }
     const double copySeconds = Figures::seconds(timer);
 
-    PacketReceiver &receiver = p.app().connection(0).receiver();
+    PacketReceiver &receiver = p.app().profile(0).connection().receiver();
     timer.restart();
     for (const QByteArray &read : reads)
         receiver.DataArrival(read);

@@ -63,7 +63,7 @@ public:
         const qsizetype readSize = setup == 0 ? bytes.size() : setup;
         static const QString modes[] = {QStringLiteral("Register"), QStringLiteral("Change"),
                                         QStringLiteral("Retrieve"), QStringLiteral("Disabled")};
-        ProfileRecord &record = m_app->record(0);
+        ProfileRecord &record = m_app->profile(0).record();
         record.JoinLeave = true;
         record.AccountName = record.Username = QStringLiteral("probe");
         record.Mode = modes[(setup >> 3) & 3];
@@ -73,7 +73,7 @@ public:
         record.CurrentChannel = setup & 0x80 ? QStringLiteral("The Void") : QStringLiteral("Fuzz");
         record.EnterChatTick = m_clock.tickCount();
         m_clock.advance(1000);
-        PacketReceiver &receiver = m_app->connection(0).receiver();
+        PacketReceiver &receiver = m_app->profile(0).connection().receiver();
         receiver.Discard();
         for (qsizetype at = 0; at < bytes.size(); at += readSize)
             receiver.DataArrival(bytes.mid(at, readSize));

@@ -95,7 +95,7 @@ void frmFont::Form_Load()
             area.font->setCurrentText(QStringLiteral("Tahoma"));
             area.size->setCurrentText(kDefaultSize);
         }
-        const QString name = m_app.record(m_app.CurrentProfile).Name;
+        const QString name = m_app.current().record().Name;
         const Settings &settings = m_app.settings();
         const auto showSetting = [&](QComboBox *box, const QString &section, const char *key) {
             const QString value = settings.ReadProfileSetting(name, section, QString::fromLatin1(key));
@@ -112,7 +112,7 @@ void frmFont::Form_Load()
 void frmFont::cmdApply_Click()
 {
     m_app.guard("cmdApply_Click", "frmFont", [this] {
-        const QString name = m_app.record(m_app.CurrentProfile).Name;
+        const QString name = m_app.current().record().Name;
         const Settings &settings = m_app.settings();
         for (const Area &area : areas())
             settings.WriteProfileSetting(name, kFont, QString::fromLatin1(area.fontKey), area.font->currentText());

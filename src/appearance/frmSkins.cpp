@@ -112,7 +112,7 @@ void frmSkins::Form_Load()
         }
         // The scheme in use is the one shown.
         const QList<QListWidgetItem *> inUse =
-            lstSkins->findItems(m_app.record(m_app.CurrentProfile).Scheme, Qt::MatchExactly);
+            lstSkins->findItems(m_app.current().record().Scheme, Qt::MatchExactly);
         if (!inUse.isEmpty())
             lstSkins->setCurrentItem(inUse.first());
     });
@@ -187,7 +187,7 @@ void frmSkins::cmdDelete_Click()
         delete lstSkins->takeItem(lstSkins->currentRow());
         // Without its scheme, the profile on screen goes back to the
         // built-in one rather than keep colours no file holds.
-        if (m_app.record(m_app.CurrentProfile).Scheme == name)
+        if (m_app.current().record().Scheme == name)
             useScheme(kDefaultScheme);
     });
 }
@@ -228,7 +228,7 @@ void frmSkins::cmdUse_Click()
 
 void frmSkins::useScheme(const QString &name)
 {
-    ProfileRecord &profile = m_app.record(m_app.CurrentProfile);
+    ProfileRecord &profile = m_app.current().record();
     m_app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Scheme"), QStringLiteral("Default"), name);
     ApplyScheme(m_app, name);
     profile.Scheme = name;

@@ -19,7 +19,7 @@ constexpr qint64 kMillisecondsPerMinute = 60000;
 void LoadIdleSettings(TarnwellApp &app, int profileIndex)
 {
     const auto read = [&](const char *key) {
-        return app.settings().ReadProfileSetting(app.record(profileIndex).Name, QStringLiteral("Anti idle"),
+        return app.settings().ReadProfileSetting(app.profile(profileIndex).record().Name, QStringLiteral("Anti idle"),
                                                  QString::fromLatin1(key));
     };
     const auto step = [](const std::function<void()> &body) {
@@ -28,14 +28,14 @@ void LoadIdleSettings(TarnwellApp &app, int profileIndex)
         } catch (...) {
         }
     };
-    step([&] { app.record(profileIndex).IdleInterval = ToInt16(read("Interval")); });
-    step([&] { app.record(profileIndex).IdleMessage = read("Message"); });
-    step([&] { app.record(profileIndex).IdleEnabled = read("Status") == QLatin1String("1"); });
+    step([&] { app.profile(profileIndex).record().IdleInterval = ToInt16(read("Interval")); });
+    step([&] { app.profile(profileIndex).record().IdleMessage = read("Message"); });
+    step([&] { app.profile(profileIndex).record().IdleEnabled = read("Status") == QLatin1String("1"); });
 }
 
 QString ExpandIdleMessage(TarnwellApp &app, int profileIndex)
 {
-    const ProfileRecord &profile = app.record(profileIndex);
+    const ProfileRecord &profile = app.profile(profileIndex).record();
     const Clock &clock = app.clock();
     QString text = profile.IdleMessage;
     text.replace(QLatin1String("%mp3"), WinampTrackText(clsWinamp(app.winamp())));
@@ -60,7 +60,7 @@ void AntiIdle::tmrIdle_Timer()
     m_app.guard("tmrIdle", "frmMain", [this] {
         const Clock &clock = m_app.clock();
         for (int index = 0; index < m_app.slotCount(); ++index) {
-            ProfileRecord &profile = m_app.record(index);
+            ProfileRecord &profile = m_app.profile(index).record();
             if (profile.LastIdleTick == 0) {
                 profile.LastIdleTick = clock.tickCount();
                 continue;

@@ -107,7 +107,7 @@ void InputLine::complete()
     QStringList names;
     for (int row = 1; row <= m_users.rowCount(); ++row)
         names << StripFirstChar(m_users.rowIndex(row).data().toString());
-    const QString prefix = GetNamePrefix(m_app.record(m_app.CurrentProfile).Product);
+    const QString prefix = GetNamePrefix(m_app.current().record().Product);
     if (const auto completed = m_completion.complete(m_box.text(), m_box.cursorPosition(), names, prefix)) {
         m_box.setText(completed->text);
         m_box.setCursorPosition(completed->cursor);
@@ -126,7 +126,7 @@ void InputLine::sendPasted()
         QMessageBox question(QMessageBox::Question, QStringLiteral("Send pasted lines"),
                              QStringLiteral("Send these %1 lines to %2, each as its own message?")
                                  .arg(lines.size())
-                                 .arg(m_app.record(m_app.CurrentProfile).Name),
+                                 .arg(m_app.current().record().Name),
                              QMessageBox::Yes | QMessageBox::No, m_box.window());
         question.setTextFormat(Qt::PlainText);
         question.setDefaultButton(QMessageBox::No);

@@ -24,12 +24,12 @@ namespace {
 
 void rejoin(TarnwellApp &app, int current)
 {
-    clsConnection &connection = app.connection(current);
+    clsConnection &connection = app.profile(current).connection();
     QByteArray leave;
     connection.SendPacket(0x10, leave);
     clsDataWriter join;
     join.InsertInt32(2);
-    const ProfileRecord &profile = app.record(current);
+    const ProfileRecord &profile = app.profile(current).record();
     join.InsertCString(WireText::encode(profile.CurrentChannel, profile.Encoding).bytes);
     connection.SendPacket(0x0C, join.buffer);
 }
@@ -40,7 +40,7 @@ void uptime(TarnwellApp &app, int current)
     Send(app.profile(current),
          QStringLiteral("/me has a system uptime of: ") + FormatDuration(clock.tickCount(), DurationWords::Short) +
              QStringLiteral("; connection uptime of: ") +
-             FormatDuration(clock.ticksSince(app.record(current).EnterChatTick), DurationWords::Short) +
+             FormatDuration(clock.ticksSince(app.profile(current).record().EnterChatTick), DurationWords::Short) +
              QStringLiteral("."));
 }
 
@@ -57,13 +57,13 @@ void viewProfile(TarnwellApp &app, const QString &name)
 void RequestProfile(TarnwellApp &app, const QString &name)
 {
     const int current = app.CurrentProfile;
-    const QString &account = app.record(current).AccountName;
+    const QString &account = app.profile(current).record().AccountName;
     const bool own = !account.isEmpty() && name.compare(account, Qt::CaseInsensitive) == 0;
     frmProfile &window = app.profileWindow();
     window.setEditable(own);
     const quint32 id = window.expect(app.profile(current), own ? account : QString(), app.clock().tickCount());
-    QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id, app.record(current).Encoding);
-    app.connection(current).SendPacket(0x26, request);
+    QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id, app.profile(current).record().Encoding);
+    app.profile(current).connection().SendPacket(0x26, request);
 }
 
 void InternalCommands(TarnwellApp &app, const QString &text)
@@ -72,12 +72,12 @@ void InternalCommands(TarnwellApp &app, const QString &text)
         const int current = app.CurrentProfile;
         const CommandLine line = CommandLine::parse(text);
         const QString command = line.word.toLower();
-        ProfileRecord &profile = app.record(current);
+        ProfileRecord &profile = app.profile(current).record();
 
         if (command == QLatin1String("/c") || command == QLatin1String("/connect"))
-            app.connection(current).Connect(profile.Server);
+            app.profile(current).connection().Connect(profile.Server);
         else if (command == QLatin1String("/d") || command == QLatin1String("/disconnect"))
-            app.connection(current).Disconnect();
+            app.profile(current).connection().Disconnect();
         else if (command == QLatin1String("/rejoin"))
             rejoin(app, current);
         else if (command == QLatin1String("/profile"))
@@ -92,9 +92,9 @@ void InternalCommands(TarnwellApp &app, const QString &text)
             SwitchProfileCommand(app, line.argument);
         else if (command == QLatin1String("/clear") && line.argument.compare(QLatin1String("queue"), Qt::CaseInsensitive) == 0 &&
                  line.rest.isEmpty())
-            app.floodGuard(current).clear();
+            app.profile(current).floodGuard().clear();
         else if (command == QLatin1String("/cc"))
-            app.pane(current).clear();
+            app.profile(current).pane().clear();
         else if (command == QLatin1String("/r"))
             Send(app.profile(current),
                  QStringLiteral("/w ") + GetNamePrefix(profile.Product) + app.LastWhisperFrom + QLatin1Char(' ') +

@@ -17,7 +17,7 @@ const Colour kMediaColour = Rgb(0xC422CA);
 
 void localLine(TarnwellApp &app, const QString &text)
 {
-    app.AddChat(app.CurrentProfile, {kMediaColour, text});
+    app.current().AddChat({kMediaColour, text});
 }
 
 const QString kNothing = QStringLiteral("Nothing");
@@ -29,7 +29,7 @@ bool canAnnounce(TarnwellApp &app, bool running, bool playing)
 {
     if (running && playing)
         return true;
-    app.AddChat(app.CurrentProfile, {Rgb(0xAAAAAA), running ? QStringLiteral("The media player is not playing anything.")
+    app.current().AddChat({Rgb(0xAAAAAA), running ? QStringLiteral("The media player is not playing anything.")
                                                             : QStringLiteral("No media player is running.")});
     return false;
 }
@@ -38,7 +38,7 @@ void announceWinamp(TarnwellApp &app)
 {
     const clsWinamp winamp(app.winamp());
     if (canAnnounce(app, winamp.isLoaded(), winamp.strWinampTitle() != kNothing))
-        Send(app.profile(app.CurrentProfile), QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(winamp));
+        Send(app.current(), QStringLiteral("/me is currently playing on Winamp: ") + WinampTrackText(winamp));
 }
 
 void announceITunes(TarnwellApp &app)
@@ -46,14 +46,14 @@ void announceITunes(TarnwellApp &app)
     ITunesLink &link = app.itunes();
     QString unused;
     if (canAnnounce(app, link.isRunning(), link.currentTrack().has_value()))
-        Send(app.profile(app.CurrentProfile), QStringLiteral("/me is currently playing on iTunes: ") + ITunesControl(link, 7, unused));
+        Send(app.current(), QStringLiteral("/me is currently playing on iTunes: ") + ITunesControl(link, 7, unused));
 }
 
 void announceWmp(TarnwellApp &app)
 {
     const QString playing = WmpNowPlaying(app.wmp());
     if (canAnnounce(app, app.wmp().isRunning(), !playing.isEmpty() && playing != kNothing))
-        Send(app.profile(app.CurrentProfile), QStringLiteral("/me is currently listening on WMP: ") + playing);
+        Send(app.current(), QStringLiteral("/me is currently listening on WMP: ") + playing);
 }
 
 // A Winamp transport command, then the title it leads to.

@@ -38,7 +38,7 @@ void SwitchProfileCommand(TarnwellApp &app, const QString &argument)
 {
     const int current = app.CurrentProfile;
     if (argument.isEmpty()) {
-        app.AddChat(current, {kUsageColour, QStringLiteral("Usage: /p NAME, or /p N for the profile at place N of "
+        app.profile(current).AddChat({kUsageColour, QStringLiteral("Usage: /p NAME, or /p N for the profile at place N of "
                                                            "the profile list.")});
         return;
     }
@@ -47,7 +47,7 @@ void SwitchProfileCommand(TarnwellApp &app, const QString &argument)
     const bool byPlace = place.match(argument).hasMatch();
     const QListWidgetItem *entry = byPlace ? entryAtPlace(list, argument) : entryNamed(list, argument);
     if (!entry) {
-        app.AddChat(current, {kRefusalColour, byPlace ? QStringLiteral("Profile index '") + argument +
+        app.profile(current).AddChat({kRefusalColour, byPlace ? QStringLiteral("Profile index '") + argument +
                                                             QStringLiteral("' does not exist!")
                                                       : QStringLiteral("No profile is called '") + argument +
                                                             QStringLiteral("'.")});

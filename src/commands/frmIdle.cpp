@@ -60,7 +60,7 @@ void frmIdle::open()
 
 void frmIdle::Form_Load()
 {
-    m_profile = &m_app.profile(m_app.CurrentProfile);
+    m_profile = &m_app.current();
     const auto read = [this](const char *key) {
         return m_app.settings().ReadProfileSetting(m_profileName, kSection, QString::fromLatin1(key));
     };

@@ -38,7 +38,7 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
     const OptionText &text = kOptions[static_cast<std::size_t>(option)];
     const int current = app.CurrentProfile;
     app.guard(text.procedure, "frmPopupMenu", [&] {
-        ProfileRecord &profile = app.record(current);
+        ProfileRecord &profile = app.profile(current).record();
         // A deleted profile's slot has no settings to keep an option in.
         if (!profile.Active)
             return;
@@ -47,7 +47,7 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
         app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Options"), QString::fromLatin1(text.key),
                                            on ? QStringLiteral("1") : QStringLiteral("0"));
         const auto confirm = [&] {
-            app.AddChat(current, on ? ChatItems{Rgb(0x9BC06C), QString::fromLatin1(text.onText)}
+            app.profile(current).AddChat(on ? ChatItems{Rgb(0x9BC06C), QString::fromLatin1(text.onText)}
                                     : ChatItems{Rgb(0xC2B822), QString::fromLatin1(text.offText)});
         };
         // The lock screen's confirmation is written while the screen is
@@ -61,14 +61,14 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
         }
     });
     app.guard(text.procedure, "frmPopupMenu",
-              [&] { checkMark.setChecked(app.record(current).*text.flag); });
+              [&] { checkMark.setChecked(app.profile(current).record().*text.flag); });
 }
 
 void AskTransparency(TarnwellApp &app)
 {
     app.guard("mnuTransparency", "frmPopupMenu", [&] {
         const int current = app.CurrentProfile;
-        if (!app.record(current).Active)
+        if (!app.profile(current).record().Active)
             return;
         frmMain &window = app.mainWindow();
         const QString answer =
@@ -80,7 +80,7 @@ void AskTransparency(TarnwellApp &app)
         bool isNumber = false;
         const int typed = answer.trimmed().toInt(&isNumber);
         if (!isNumber) {
-            app.AddChat(current, {Rgb(0xBD3D3D), QStringLiteral("'") + answer +
+            app.profile(current).AddChat({Rgb(0xBD3D3D), QStringLiteral("'") + answer +
                                                      QStringLiteral("' is not a level of transparency: type a whole "
                                                                     "number from 51 (faint) to 255 (solid).")});
             return;
@@ -88,7 +88,7 @@ void AskTransparency(TarnwellApp &app)
         // Out of range, the nearest level that keeps the window in sight is
         // taken, and that is what is kept and shown.
         const QString level = QString::number(VisibleOpacity(typed));
-        app.settings().WriteProfileSetting(app.record(current).Name, QStringLiteral("Options"),
+        app.settings().WriteProfileSetting(app.profile(current).record().Name, QStringLiteral("Options"),
                                            QStringLiteral("Transparency"), level);
         SetTransparency(window, level.toInt());
         app.popupMenu().setTransparencyCaption(level);

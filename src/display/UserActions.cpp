@@ -38,7 +38,7 @@ void RunUserAction(TarnwellApp &app, UserAction action)
         const int current = app.CurrentProfile;
         QString line = QString::fromLatin1(command.command);
         if (command.takesName)
-            line += GetNamePrefix(app.record(current).Product) + StripFirstChar(selected);
+            line += GetNamePrefix(app.profile(current).record().Product) + StripFirstChar(selected);
         Send(app.profile(current), line);
     });
 }

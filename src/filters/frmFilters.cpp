@@ -86,7 +86,7 @@ void frmFilters::Form_Load()
     txtAdd->clear();
     m_loaded = false;
     m_app.guard("Form_Load", "frmFilters", [this] {
-        m_profile = &m_app.profile(m_app.CurrentProfile);
+        m_profile = &m_app.current();
         m_profileName = m_profile->record().Name;
         const Settings &settings = m_app.settings();
         lstMessages->addItems(FilterFile::read(FilterFile::path(settings, m_profileName, FilterFile::Kind::Messages)));

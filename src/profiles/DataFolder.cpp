@@ -43,5 +43,5 @@ void DataFolder::announce(TarnwellApp &app) const
                                ? QStringLiteral("This copy is installed, so profiles and schemes are kept in ")
                                : QStringLiteral("The program folder cannot be written to, so profiles and schemes "
                                                 "are kept in ");
-    app.AddChat(0, {Rgb(0x77B1BB), reason, Rgb(0xFFFFFF), QDir::toNativeSeparators(m_path)});
+    app.profile(0).AddChat({Rgb(0x77B1BB), reason, Rgb(0xFFFFFF), QDir::toNativeSeparators(m_path)});
 }

@@ -77,12 +77,12 @@ void ListHoverTips::lstChannelUsers_MouseMove(const QPoint &point)
         if (!newTip)
             return;
         const QString name = StripFirstChar(text);
-        const clsUsers &users = m_app.users(m_app.CurrentProfile);
+        const clsUsers &users = m_app.current().users();
         // A row the store does not know has nothing to tell.
         if (!users.HasUser(name))
             return;
         // Built again at each new row, so the uptime is the one of now.
-        ShowUserTip(row, UserHoverText(m_app.bncs(m_app.CurrentProfile).DescribeUser(name, users.GetStatstring(name)),
+        ShowUserTip(row, UserHoverText(m_app.current().bncs().DescribeUser(name, users.GetStatstring(name)),
                                        users.GetLatency(name), users.GetFlags(name),
                                        m_app.clock().ticksSince(users.GetUptime(name))));
     });
@@ -103,7 +103,7 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
             return;
         QString tag = u"Not connected."_s;
         for (int index = 0; index < m_app.slotCount(); ++index) {
-            const ProfileRecord &profile = m_app.record(index);
+            const ProfileRecord &profile = m_app.profile(index).record();
             if (!profile.Active || profile.Name != item->text() || profile.EnterChatTick == 0)
                 continue;
             tag = u"Account name: "_s + profile.AccountName + u"\r\nServer: "_s + profile.Server +

@@ -15,7 +15,7 @@ const QString kFirstStartHint = QStringLiteral("No profiles yet: File > Create a
 
 void ShowFirstStartHint(TarnwellApp &app, int index)
 {
-    app.AddChat(index, {kHintColour, kFirstStartHint});
+    app.profile(index).AddChat({kHintColour, kFirstStartHint});
 }
 
 void ForgetFirstStartHint(QTextDocument &pane)
@@ -37,6 +37,6 @@ void ForgetFirstStartHint(QTextDocument &pane)
 
 void ShowNewProfileHint(TarnwellApp &app, int index)
 {
-    app.AddChat(index, {kHintColour, QStringLiteral("Configure it with File > Configuration (Ctrl+G), then connect "
+    app.profile(index).AddChat({kHintColour, QStringLiteral("Configure it with File > Configuration (Ctrl+G), then connect "
                                                     "with F2.")});
 }

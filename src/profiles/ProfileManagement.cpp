@@ -73,7 +73,7 @@ void showAfterDeletion(TarnwellApp &app, int row)
 int SlotOfProfile(const TarnwellApp &app, const QString &name)
 {
     for (int index = 0; index < app.slotCount(); ++index) {
-        const ProfileRecord &profile = app.record(index);
+        const ProfileRecord &profile = app.profile(index).record();
         if (profile.Active && profile.Name == name)
             return index;
     }
@@ -105,7 +105,7 @@ void CreateProfile(TarnwellApp &app)
         entry->setForeground(Rgb(0xBD3D3D).toQColor());
         // The new profile is the one on screen, so that the next steps it is
         // told about act on it.
-        ForgetFirstStartHint(app.pane(slot));
+        ForgetFirstStartHint(app.profile(slot).pane());
         ShowProfile(app, slot);
         ShowNewProfileHint(app, slot);
     });
@@ -128,7 +128,7 @@ QString RenameProfile(TarnwellApp &app, QWidget *parent, const QString &name)
             entry->setText(newName);
         const int slot = SlotOfProfile(app, name);
         if (slot >= 0)
-            app.record(slot).Name = newName;
+            app.profile(slot).record().Name = newName;
         QLabel &shown = *app.mainWindow().lblProfiles;
         if (shown.text() == name)
             shown.setText(newName);

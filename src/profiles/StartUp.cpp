@@ -37,10 +37,10 @@ void StartUp(TarnwellApp &app)
         LoadIdleSettings(app, i);
         // Saved filters hold from the start, not only once the filter
         // window has been closed.
-        app.guard("Form_Load", "frmMain", [&] { app.filters(i).LoadFilters(); });
+        app.guard("Form_Load", "frmMain", [&] { app.profile(i).filters().LoadFilters(); });
         app.guard("Form_Load", "frmMain", [&] { TightenProfileFolder(settings.profileFolder(name)); });
         auto *entry = new QListWidgetItem(name, window.lstProfiles);
-        SetProfileEntryIcon(app, *entry, app.record(i).Product);
+        SetProfileEntryIcon(app, *entry, app.profile(i).record().Product);
         entry->setForeground(Rgb(0xBD3D3D).toQColor());
     }
     if (window.lstProfiles->count() > 0) {
@@ -48,7 +48,7 @@ void StartUp(TarnwellApp &app)
         LoadOptions(app, window.lstProfiles->item(0)->text());
     }
 
-    app.AddChat(0, {Rgb(0x77B1BB), QStringLiteral("Welcome to "), Rgb(0xFFFFFF), BoldOn, QStringLiteral("Tarnwell "),
+    app.profile(0).AddChat({Rgb(0x77B1BB), QStringLiteral("Welcome to "), Rgb(0xFFFFFF), BoldOn, QStringLiteral("Tarnwell "),
                     Rgb(0x77B1BB), BoldOff, GetVersion()});
     // A first start would otherwise show nothing to do.
     if (window.lstProfiles->count() == 0)
@@ -56,15 +56,15 @@ void StartUp(TarnwellApp &app)
     window.setWindowTitle(QStringLiteral("Tarnwell ") + GetVersion());
     app.ProfilesLoading = false;
 
-    const bool haveProfile = !app.record(0).Name.isEmpty();
-    window.lblProfiles->setText(app.record(0).Name);
+    const bool haveProfile = !app.profile(0).record().Name.isEmpty();
+    window.lblProfiles->setText(app.profile(0).record().Name);
     // Without a stored profile there are no settings to dress the window from.
     if (haveProfile)
         ApplyProfileFonts(app, 0);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         window.trayIcon->show();
     if (haveProfile) {
-        const QString scheme = settings.ReadProfileSetting(app.record(0).Name, QStringLiteral("Scheme"),
+        const QString scheme = settings.ReadProfileSetting(app.profile(0).record().Name, QStringLiteral("Scheme"),
                                                            QStringLiteral("Default"));
         if (!scheme.isEmpty())
             ApplyScheme(app, scheme);

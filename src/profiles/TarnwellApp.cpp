@@ -182,11 +182,6 @@ void TarnwellApp::createControlSet(int index)
         target.pane().setDefaultFont(m_mainWindow->font());
 }
 
-void TarnwellApp::AddChat(int profileIndex, const ChatItems &items)
-{
-    guard("AddChat()", "modFunctions", [&] { slot(profileIndex).AddChat(items); });
-}
-
 void TarnwellApp::LogError(const QString &procedure, const QString &module)
 {
     const CurrentError error = CurrentError::fromCurrentException();

@@ -42,7 +42,7 @@ public:
     const Settings &settings() const { return m_settings; }
     Clock &clock() const override { return m_clock; }
 
-    // The profile on screen.
+    // The place of the profile on screen.
     qint16 CurrentProfile = 0;
     // Set only while start-up loads the stored profiles.
     bool ProfilesLoading = false;
@@ -65,27 +65,13 @@ public:
     Profile &profile(int index) const { return slot(index); }
     int profileCount() const override { return slotCount(); }
     Profile &profileAt(int index) const override { return slot(index); }
-    ProfileRecord &record(int index) const { return slot(index).record(); }
-    LogonState &logon(int index) const { return slot(index).logon(); }
-
-    // The per-profile objects, created on first use.
-    clsConnection &connection(int index) { return slot(index).connection(); }
-    clsBNCS &bncs(int index) { return slot(index).bncs(); }
-    clsUsers &users(int index) { return slot(index).users(); }
-    clsFilters &filters(int index) { return slot(index).filters(); }
-    FloodGuard &floodGuard(int index) { return slot(index).floodGuard(); }
+    // The profile on screen.
+    Profile &current() const { return slot(CurrentProfile); }
     bool hasConnection(int index) const { return index < slotCount() && slot(index).hasConnection(); }
-
-    // The control set of a slot; throws Failure when the slot has none.
-    QTcpSocket &socket(int index) const { return slot(index).socket(); }
-    QTextDocument &pane(int index) const { return slot(index).pane(); }
-    void createControlSet(int index);
-    // The socket is open and connected.
+    // The socket is open and connected; false for a place outside the list.
     bool isConnected(int index) const { return index >= 0 && index < slotCount() && slot(index).isConnected(); }
-
-    // Writes one time-stamped line to the profile's chat pane (nothing while
-    // its screen is locked). Failures go to the error log.
-    void AddChat(int profileIndex, const ChatItems &items);
+    // Gives the slot its socket and chat pane, once.
+    void createControlSet(int index);
 
     // Reports the exception being handled to the error log.
     void LogError(const QString &procedure, const QString &module);

@@ -20,7 +20,7 @@ UserListActions::UserListActions(TarnwellApp &app, ChannelUserList &list)
 void UserListActions::lstChannelUsers_DblClick()
 {
     const QString selected = m_list.selectedText();
-    if (!m_app.isConnected(m_app.CurrentProfile) || selected.isEmpty())
+    if (!m_app.current().isConnected() || selected.isEmpty())
         return;
     QLineEdit &input = *m_app.mainWindow().txtSend;
     input.setText(input.text() + StripFirstChar(selected));
@@ -28,7 +28,7 @@ void UserListActions::lstChannelUsers_DblClick()
 
 void UserListActions::lstChannelUsers_MouseUp(Qt::MouseButton button, const QPoint &globalPoint)
 {
-    if (button == Qt::RightButton && m_app.isConnected(m_app.CurrentProfile))
+    if (button == Qt::RightButton && m_app.current().isConnected())
         m_app.popupMenu().mnuUserOptions->popup(globalPoint);
 }
 

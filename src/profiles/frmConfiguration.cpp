@@ -344,8 +344,7 @@ void frmConfiguration::cmdSave_Click()
             m_app.settings().WriteProfileSettings(name, settings);
         } catch (const Failure &failure) {
             const int slot = SlotOfProfile(m_app, name);
-            m_app.AddChat(slot >= 0 ? slot : m_app.CurrentProfile,
-                          {Rgb(0xBD3D3D), QStringLiteral("The configuration of ") + name +
+            m_app.profile(slot >= 0 ? slot : m_app.CurrentProfile).AddChat({Rgb(0xBD3D3D), QStringLiteral("The configuration of ") + name +
                                               QStringLiteral(" was not saved, none of it: ") + failure.description()});
             return;
         }
@@ -361,7 +360,7 @@ void frmConfiguration::cmdSave_Click()
             const QList<QListWidgetItem *> entries =
                 m_app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
             if (!entries.isEmpty())
-                SetProfileEntryIcon(m_app, *entries.first(), m_app.record(slot).Product);
+                SetProfileEntryIcon(m_app, *entries.first(), m_app.profile(slot).record().Product);
             qint16 index = static_cast<qint16>(slot);
             ProfileColor(m_app, index, false, false);
         }

@@ -199,7 +199,7 @@ void frmMain::buildControls()
     m_findBar = new FindBar(*rtbChat);
     connect(m_findBar, &FindBar::closed, this, [this] { txtSend->setFocus(); });
     connect(new ChatLinkClicks(*rtbChat), &ChatLinkClicks::openFailed, this, [this](const QUrl &address) {
-        m_app.AddChat(m_app.CurrentProfile, {Rgb(0xBD3D3D), QStringLiteral("No web browser could be started for ") +
+        m_app.current().AddChat({Rgb(0xBD3D3D), QStringLiteral("No web browser could be started for ") +
                                                                 address.toString(QUrl::FullyEncoded) +
                                                                 QStringLiteral(".")});
     });
@@ -347,7 +347,7 @@ void frmMain::setBackgroundPicture(const QPixmap &picture)
 
 void frmMain::showPane(int index)
 {
-    QTextDocument &pane = m_app.pane(index);
+    QTextDocument &pane = m_app.profile(index).pane();
     if (rtbChat->document() == &pane)
         return;
     m_newLines->leave(*rtbChat->document());

@@ -164,7 +164,7 @@ frmIdle &frmPopupMenu::idleWindow()
 
 void frmPopupMenu::mnuClear_Click()
 {
-    m_app.guard("mnuClear_Click", "frmPopupMenu", [this] { m_app.pane(m_app.CurrentProfile).clear(); });
+    m_app.guard("mnuClear_Click", "frmPopupMenu", [this] { m_app.current().pane().clear(); });
 }
 
 void frmPopupMenu::CreateProfile()
@@ -210,8 +210,8 @@ void frmPopupMenu::ConnectAll()
     for (int index = 0; index < m_app.slotCount(); ++index) {
         // A failure for one profile is reported and the others still connect.
         m_app.guard("mnuConnectall_Click", "frmPopupMenu", [&] {
-            if (m_app.record(index).Active)
-                m_app.connection(index).Connect(m_app.record(index).Server);
+            if (m_app.profile(index).record().Active)
+                m_app.profile(index).connection().Connect(m_app.profile(index).record().Server);
         });
     }
 }
@@ -220,13 +220,13 @@ void frmPopupMenu::mnuConnect_Click()
 {
     m_app.guard("mnuConnect_Click", "frmPopupMenu", [this] {
         if (m_app.mainWindow().lstProfiles->count() > 0)
-            m_app.connection(m_app.CurrentProfile).Connect(m_app.record(m_app.CurrentProfile).Server);
+            m_app.current().connection().Connect(m_app.current().record().Server);
     });
 }
 
 void frmPopupMenu::mnuDisconnect_Click()
 {
-    m_app.guard("mnuDisconnect_Click", "frmPopupMenu", [this] { m_app.connection(m_app.CurrentProfile).Disconnect(); });
+    m_app.guard("mnuDisconnect_Click", "frmPopupMenu", [this] { m_app.current().connection().Disconnect(); });
 }
 
 void frmPopupMenu::mnuProfile_Click()

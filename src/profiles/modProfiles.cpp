@@ -91,7 +91,7 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
     app.guard("LoadInfo", "modProfiles", [&] {
         if (!keepSize)
             app.growSlots(index + 1);
-        ProfileRecord &profile = app.record(index);
+        ProfileRecord &profile = app.profile(index).record();
         profile.Name = name;
         profile.Active = true;
         const Settings &settings = app.settings();
@@ -123,7 +123,7 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
 void LoadOptions(TarnwellApp &app, const QString &name)
 {
     app.guard("LoadOptions", "modProfiles", [&] {
-        ProfileRecord &profile = app.record(app.CurrentProfile);
+        ProfileRecord &profile = app.current().record();
         readOptionFlags(app, name, profile);
         frmPopupMenu &menus = app.popupMenu();
         menus.mnuJoinLeave->setChecked(profile.JoinLeave);
@@ -149,7 +149,7 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
             app.growSlots(index + 1);
             if (index != 0) {
                 app.createControlSet(index);
-                app.pane(index).clear();
+                app.profile(index).pane().clear();
             }
             slotUsed = index;
             return;
@@ -166,7 +166,7 @@ int LoadControl(TarnwellApp &app, int index, const QString &name, bool direct)
 void UnloadControl(TarnwellApp &app, int index)
 {
     app.guard("UnloadControl", "modProfiles", [&] {
-        app.socket(index).abort();
+        app.profile(index).socket().abort();
         app.removeProfile(index);
     });
 }
@@ -176,7 +176,7 @@ void ProfileColor(TarnwellApp &app, qint16 &index, bool position, bool activity)
     app.guard("ProfileColor", "modProfiles", [&] {
         if (position)
             --index;
-        const QString name = index >= 0 && index < app.slotCount() ? app.record(index).Name : QString();
+        const QString name = index >= 0 && index < app.slotCount() ? app.profile(index).record().Name : QString();
         const QList<QListWidgetItem *> entries = app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
         if (entries.isEmpty())
             throw Failure(Failure::InvalidCall, QStringLiteral("No profile list entry named \"") + name + "\"");
@@ -189,7 +189,7 @@ void ProfileColor(TarnwellApp &app, qint16 &index, bool position, bool activity)
 
 void ApplyScheme(TarnwellApp &app, const QString &schemeName)
 {
-    const QString current = app.record(app.CurrentProfile).Name;
+    const QString current = app.current().record().Name;
     if (app.settings().ReadProfileSetting(current, QStringLiteral("Scheme"), QStringLiteral("Default")).isEmpty())
         return;
     frmMain &window = app.mainWindow();
@@ -243,7 +243,7 @@ void ApplyScheme(TarnwellApp &app, const QString &schemeName)
 
 void ApplyProfileFonts(TarnwellApp &app, int index)
 {
-    const QString name = app.record(index).Name;
+    const QString name = app.profile(index).record().Name;
     const auto font = [&](const char *key) {
         return app.settings().ReadProfileSetting(name, QStringLiteral("Font"), QString::fromLatin1(key));
     };
@@ -255,7 +255,7 @@ void ApplyProfileFonts(TarnwellApp &app, int index)
     if (chatFont.isEmpty() || listFont.isEmpty())
         return;
 
-    QTextDocument &pane = app.pane(index);
+    QTextDocument &pane = app.profile(index).pane();
     const QFont paneFont = DisplayFont(pane.defaultFont(), chatFont, size("RichTextBox Size"));
     pane.setDefaultFont(paneFont);
     QTextCursor everything(&pane);
@@ -277,7 +277,7 @@ void ApplyProfileFonts(TarnwellApp &app, int index)
 
 void ShowProfile(TarnwellApp &app, int index)
 {
-    const ProfileRecord &profile = app.record(index);
+    const ProfileRecord &profile = app.profile(index).record();
     if (!profile.Active)
         throw Failure(Failure::InvalidCall, QStringLiteral("No live profile in slot ") + QString::number(index));
     app.CurrentProfile = static_cast<qint16>(index);
@@ -289,7 +289,7 @@ void ShowProfile(TarnwellApp &app, int index)
     if (!entries.isEmpty())
         window.lstProfiles->setCurrentItem(entries.first());
     app.screen().show(app.profile(index));
-    clsBNCS &events = app.bncs(index);
+    clsBNCS &events = app.profile(index).bncs();
     // A profile that is in a channel names it, even an empty one, rather
     // than leaving the label of the profile shown before.
     if (app.isConnected(index) || events.rows().count() > 0)
@@ -311,7 +311,7 @@ void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
         if (app.mainWindow().lstProfiles->count() == 0)
             return;
         for (int i = 0; i < app.slotCount(); ++i) {
-            const ProfileRecord &profile = app.record(i);
+            const ProfileRecord &profile = app.profile(i).record();
             if (!profile.Active || profile.Name != entryText)
                 continue;
             if (i == app.CurrentProfile)

@@ -100,7 +100,7 @@ void UpdateCheck::sckVersion_Error(int error)
 {
     m_app.guard("sckVersion_Error", "frmMain", [this, error] {
         const SocketErrorNumber winsock = WinsockError(static_cast<QAbstractSocket::SocketError>(error));
-        m_app.AddChat(m_app.CurrentProfile, {Rgb(0xBD3D3D), QStringLiteral("Update version Error #") +
+        m_app.current().AddChat({Rgb(0xBD3D3D), QStringLiteral("Update version Error #") +
                                                                  QString::number(winsock.number) +
                                                                  QStringLiteral(" - ") + winsock.description});
     });

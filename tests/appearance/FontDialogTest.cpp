@@ -30,7 +30,7 @@ protected:
     }
     QString setting(const char *section, const char *key) const
     {
-        return app.settings().ReadProfileSetting(app.record(app.CurrentProfile).Name, QString::fromLatin1(section),
+        return app.settings().ReadProfileSetting(app.current().record().Name, QString::fromLatin1(section),
                                                  QString::fromLatin1(key));
     }
     static QString firstFamily(const QTextDocument &pane)
@@ -57,7 +57,7 @@ TEST_F(FontDialogTest, OpensWithTheSettingsAndTahomaAndTenForWhatIsMissing)
 
 TEST_F(FontDialogTest, ApplySavesAsTypedAndRestylesTheCurrentPaneOnly)
 {
-    app.AddChat(1, {QStringLiteral("beta's line")});
+    app.profile(1).AddChat({QStringLiteral("beta's line")});
     fonts.open();
     fonts.RTB->setCurrentText(QStringLiteral("No Such Font"));
     fonts.RTBSize->setCurrentText(QStringLiteral("15"));
@@ -71,10 +71,10 @@ TEST_F(FontDialogTest, ApplySavesAsTypedAndRestylesTheCurrentPaneOnly)
     EXPECT_EQ(setting("Size", "Profile Size"), QStringLiteral("10"));
 
     // The welcome line already shown takes the font; beta's pane does not.
-    const QTextDocument &pane = app.pane(0);
+    const QTextDocument &pane = app.profile(0).pane();
     EXPECT_EQ(firstFamily(pane), QStringLiteral("No Such Font"));
     EXPECT_EQ(pane.begin().begin().fragment().charFormat().fontPointSize(), 15.0);
-    EXPECT_NE(firstFamily(app.pane(1)), QStringLiteral("No Such Font"));
+    EXPECT_NE(firstFamily(app.profile(1).pane()), QStringLiteral("No Such Font"));
 
     // A name that is not installed is kept, and drawn in an installed font.
     frmMain &window = app.mainWindow();

@@ -160,7 +160,7 @@ TEST_F(SchemeDialogTest, TheBuiltInSchemeIsNeitherChangedNorDeletedAndCanBeUsed)
     window.lineColours.rtb = Rgb(0x00FF00);
     skins.cmdUse_Click();
     EXPECT_EQ(window.lineColours.rtb, kDesignLines);
-    EXPECT_EQ(app.record(0).Scheme, QStringLiteral("Default"));
+    EXPECT_EQ(app.profile(0).record().Scheme, QStringLiteral("Default"));
 }
 
 TEST_F(SchemeDialogTest, TheSchemeInUseIsStillInUseAfterARestart)
@@ -175,7 +175,7 @@ TEST_F(SchemeDialogTest, TheSchemeInUseIsStillInUseAfterARestart)
     test.startUp();
     EXPECT_EQ(test.app->mainWindow().lineColours.rtb, Rgb(0x00FF00));
     EXPECT_EQ(test.app->mainWindow().txtSend->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
-    EXPECT_EQ(test.app->record(0).Scheme, QStringLiteral("Night"));
+    EXPECT_EQ(test.app->profile(0).record().Scheme, QStringLiteral("Night"));
 }
 
 TEST_F(SchemeDialogTest, ColoursThatWouldVanishOnBlackAreShownAsTheWindowsOwn)
@@ -201,7 +201,7 @@ TEST_F(SchemeDialogTest, UseAppliesTheSavedFileNotTheEditedFields)
     frmMain &window = app.mainWindow();
     EXPECT_EQ(window.txtSend->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
     EXPECT_EQ(window.lineColours.rtb, Rgb(0x00FF00));
-    EXPECT_EQ(app.record(0).Scheme, QStringLiteral("Night"));
+    EXPECT_EQ(app.profile(0).record().Scheme, QStringLiteral("Night"));
     EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("alpha"), QStringLiteral("Scheme"),
                                                 QStringLiteral("Default")),
               QStringLiteral("Night"));
@@ -212,7 +212,7 @@ TEST_F(SchemeDialogTest, UseAppliesTheSavedFileNotTheEditedFields)
     EXPECT_FALSE(QFile::exists(schemePath(QStringLiteral("Night"))));
     EXPECT_EQ(window.lineColours.rtb, kDesignLines);
     EXPECT_EQ(window.txtSend->palette().color(QPalette::Text), kDesignInputText.toQColor());
-    EXPECT_EQ(app.record(0).Scheme, QStringLiteral("Default"));
+    EXPECT_EQ(app.profile(0).record().Scheme, QStringLiteral("Default"));
     EXPECT_EQ(app.settings().ReadProfileSetting(QStringLiteral("alpha"), QStringLiteral("Scheme"),
                                                 QStringLiteral("Default")),
               QStringLiteral("Default"));

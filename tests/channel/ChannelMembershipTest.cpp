@@ -28,7 +28,7 @@ protected:
     // Which of the names these tests use are stored, in store order.
     QStringList storedNames(int profile = kAlpha)
     {
-        clsUsers &users = app.users(profile);
+        clsUsers &users = app.profile(profile).users();
         QStringList names(users.UserlistCount());
         for (const char *name : {"Alpha", "Bob", "Cid", "Dee", "Account"}) {
             const int index = users.GetUserIndex(QString::fromLatin1(name));
@@ -45,7 +45,7 @@ TEST_F(ChannelMembershipTest, EnteringAChannelEmptiesStoreAndListAndCountsTheUse
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
     enter("Chat");
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [0]"));
-    EXPECT_EQ(app.users(kAlpha).UserlistCount(), 0);
+    EXPECT_EQ(app.profile(kAlpha).users().UserlistCount(), 0);
     const QString before = test.chatText(kAlpha);
     event(ShowUser, 0, 10, "Alpha", kStarcraftStats);
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
@@ -63,8 +63,8 @@ TEST_F(ChannelMembershipTest, AStatsUpdateMovesTheRowToTheEndButNotTheStoredUser
     enterWithThreeUsers();
     event(ShowUser, 0, 250, "Bob", "RATS 1000 3 7 0 0 0 0 0 RATS");
     EXPECT_EQ(rowTexts(), (QStringList{" Cid", " Dee", " Bob"}));
-    EXPECT_EQ(app.users(kAlpha).GetUserIndex(QStringLiteral("bob")), 0);
-    EXPECT_EQ(app.users(kAlpha).GetLatency(QStringLiteral("Bob")), 250);
+    EXPECT_EQ(app.profile(kAlpha).users().GetUserIndex(QStringLiteral("bob")), 0);
+    EXPECT_EQ(app.profile(kAlpha).users().GetLatency(QStringLiteral("Bob")), 250);
     const QColor grey(0xAAAAAAu);
     EXPECT_EQ(lastLine(), (std::vector<TextRun>{
                               {"Stats update: ", QColor(0xFFFFFFu), true},
@@ -101,7 +101,7 @@ TEST_F(ChannelMembershipTest, AFlagUpdateRebuildsTheRowInPlaceOrOnTopForANewOper
     enterWithThreeUsers();
     event(FlagsUpdate, 0x20, 350, "Cid", "");
     EXPECT_EQ(rowTexts(), (QStringList{" Bob", " Cid", " Dee"}));
-    clsUsers &users = app.users(kAlpha);
+    clsUsers &users = app.profile(kAlpha).users();
     EXPECT_EQ(users.GetFlags(QStringLiteral("Cid")), 0x20u);
     EXPECT_EQ(users.GetLatency(QStringLiteral("Cid")), 350);
     // An empty statstring leaves the stored one.
@@ -121,7 +121,7 @@ TEST_F(ChannelMembershipTest, TheServersFlagUpdateBeforeTheProfilesOwnListingIsN
     event(FlagsUpdate, 0x02, 0, "Alpha", kStarcraftStats);
     event(FlagsUpdate, 0x02, 0, "Alpha", kStarcraftStats);
     EXPECT_EQ(rowTexts(), QStringList{" Alpha"});
-    EXPECT_EQ(app.users(kAlpha).GetFlags(QStringLiteral("Alpha")), 0x02u);
+    EXPECT_EQ(app.profile(kAlpha).users().GetFlags(QStringLiteral("Alpha")), 0x02u);
     EXPECT_TRUE(test.errorLogText().isEmpty());
 }
 
@@ -137,8 +137,8 @@ TEST_F(ChannelMembershipTest, EventsOfAProfileBehindTheScreenTouchOnlyItsStore)
     EXPECT_EQ(rowTexts(), QStringList{" Bob"});
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
     EXPECT_EQ(storedNames(kBeta), (QStringList{"Cid", "Dee"}));
-    EXPECT_EQ(app.users(kBeta).GetFlags(QStringLiteral("Cid")), 0x02u);
-    EXPECT_EQ(app.record(kBeta).CurrentChannel, QStringLiteral("Elsewhere"));
+    EXPECT_EQ(app.profile(kBeta).users().GetFlags(QStringLiteral("Cid")), 0x02u);
+    EXPECT_EQ(app.profile(kBeta).record().CurrentChannel, QStringLiteral("Elsewhere"));
 }
 
 TEST_F(ChannelMembershipTest, InTheVoidEveryFlagUpdateIsAUserPresent)
@@ -166,15 +166,15 @@ TEST_F(ChannelMembershipTest, TheProfilesOwnListingSetsItsPingAndAPingBeyond16Bi
 {
     enter("Chat");
     event(ShowUser, 0, 42, "Alpha", kStarcraftStats);
-    EXPECT_EQ(app.record(kAlpha).OwnPing, 42);
+    EXPECT_EQ(app.profile(kAlpha).record().OwnPing, 42);
     // Only the exact account name counts.
     event(ShowUser, 0, 99, "alpha", kStarcraftStats);
-    EXPECT_EQ(app.record(kAlpha).OwnPing, 42);
+    EXPECT_EQ(app.profile(kAlpha).record().OwnPing, 42);
     EXPECT_TRUE(test.errorLogText().isEmpty());
 
     event(ShowUser, 0, 40000, "Alpha", kStarcraftStats);
-    EXPECT_EQ(app.record(kAlpha).OwnPing, 42);
-    EXPECT_EQ(app.users(kAlpha).GetLatency(QStringLiteral("Alpha")), 40000);
+    EXPECT_EQ(app.profile(kAlpha).record().OwnPing, 42);
+    EXPECT_EQ(app.profile(kAlpha).users().GetLatency(QStringLiteral("Alpha")), 40000);
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("6 - Overflow")));
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: ParseEvents() of clsBNCS")));
 }
@@ -198,7 +198,7 @@ TEST_F(ChannelMembershipTest, AMessageCutShortIsReportedAndTheNextOneIsHandled)
     DeliverChatEvent(app, kAlpha, whole.left(12));
     DeliverChatEvent(app, kAlpha, whole.left(4 + 24 + 4));
     EXPECT_EQ(test.chatText(kAlpha), before);
-    EXPECT_EQ(app.users(kAlpha).UserlistCount(), 0);
+    EXPECT_EQ(app.profile(kAlpha).users().UserlistCount(), 0);
     EXPECT_EQ(test.errorLogText().count(QStringLiteral("Error in: ParseEvents() of clsBNCS")), 2);
     DeliverChatEvent(app, kAlpha, whole);
     EXPECT_EQ(rowTexts(), QStringList{" Bob"});
@@ -207,9 +207,9 @@ TEST_F(ChannelMembershipTest, AMessageCutShortIsReportedAndTheNextOneIsHandled)
 TEST_F(ChannelMembershipTest, AServerListingUsersWithoutEndIsRefusedOnceTheStoreIsFullAndGetsNoRows)
 {
     enterWithThreeUsers();
-    clsUsers &users = app.users(kAlpha);
+    clsUsers &users = app.profile(kAlpha).users();
     // Chat lines of names this long would only slow the test down.
-    app.record(kAlpha).JoinLeave = false;
+    app.profile(kAlpha).record().JoinLeave = false;
     const QByteArray longName(30000, 'n');
     int joins = 0;
     while (test.errorLogText().isEmpty() && joins < 1000)
@@ -234,7 +234,7 @@ TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChanne
     const auto reports = [&] { return test.errorLogText().count(QStringLiteral("Error in: DescribeUser() of clsBNCS")); };
     enter("Chat");
     event(Join, 0, 10, "Bob", "PX2DRealmWithoutCommas");
-    EXPECT_TRUE(app.users(kAlpha).HasUser(QStringLiteral("Bob")));
+    EXPECT_TRUE(app.profile(kAlpha).users().HasUser(QStringLiteral("Bob")));
     EXPECT_EQ(rowTexts(), QStringList{" Bob"});
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
     EXPECT_TRUE(test.chatText(kAlpha).contains(
@@ -262,7 +262,7 @@ TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChanne
 
 TEST_F(ChannelMembershipTest, ReportsOfMalformedStatstringsStopAtTheirLimitInAChannel)
 {
-    app.record(kAlpha).JoinLeave = false;
+    app.profile(kAlpha).record().JoinLeave = false;
     enter("Chat");
     for (qsizetype user = 0; user < clsBNCS::kMaxUndescribedUsers; ++user) {
         const QByteArray name = "u" + QByteArray::number(user);

@@ -46,7 +46,7 @@ protected:
     void connectProfile()
     {
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
-        QTcpSocket &socket = app.socket(app.CurrentProfile);
+        QTcpSocket &socket = app.current().socket();
         socket.connectToHost(QHostAddress::LocalHost, server.serverPort());
         ASSERT_TRUE(socket.waitForConnected(5000));
     }
@@ -125,7 +125,7 @@ TEST_F(ChannelUserListTest, EachProfileKeepsItsOwnRowsAndComesBackToTheListItLef
 
 TEST_F(ChannelUserListTest, APlaceBeyondTheEndIsReportedAndMakesNoRow)
 {
-    app.bncs(kAlpha).AddUser(QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 5);
+    app.profile(kAlpha).bncs().AddUser(QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 5);
     EXPECT_TRUE(rowTexts().isEmpty());
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
 }

@@ -62,12 +62,12 @@ TEST_F(ChatEventLinesTest, JoinAndLeaveLinesFollowTheOptionWhileTheStoreAlwaysCh
     EXPECT_EQ(lastLine(), (std::vector<TextRun>{{"Bob has ", green}, {"left ", green, true},
                                                 {"the channel.", green}}));
 
-    app.record(kAlpha).JoinLeave = false;
+    app.profile(kAlpha).record().JoinLeave = false;
     const QString before = test.chatText(kAlpha);
     event(Join, 0, 20, "Cid", kStarcraftStats);
-    EXPECT_EQ(app.users(kAlpha).UserlistCount(), 1);
+    EXPECT_EQ(app.profile(kAlpha).users().UserlistCount(), 1);
     event(Leave, 0, 0, "Cid");
-    EXPECT_EQ(app.users(kAlpha).UserlistCount(), 0);
+    EXPECT_EQ(app.profile(kAlpha).users().UserlistCount(), 0);
     EXPECT_EQ(test.chatText(kAlpha), before);
 }
 
@@ -80,7 +80,7 @@ TEST_F(ChatEventLinesTest, EnteringAChannelNamesItsFlags)
     EXPECT_EQ(lastLine()[1].text, QStringLiteral("(redirected, restricted)"));
     event(Channel, 0, 0, "Alpha", "Friends");
     EXPECT_EQ(lastLine()[1].text, QStringLiteral("(private)"));
-    EXPECT_EQ(app.record(kAlpha).CurrentChannel, QStringLiteral("Friends"));
+    EXPECT_EQ(app.profile(kAlpha).record().CurrentChannel, QStringLiteral("Friends"));
 }
 
 TEST_F(ChatEventLinesTest, NoticesRefusalsAndEmotes)
@@ -115,7 +115,7 @@ TEST_F(ChatEventLinesTest, EventsTheClientHasNoUseForChangeNothing)
     for (const quint32 id : {0x00u, 0x08u, 0x0Bu, 0x10u, 0x18u, 0xFFFFFFFFu})
         event(id, 0x02, 5, "Bob", "text");
     EXPECT_EQ(test.chatText(kAlpha), before);
-    EXPECT_EQ(app.users(kAlpha).GetFlags(QStringLiteral("Bob")), 0u);
+    EXPECT_EQ(app.profile(kAlpha).users().GetFlags(QStringLiteral("Bob")), 0u);
     EXPECT_TRUE(test.errorLogText().isEmpty());
 }
 

@@ -28,7 +28,7 @@ protected:
         for (int index : {0, 1}) {
             connection[index] = p.connect(index);
             ASSERT_GE(connection[index], 0);
-            app.record(index).AccountName = QStringLiteral("probe");
+            app.profile(index).record().AccountName = QStringLiteral("probe");
         }
     }
     void send(int profile, quint32 id, quint32 flags, const QByteArray &name, const QByteArray &text)
@@ -60,7 +60,7 @@ TEST_F(ChatEventsOverSocketTest, NamesChannelsAndChatAreReadAsUtf8WhereTheyAreTh
     const QStringList lines = p.chatLines(0);
     EXPECT_TRUE(lines.contains(QString::fromUtf8("Joined channel Кафе (private)")));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёжик: 你好 😀")));
-    EXPECT_EQ(app.record(0).CurrentChannel, QString::fromUtf8("Кафе"));
+    EXPECT_EQ(app.profile(0).record().CurrentChannel, QString::fromUtf8("Кафе"));
 }
 
 TEST_F(ChatEventsOverSocketTest, AServersChannelEntryInOneReadListsTheProfileWithoutFailures)
@@ -82,8 +82,8 @@ TEST_F(ChatEventsOverSocketTest, AServersChannelEntryInOneReadListsTheProfileWit
     p.server.send(connection[0], burst);
 
     ASSERT_TRUE(waitForLine(0, QStringLiteral(" ")));
-    ASSERT_TRUE(WaitUntil([&] { return app.users(0).GetUserIndex(QStringLiteral("probe")) == 0 &&
-                                       app.users(0).GetFlags(QStringLiteral("probe")) == 0x02; }));
+    ASSERT_TRUE(WaitUntil([&] { return app.profile(0).users().GetUserIndex(QStringLiteral("probe")) == 0 &&
+                                       app.profile(0).users().GetFlags(QStringLiteral("probe")) == 0x02; }));
     EXPECT_EQ(list.rowCount(), 1);
     EXPECT_EQ(app.mainWindow().lblChlInfo->text(), QStringLiteral("Probe Test [1]"));
     EXPECT_EQ(p.chatLines(0).mid(p.chatLines(0).size() - 4),
@@ -100,8 +100,8 @@ TEST_F(ChatEventsOverSocketTest, EachProfilesEventsReachOnlyItsOwnStoreAndPane)
     send(1, WhisperFrom, 0, "Bob", "psst");
     ASSERT_TRUE(waitForLine(1, QStringLiteral("From: Bob: psst")));
     EXPECT_EQ(app.LastWhisperFrom, QStringLiteral("Bob"));
-    EXPECT_TRUE(app.users(1).HasUser(QStringLiteral("Bob")));
-    EXPECT_FALSE(app.users(0).HasUser(QStringLiteral("Bob")));
+    EXPECT_TRUE(app.profile(1).users().HasUser(QStringLiteral("Bob")));
+    EXPECT_FALSE(app.profile(0).users().HasUser(QStringLiteral("Bob")));
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_FALSE(p.chatLines(0).contains(QStringLiteral("From: Bob: psst")));
 }
@@ -110,9 +110,9 @@ TEST_F(ChatEventsOverSocketTest, VoidViewUnignoresTheAccountWithTheProfilesOwnNa
 {
     send(0, Channel, 0, "probe", "Chat");
     ASSERT_TRUE(waitForLine(0, QStringLiteral("Joined channel Chat (private)")));
-    app.record(0).VoidView = true;
-    app.record(1).VoidView = true;
-    app.record(1).Product = QStringLiteral("PX2D");
+    app.profile(0).record().VoidView = true;
+    app.profile(1).record().VoidView = true;
+    app.profile(1).record().Product = QStringLiteral("PX2D");
     send(0, Channel, 0, "probe", "The Void");
     send(1, Channel, 0, "probe", "The Void");
     ASSERT_TRUE(p.server.waitForMessages(connection[0], 3));

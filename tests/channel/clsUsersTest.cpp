@@ -9,7 +9,7 @@ namespace {
 class clsUsersTest : public ::testing::Test {
 protected:
     TestApp test;
-    clsUsers &users = test.app->users(0);
+    clsUsers &users = test.app->profile(0).users();
 };
 
 TEST_F(clsUsersTest, LooksNamesUpInAnyLetterCaseInArrivalOrder)

@@ -26,7 +26,7 @@ protected:
     void configure(const char *interval, const QString &message, const char *status)
     {
         const auto write = [&](const char *key, const QString &value) {
-            app.settings().WriteProfileSetting(app.record(0).Name, QStringLiteral("Anti idle"), QString::fromLatin1(key),
+            app.settings().WriteProfileSetting(app.profile(0).record().Name, QStringLiteral("Anti idle"), QString::fromLatin1(key),
                                                value);
         };
         if (interval)
@@ -110,10 +110,10 @@ TEST_F(AntiIdleTest, VariablesExpand)
     p.test.clock.setTickCount(3661000);
     const QString hourMinuteSecond = QStringLiteral("1 hour, 1 minute, and 1 second");
     configure("1", QStringLiteral("%suptime|%cuptime"), "1");
-    app.record(0).EnterChatTick = 0;
+    app.profile(0).record().EnterChatTick = 0;
     EXPECT_EQ(ExpandIdleMessage(app, 0), hourMinuteSecond + QLatin1Char('|') + hourMinuteSecond)
         << "before chat the connection uptime is the system's";
-    app.record(0).EnterChatTick = 3600000;
+    app.profile(0).record().EnterChatTick = 3600000;
     EXPECT_EQ(ExpandIdleMessage(app, 0),
               hourMinuteSecond + QLatin1Char('|') + FormatDuration(61000, DurationWords::Long));
 
@@ -127,9 +127,9 @@ TEST_F(AntiIdleTest, UnreadableSettingsLeaveTheirFields)
 {
     configure("7", QStringLiteral("kept"), "1");
     configure("seven", QStringLiteral("new"), "yes");
-    EXPECT_EQ(app.record(0).IdleInterval, 7);
-    EXPECT_EQ(app.record(0).IdleMessage, QStringLiteral("new"));
-    EXPECT_FALSE(app.record(0).IdleEnabled);
+    EXPECT_EQ(app.profile(0).record().IdleInterval, 7);
+    EXPECT_EQ(app.profile(0).record().IdleMessage, QStringLiteral("new"));
+    EXPECT_FALSE(app.profile(0).record().IdleEnabled);
 }
 
 TEST_F(AntiIdleTest, DialogShowsAndAppliesTheSettings)
@@ -150,11 +150,11 @@ TEST_F(AntiIdleTest, DialogShowsAndAppliesTheSettings)
     dialog.cmdSave->click();
     EXPECT_FALSE(dialog.isVisible());
     const auto stored = [&](const char *key) {
-        return app.settings().ReadProfileSetting(app.record(0).Name, QStringLiteral("Anti idle"), QString::fromLatin1(key));
+        return app.settings().ReadProfileSetting(app.profile(0).record().Name, QStringLiteral("Anti idle"), QString::fromLatin1(key));
     };
     EXPECT_EQ(stored("Interval"), QStringLiteral("1"));
     EXPECT_EQ(stored("Message"), QStringLiteral("away %v"));
     EXPECT_EQ(stored("Status"), QStringLiteral("0"));
-    EXPECT_EQ(app.record(0).IdleInterval, 1) << "applied at once";
-    EXPECT_FALSE(app.record(0).IdleEnabled);
+    EXPECT_EQ(app.profile(0).record().IdleInterval, 1) << "applied at once";
+    EXPECT_FALSE(app.profile(0).record().IdleEnabled);
 }

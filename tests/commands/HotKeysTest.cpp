@@ -75,9 +75,9 @@ TEST_F(HotKeysTest, MenuKeysDoWhatTheirEntriesDo)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
     press(Qt::Key_F4);
-    EXPECT_TRUE(app.record(app.CurrentProfile).JoinLeave);
+    EXPECT_TRUE(app.current().record().JoinLeave);
     press(Qt::Key_F6);
-    EXPECT_TRUE(app.record(app.CurrentProfile).LockScreen);
+    EXPECT_TRUE(app.current().record().LockScreen);
     {
         InputBoxAnswer answer({QStringLiteral("200")});
         press(Qt::Key_F7);
@@ -110,7 +110,7 @@ TEST_F(HotKeysTest, F5ClearsOnlyTheCurrentPane)
 {
     test.app->growSlots(2);
     test.app->createControlSet(1);
-    test.app->AddChat(1, {QStringLiteral("stays")});
+    test.app->profile(1).AddChat({QStringLiteral("stays")});
     window.lstProfiles->setFocus();
     press(Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_TRUE(test.chatText(0).isEmpty());

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(InternalCommandsTest, RejoinLeavesThenJoinsTheCurrentChannel)
 {
-    app.record(0).CurrentChannel = QStringLiteral("Op Tarn");
+    app.profile(0).record().CurrentChannel = QStringLiteral("Op Tarn");
     enter(QStringLiteral("/REJOIN"), 2);
     const auto sent = sentAfterLogon();
     EXPECT_EQ(sent[0].id, 0x10);
@@ -47,30 +47,30 @@ TEST_F(InternalCommandsTest, RejoinLeavesThenJoinsTheCurrentChannel)
 
 TEST_F(InternalCommandsTest, Diablo2ProfilesStarTheNamesTheyAddress)
 {
-    app.record(0).Product = QStringLiteral("PX2D");
+    app.profile(0).record().Product = QStringLiteral("PX2D");
     enter(QStringLiteral("/w name hi there"), 1);
     EXPECT_EQ(lastChatSent(), bytes("/w *name hi there\0"));
     enter(QStringLiteral("/W name hi"), 2);
     EXPECT_EQ(lastChatSent(), bytes("/W name hi\0"));
     enter(QStringLiteral("/ignore name"), 3);
     EXPECT_EQ(lastChatSent(), bytes("/ignore *name \0"));
-    app.record(0).Product = QStringLiteral("RATS");
+    app.profile(0).record().Product = QStringLiteral("RATS");
     enter(QStringLiteral("/w name text"), 4);
     EXPECT_EQ(lastChatSent(), bytes("/w name text\0"));
 }
 
 TEST_F(InternalCommandsTest, AnnouncementsGoThroughTheSendPath)
 {
-    app.record(0).Home = QStringLiteral("Tarn Home");
+    app.profile(0).record().Home = QStringLiteral("Tarn Home");
     enter(QStringLiteral("/home"), 1);
     EXPECT_EQ(lastChatSent(), bytes("/join Tarn Home\0"));
     enter(QStringLiteral("/ver"), 2);
     EXPECT_TRUE(lastChatSent().startsWith("/me is running on Tarnwell version 1.1.2 by "));
 
     // In one line, as its text is checked here, not its cutting.
-    app.record(0).MaxLineBytes = 400;
+    app.profile(0).record().MaxLineBytes = 400;
     p.test.clock.setTickCount(200000);
-    app.record(0).EnterChatTick = 200000;
+    app.profile(0).record().EnterChatTick = 200000;
     p.test.clock.advance(61000);
     enter(QStringLiteral("/uptime"), 3);
     EXPECT_EQ(lastChatSent(), bytes("/me has a system uptime of: 4 mins and 21 secs; connection uptime of: "
@@ -82,7 +82,7 @@ TEST_F(InternalCommandsTest, RepliesGoToTheLastWhisperer)
     enter(QStringLiteral("/r hello"), 1);
     EXPECT_EQ(lastChatSent(), bytes("/w  hello \0"));
     app.LastWhisperFrom = QStringLiteral("Bob");
-    app.record(0).Product = QStringLiteral("VD2D");
+    app.profile(0).record().Product = QStringLiteral("VD2D");
     enter(QStringLiteral("/R hi there"), 2);
     EXPECT_EQ(lastChatSent(), bytes("/w *Bob hi there\0"));
 }
@@ -129,12 +129,12 @@ TEST_F(InternalCommandsTest, SwitchingByPlaceOrNameAndTellingWhatCannotBe)
         const int linesBefore = p.chatLines(before).size();
         InternalCommands(app, QString::fromLatin1(c.line));
         EXPECT_EQ(app.CurrentProfile, c.current) << c.line;
-        EXPECT_EQ(app.mainWindow().rtbChat->document(), &app.pane(c.current)) << c.line;
+        EXPECT_EQ(app.mainWindow().rtbChat->document(), &app.profile(c.current).pane()) << c.line;
         const QStringList lines = p.chatLines(before);
         if (c.told) {
             ASSERT_EQ(lines.size(), linesBefore + 1) << c.line;
             EXPECT_EQ(lines.last(), QString::fromLatin1(c.told));
-            EXPECT_EQ(LastLineRuns(app.pane(before)).front().colour, c.colour) << c.line;
+            EXPECT_EQ(LastLineRuns(app.profile(before).pane()).front().colour, c.colour) << c.line;
         } else {
             EXPECT_EQ(lines.size(), linesBefore) << c.line;
         }

@@ -31,7 +31,7 @@ protected:
         QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
     }
     // Sent and still waiting in the flood guard's queue.
-    qsizetype sentOrWaiting() const { return chatSent().size() + app.floodGuard(0).waitingCount(); }
+    qsizetype sentOrWaiting() const { return chatSent().size() + app.profile(0).floodGuard().waitingCount(); }
 };
 
 TEST(PastedLines, EveryKindOfLineBreakSeparatesLinesAndBlankLinesAreLeftOut)
@@ -75,7 +75,7 @@ TEST_F(PastedLinesTest, EachPastedLineGoesAsItsOwnMessageThroughTheFloodGuard)
     box.clear();
     paste(seven.join(QStringLiteral("\r\n")));
     ASSERT_TRUE(WaitUntil([&] { return sentOrWaiting() == 3 + 7; }));
-    EXPECT_GT(app.floodGuard(0).waitingCount(), 0) << "paced as typed lines are";
+    EXPECT_GT(app.profile(0).floodGuard().waitingCount(), 0) << "paced as typed lines are";
     for (int wait = 0; wait < 3; ++wait)
         after(5000);
     ASSERT_TRUE(waitForSent(10));

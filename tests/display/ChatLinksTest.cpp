@@ -79,7 +79,7 @@ protected:
     // The middle of the text in the pane's last line, in viewport points.
     QPoint pointOf(const QString &text) const
     {
-        const QTextBlock line = app.pane(kAlpha).lastBlock().previous();
+        const QTextBlock line = app.profile(kAlpha).pane().lastBlock().previous();
         QTextCursor at(line);
         at.setPosition(line.position() + static_cast<int>(line.text().indexOf(text) + text.size() / 2));
         return pane.cursorRect(at).center();
@@ -96,7 +96,7 @@ TEST_F(ChatLinksTest, ALinkShowsItsAddressAndAClickOpensItInTheBrowser)
     const QString record = recordingBrowser();
     qputenv("PATH", browserFolder.path().toUtf8());
     const QString line = QStringLiteral("look at www.example.org/a?b=c now");
-    app.AddChat(kAlpha, {line});
+    app.profile(kAlpha).AddChat({line});
     EXPECT_TRUE(test.chatText(kAlpha).contains(line)) << "the text itself is unchanged";
 
     const QPoint link = pointOf(QStringLiteral("www.example.org/a?b=c"));
@@ -117,8 +117,8 @@ TEST_F(ChatLinksTest, ALinkShowsItsAddressAndAClickOpensItInTheBrowser)
 TEST_F(ChatLinksTest, MarkupFromTheServerStaysTextAndAMissingBrowserIsTold)
 {
     qputenv("PATH", browserFolder.path().toUtf8());
-    app.AddChat(kAlpha, {QStringLiteral("<a href=\"javascript:x\">y</a> https://a.example/")});
-    const QTextBlock line = app.pane(kAlpha).lastBlock().previous();
+    app.profile(kAlpha).AddChat({QStringLiteral("<a href=\"javascript:x\">y</a> https://a.example/")});
+    const QTextBlock line = app.profile(kAlpha).pane().lastBlock().previous();
     QStringList anchors;
     for (auto it = line.begin(); !it.atEnd(); ++it) {
         if (it.fragment().charFormat().isAnchor())

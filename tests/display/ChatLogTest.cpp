@@ -40,19 +40,19 @@ TEST_F(ChatLogTest, EveryShownLineIsAppendedInUtf8ToTheFileOfItsDay)
     start("Log Chat=1\nMilitary Time=1\n");
     const QDate today = test.clock.now().date();
     ASSERT_EQ(logPath(today).right(25), QStringLiteral("alpha/Logs/2026-12-08.txt"));
-    app.AddChat(0, {Rgb(0x55AEFF), QStringLiteral("Zoë: "), Rgb(0xFFFFFF), QStringLiteral("Привет, 世界")});
+    app.profile(0).AddChat({Rgb(0x55AEFF), QStringLiteral("Zoë: "), Rgb(0xFFFFFF), QStringLiteral("Привет, 世界")});
     EXPECT_EQ(logLines(today), paneLines()) << "the welcome line and the chat line, as the pane shows them";
     EXPECT_EQ(logLines(today).last(), QStringLiteral("[13:05:09] Zoë: Привет, 世界"));
 
     // Past midnight the next line starts the next day's file.
     test.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 1)));
-    app.AddChat(0, {QStringLiteral("after midnight")});
+    app.profile(0).AddChat({QStringLiteral("after midnight")});
     EXPECT_EQ(logLines(today).size(), 2);
     EXPECT_EQ(logLines(today.addDays(1)), QStringList({QStringLiteral("[00:00:01] after midnight")}));
 
     // A later run appends to what is there.
     test.clock.setNow(QDateTime(today, QTime(23, 0)));
-    app.AddChat(0, {QStringLiteral("later")});
+    app.profile(0).AddChat({QStringLiteral("later")});
     EXPECT_EQ(logLines(today).size(), 3);
     EXPECT_EQ(logLines(today).first(), paneLines().first());
 }
@@ -60,15 +60,15 @@ TEST_F(ChatLogTest, EveryShownLineIsAppendedInUtf8ToTheFileOfItsDay)
 TEST_F(ChatLogTest, NothingIsLoggedWithTheOptionOffAndLockedLinesAreLoggedAsTheyCome)
 {
     start("Log Chat=0\nMilitary Time=1\n");
-    app.AddChat(0, {QStringLiteral("not logged")});
+    app.profile(0).AddChat({QStringLiteral("not logged")});
     EXPECT_FALSE(QFileInfo::exists(logPath(test.clock.now().date())));
 
-    app.record(0).LogChat = true;
-    app.record(0).LockScreen = true;
-    app.AddChat(0, {QStringLiteral("held")});
+    app.profile(0).record().LogChat = true;
+    app.profile(0).record().LockScreen = true;
+    app.profile(0).AddChat({QStringLiteral("held")});
     EXPECT_EQ(logLines(test.clock.now().date()), QStringList{QStringLiteral("[13:05:09] held")});
-    app.record(0).LockScreen = false;
-    app.AddChat(0, {QStringLiteral("shown")});
+    app.profile(0).record().LockScreen = false;
+    app.profile(0).AddChat({QStringLiteral("shown")});
     EXPECT_EQ(logLines(test.clock.now().date()),
               (QStringList{QStringLiteral("[13:05:09] held"), QStringLiteral("[13:05:09] shown")}))
         << "a held line is logged once, when it came";
@@ -89,7 +89,7 @@ TEST_F(ChatLogTest, TheFileHoldsTextThatATerminalShowsAsItIs)
         {u"forged\ufdd0[13:05:09] Admin: hi"_s, u"forged\ufffd[13:05:09] Admin: hi"_s},
     };
     for (const auto &c : cases) {
-        app.AddChat(0, {c.text});
+        app.profile(0).AddChat({c.text});
         EXPECT_EQ(logLines(test.clock.now().date()).last(), QStringLiteral("[13:05:09] ") + c.logged) << c.text.toStdString();
     }
 }
@@ -125,7 +125,7 @@ TEST(ChatLogCap, TheOldestDaysGoFirstAndAFullDayStopsLogging)
         }
         test.startUp();
         const qint64 today = QFileInfo(logs + QStringLiteral("2026-12-08.txt")).size();
-        test.app->AddChat(0, {QStringLiteral("after the report")});
+        test.app->profile(0).AddChat({QStringLiteral("after the report")});
         EXPECT_EQ(QDir(logs).entryList(QDir::Files, QDir::Name), c.left);
         EXPECT_EQ(test.chatText(0).count(c.told), 1) << test.chatText(0).toStdString();
         const bool stopped = c.told.startsWith(QStringLiteral("Today's"));
@@ -145,7 +145,7 @@ TEST_F(ChatLogTest, ALogThatCannotBeWrittenIsReportedOnceAndTheChatGoesOn)
     blocker.close();
 
     for (const char *line : {"one", "two", "three"})
-        app.AddChat(0, {QString::fromLatin1(line)});
+        app.profile(0).AddChat({QString::fromLatin1(line)});
     const QStringList lines = paneLines();
     EXPECT_EQ(lines.filter(QStringLiteral("The chat log cannot be written")).size(), 1);
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral("three")));

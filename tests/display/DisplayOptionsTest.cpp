@@ -49,19 +49,19 @@ TEST_F(DisplayOptionsTest, ATogglePairsFlagFileCheckMarkAndLineOfTheDisplayedPro
     };
     lstProfiles_Click(app, QStringLiteral("beta"));
     for (const auto &c : cases) {
-        const bool alphaBefore = app.record(kAlpha).*c.flag;
+        const bool alphaBefore = app.profile(kAlpha).record().*c.flag;
         const QString alphaFile = option(c.key, QStringLiteral("alpha"));
         c.entry->trigger();
-        EXPECT_TRUE(app.record(kBeta).*c.flag) << c.key;
+        EXPECT_TRUE(app.profile(kBeta).record().*c.flag) << c.key;
         EXPECT_TRUE(c.entry->isChecked()) << c.key;
         EXPECT_EQ(option(c.key, QStringLiteral("beta")), QStringLiteral("1"));
         EXPECT_TRUE(lastText(kBeta).endsWith(QString::fromLatin1(c.onText))) << c.key;
         c.entry->trigger();
-        EXPECT_FALSE(app.record(kBeta).*c.flag) << c.key;
+        EXPECT_FALSE(app.profile(kBeta).record().*c.flag) << c.key;
         EXPECT_FALSE(c.entry->isChecked()) << c.key;
         EXPECT_EQ(option(c.key, QStringLiteral("beta")), QStringLiteral("0"));
         EXPECT_TRUE(lastText(kBeta).endsWith(QString::fromLatin1(c.offText))) << c.key;
-        EXPECT_EQ(app.record(kAlpha).*c.flag, alphaBefore) << c.key;
+        EXPECT_EQ(app.profile(kAlpha).record().*c.flag, alphaBefore) << c.key;
         EXPECT_EQ(option(c.key, QStringLiteral("alpha")), alphaFile) << c.key;
     }
 }
@@ -71,7 +71,7 @@ TEST_F(DisplayOptionsTest, MilitaryTimeConfirmsInTheNewStampAndTheLockScreenConf
     menus.mnuMilitary->trigger();
     EXPECT_EQ(lastText(), QStringLiteral("[13:05:09] Military time has been enabled!"));
     menus.mnuLock->trigger();
-    app.AddChat(kAlpha, {QStringLiteral("held")});
+    app.profile(kAlpha).AddChat({QStringLiteral("held")});
     EXPECT_FALSE(test.chatText(kAlpha).contains(QStringLiteral("held")));
     menus.mnuLock->trigger();
     const QString text = test.chatText(kAlpha);
@@ -160,7 +160,7 @@ TEST_F(UserActionsTest, ActionsSendTheirCommandForTheSelectedUserOnly)
         EXPECT_EQ(sentBy(entry), QString::fromLatin1(line));
 
     // Diablo II profiles address accounts with a star.
-    app.record(0).Product = QStringLiteral("PX2D");
+    app.profile(0).record().Product = QStringLiteral("PX2D");
     EXPECT_EQ(sentBy(menus.mnuBan), QStringLiteral("/ban *Foo"));
 }
 

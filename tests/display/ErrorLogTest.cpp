@@ -73,7 +73,7 @@ TEST(ErrorLog, FaultsInAServersDataAreLoggedOnOneLineWithoutComingUp)
     for (const QByteArray &message :
          {TestServer::message(0x3A), TestServer::message(0x0F, QByteArray("\x01\0\0\0", 4)),
           ChatEventMessage(0x01, 0, 10, "odd", "3RAW 3O3W x")})
-        app.connection(0).receiver().DataArrival(message);
+        app.profile(0).connection().receiver().DataArrival(message);
     ASSERT_NE(app.errorLog(), nullptr);
     EXPECT_FALSE(app.errorLog()->isVisible());
     EXPECT_GE(test.errorLogText().count(QStringLiteral("Error in: ")), 2) << test.errorLogText().toStdString();

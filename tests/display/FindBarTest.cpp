@@ -23,7 +23,7 @@ protected:
         window.showForTyping();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         for (const char *line : {"apple one", "banana", "Apple two", "cherry apple"})
-            app.AddChat(kAlpha, {QString::fromLatin1(line)});
+            app.profile(kAlpha).AddChat({QString::fromLatin1(line)});
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
@@ -70,7 +70,7 @@ TEST_F(FindBarTest, ControlShiftFSearchesAsYouTypeAndEnterStepsThroughTheMatches
         EXPECT_EQ(bar.countText(), QString::fromLatin1(step.count));
     }
     // New lines are searched too; the match stepped to stays current.
-    app.AddChat(kAlpha, {QStringLiteral("apple pie")});
+    app.profile(kAlpha).AddChat({QStringLiteral("apple pie")});
     EXPECT_TRUE(countBecomes(QStringLiteral("2 of 4")));
 
     press(Qt::Key_Escape);
@@ -92,15 +92,15 @@ TEST_F(FindBarTest, MatchesTheAutoClearOrAnotherProfileTookAwayAreGone)
     ASSERT_EQ(bar.countText(), QStringLiteral("3 of 3"));
     const QString filler(1000, QLatin1Char('x'));
     while (test.chatText(kAlpha).size() <= 50000)
-        app.AddChat(kAlpha, {filler});
-    app.AddChat(kAlpha, {QStringLiteral("one more")});
+        app.profile(kAlpha).AddChat({filler});
+    app.profile(kAlpha).AddChat({QStringLiteral("one more")});
     ASSERT_TRUE(test.chatText(kAlpha).contains(QStringLiteral("auto-cleared")));
     EXPECT_TRUE(countBecomes(QStringLiteral("No matches")));
     EXPECT_TRUE(highlighted().isEmpty());
-    app.AddChat(kAlpha, {QStringLiteral("apple again")});
+    app.profile(kAlpha).AddChat({QStringLiteral("apple again")});
     EXPECT_TRUE(countBecomes(QStringLiteral("1 of 1")));
 
-    app.AddChat(kBeta, {QStringLiteral("beta apple, apple")});
+    app.profile(kBeta).AddChat({QStringLiteral("beta apple, apple")});
     clickProfile(QStringLiteral("beta"));
     EXPECT_TRUE(countBecomes(QStringLiteral("2 of 2")));
     press(Qt::Key_F5);

@@ -25,7 +25,7 @@ protected:
     void lines(int count, const QString &word)
     {
         for (int n = 1; n <= count; ++n)
-            app.AddChat(kAlpha, {word + QLatin1Char(' ') + QString::number(n)});
+            app.profile(kAlpha).AddChat({word + QLatin1Char(' ') + QString::number(n)});
     }
     // Alpha gets lines while beta is on screen, and comes back.
     void away(int newLines)
@@ -39,7 +39,7 @@ protected:
     QStringList marked() const
     {
         QStringList texts;
-        for (QTextBlock block = app.pane(kAlpha).begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = app.profile(kAlpha).pane().begin(); block.isValid(); block = block.next()) {
             if (block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
                 texts << block.text().mid(block.text().indexOf(QLatin1String("] ")) + 2);
         }
@@ -48,7 +48,7 @@ protected:
     bool markerInSight() const
     {
         const QTextBlock block = window.findChild<NewLinesMarker *>()->markedBlock();
-        const qreal y = app.pane(kAlpha).documentLayout()->blockBoundingRect(block).bottom();
+        const qreal y = app.profile(kAlpha).pane().documentLayout()->blockBoundingRect(block).bottom();
         return y >= bar.value() && y <= bar.value() + view.viewport()->height();
     }
 };
@@ -78,7 +78,7 @@ TEST_F(NewLinesMarkerTest, NewLinesThatDoNotFitOpenAtTheMarker)
     ASSERT_TRUE(WaitUntil([&] { return bar.value() < bar.maximum(); }));
     EXPECT_TRUE(markerInSight());
     // Reading on, the view follows new lines only from the bottom.
-    app.AddChat(kAlpha, {QStringLiteral("while reading")});
+    app.profile(kAlpha).AddChat({QStringLiteral("while reading")});
     EXPECT_LT(bar.value(), bar.maximum());
 }
 
@@ -88,8 +88,8 @@ TEST_F(NewLinesMarkerTest, APaneClearedWhileAwayHasNoMarker)
     clickProfile(QStringLiteral("beta"));
     const QString filler(1000, QLatin1Char('x'));
     while (test.chatText(kAlpha).size() <= 50000)
-        app.AddChat(kAlpha, {filler});
-    app.AddChat(kAlpha, {QStringLiteral("after the clear")});
+        app.profile(kAlpha).AddChat({filler});
+    app.profile(kAlpha).AddChat({QStringLiteral("after the clear")});
     clickProfile(QStringLiteral("alpha"));
     QCoreApplication::processEvents();
     EXPECT_TRUE(marked().isEmpty());

@@ -43,7 +43,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    clsFilters &filters() const { return test.app->filters(0); }
+    clsFilters &filters() const { return test.app->profile(0).filters(); }
 
     TestApp test;
 };

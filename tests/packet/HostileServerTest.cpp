@@ -32,12 +32,12 @@ protected:
     // As the socket's reads are handed on.
     void deliver(int profile, const QByteArray &bytes)
     {
-        EXPECT_NO_THROW(app.connection(profile).receiver().DataArrival(bytes));
+        EXPECT_NO_THROW(app.profile(profile).connection().receiver().DataArrival(bytes));
     }
 
     QString savedPassword(int profile) const
     {
-        return app.settings().ReadProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
+        return app.settings().ReadProfileSetting(app.profile(profile).record().Name, QStringLiteral("Login"),
                                                  QStringLiteral("Password"));
     }
 
@@ -48,7 +48,7 @@ protected:
         QStringList names;
         for (int row = 1; row <= list.rowCount(); ++row) {
             const QString name = StripFirstChar(list.rowIndex(row).data().toString());
-            if (!app.users(app.CurrentProfile).HasUser(name))
+            if (!app.current().users().HasUser(name))
                 names << name;
         }
         return names;
@@ -63,7 +63,7 @@ protected:
             ASSERT_GE(connection, 0);
         }
         for (int profile : {0, 1}) {
-            ProfileRecord &record = app.record(profile);
+            ProfileRecord &record = app.profile(profile).record();
             app.settings().WriteProfileSetting(record.Name, QStringLiteral("Options"), QStringLiteral("Join/Leave"),
                                                QStringLiteral("1"));
             record.JoinLeave = true;
@@ -80,7 +80,7 @@ protected:
 TEST_F(HostileServerTest, NoServerInputCrashesTheClientOrStopsItAnswering)
 {
     for (int profile : {0, 1})
-        app.settings().WriteProfileSetting(app.record(profile).Name, QStringLiteral("Login"),
+        app.settings().WriteProfileSetting(app.profile(profile).record().Name, QStringLiteral("Login"),
                                            QStringLiteral("Password"), QStringLiteral("Secret1"));
     for (int round = 0; round < rounds(); ++round) {
         SCOPED_TRACE(testing::Message() << "seed " << round + 1);
@@ -109,7 +109,7 @@ TEST_F(HostileServerTest, NoServerInputCrashesTheClientOrStopsItAnswering)
             for (const QByteArray &piece : server.pieces(stream))
                 deliver(profile, piece);
             if (server.below(10) == 0)
-                lstProfiles_Click(app, app.record(static_cast<int>(server.below(2))).Name);
+                lstProfiles_Click(app, app.profile(static_cast<int>(server.below(2))).record().Name);
         }
         EXPECT_EQ(unstoredRows(), QStringList());
     }

@@ -29,7 +29,7 @@ std::vector<TestServer::Message> Replies(const TestServer &server, int connectio
 bool WaitForBarrier(ServerProfiles &profiles, int index, int connection)
 {
     const std::size_t before = profiles.server.messages(connection).size();
-    profiles.app().connection(index).receiver().DataArrival(TestServer::message(0x00));
+    profiles.app().profile(index).connection().receiver().DataArrival(TestServer::message(0x00));
     return profiles.server.waitForMessages(connection, before + 1) &&
            profiles.server.messages(connection).back().id == 0x00;
 }
@@ -42,7 +42,7 @@ protected:
         connection = profiles.connect(0);
         ASSERT_GE(connection, 0);
     }
-    PacketReceiver &receiver(int index = 0) { return profiles.app().connection(index).receiver(); }
+    PacketReceiver &receiver(int index = 0) { return profiles.app().profile(index).connection().receiver(); }
 
     ServerProfiles profiles;
     int connection = -1;
@@ -120,7 +120,7 @@ TEST_F(PacketFraming, NothingBehindAMessageThatEndedTheConnectionIsHandled)
         EXPECT_EQ(profiles.chatLines(0).mid(linesBefore),
                   QStringList({each.line, QStringLiteral("You have been disconnected from Battle.net.")}));
         EXPECT_EQ(receiver().bufferedBytes(), 0);
-        EXPECT_EQ(profiles.app().users(0).UserlistCount(), 0);
+        EXPECT_EQ(profiles.app().profile(0).users().UserlistCount(), 0);
         EXPECT_EQ(profiles.app().mainWindow().lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
         EXPECT_TRUE(profiles.server.waitForClientClose(at));
         EXPECT_EQ(Replies(profiles.server, at).size(), 0u);

@@ -279,7 +279,7 @@ TEST_F(MediaPlayerBus, CommandsNameAndDriveTheTrackOfARealPlayer)
     ASSERT_TRUE(PollUntil([&] { return playerTitle(player) == QLatin1String("First Tone"); }, 10000));
     startProgram(address);
     // The whole announcement in one line: here its text is checked, not its cutting.
-    program->app().record(0).MaxLineBytes = 400;
+    program->app().profile(0).record().MaxLineBytes = 400;
 
     const QString nowPlaying = sentBy(QStringLiteral("/mp3"));
     EXPECT_TRUE(nowPlaying.startsWith(QStringLiteral("/me is currently playing on Winamp: 1. Tarn Band - First Tone (")))

@@ -70,7 +70,7 @@ TEST_F(ConfigurationTest, OpensForTheSelectedProfileAndSavesItsFields)
     EXPECT_EQ(setting("Login", "Password"), QStringLiteral("pw"));
     EXPECT_EQ(setting("Ping", "Spoof"), QStringLiteral("0ms"));
     EXPECT_EQ(setting("Ping", "UDP Plug"), QStringLiteral("0"));
-    EXPECT_EQ(app.record(0).Username, QStringLiteral("Anna"));
+    EXPECT_EQ(app.profile(0).record().Username, QStringLiteral("Anna"));
 }
 
 TEST_F(ConfigurationTest, SaveIsOneWriteThatAFullDiskLeavesUndoneInFileAndMemory)
@@ -85,7 +85,7 @@ TEST_F(ConfigurationTest, SaveIsOneWriteThatAFullDiskLeavesUndoneInFileAndMemory
     }
     EXPECT_EQ(setting("Login", "Username"), QStringLiteral("Ann"));
     EXPECT_EQ(setting("Login", "Password"), QStringLiteral("pw"));
-    EXPECT_EQ(app.record(0).Username, QStringLiteral("Ann"));
+    EXPECT_EQ(app.profile(0).record().Username, QStringLiteral("Ann"));
     EXPECT_TRUE(dialog->isVisible()) << "kept open to try again";
     EXPECT_TRUE(test.chatText(0).contains(QStringLiteral("The configuration of alpha was not saved, none of it: ")))
         << test.chatText(0).toStdString();
@@ -93,7 +93,7 @@ TEST_F(ConfigurationTest, SaveIsOneWriteThatAFullDiskLeavesUndoneInFileAndMemory
     dialog->cmdSave->click();
     EXPECT_EQ(setting("Login", "Password"), QStringLiteral("better"));
     EXPECT_EQ(setting("Login", "Home"), QStringLiteral("Канал")) << "every character survives";
-    EXPECT_EQ(app.record(0).Home, QStringLiteral("Канал"));
+    EXPECT_EQ(app.profile(0).record().Home, QStringLiteral("Канал"));
 }
 
 TEST_F(ConfigurationTest, ProductsGoThroughTheTableAndBack)
@@ -164,9 +164,9 @@ TEST_F(ConfigurationTest, SavingAfterSwitchingProfilesRefreshesTheShownProfilesR
     lstProfiles_Click(app, QStringLiteral("beta"));
     dialog->Username->setText(QStringLiteral("Anna"));
     dialog->cmdSave->click();
-    EXPECT_EQ(app.record(0).Username, QStringLiteral("Anna"));
-    EXPECT_EQ(app.record(1).Name, QStringLiteral("beta"));
-    EXPECT_EQ(app.record(1).Username, QStringLiteral("Bee"));
+    EXPECT_EQ(app.profile(0).record().Username, QStringLiteral("Anna"));
+    EXPECT_EQ(app.profile(1).record().Name, QStringLiteral("beta"));
+    EXPECT_EQ(app.profile(1).record().Username, QStringLiteral("Bee"));
 }
 
 TEST_F(ConfigurationTest, NumberFieldsTakeOnlyWhatCanBeSent)

@@ -109,7 +109,7 @@ TEST_P(DataFolderChoice, KeepsSettingsWhereTheCopyBelongsAndSaysWhere)
     app.mainWindow().Form_Load();
     folder.announce(app);
     EXPECT_TRUE(QFileInfo(expected + QStringLiteral("/Schemes")).isDir());
-    const QString pane = app.pane(0).toPlainText();
+    const QString pane = app.profile(0).pane().toPlainText();
     for (const QString *notice : {&kInstalledNotice, &kReadOnlyNotice}) {
         EXPECT_EQ(pane.count(*notice), notice == c.notice ? 1 : 0) << pane.toStdString();
     }
@@ -142,7 +142,7 @@ TEST(DataFolder, AnInstalledCopyLoadsTheProfilesAlreadyInTheUserFolder)
     ManualClock clock;
     TarnwellApp app(DataFolder::choose(program, user, kMarker).path(), clock);
     app.mainWindow().Form_Load();
-    EXPECT_EQ(app.record(0).Username, QStringLiteral("Solo"));
+    EXPECT_EQ(app.profile(0).record().Username, QStringLiteral("Solo"));
 }
 
 } // namespace

@@ -59,7 +59,7 @@ protected:
 TEST_F(KeyboardTest, ClicksLeaveTheKeyboardInTheInputBoxAndTypedKeysFindIt)
 {
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
-    app.AddChat(kAlpha, {QStringLiteral("some chat")});
+    app.profile(kAlpha).AddChat({QStringLiteral("some chat")});
     const struct {
         const char *what;
         QWidget *viewport;
@@ -98,7 +98,7 @@ TEST_F(KeyboardTest, AListWithTheKeyboardKeepsItsOwnKeysAndPassesTypingOn)
 TEST_F(KeyboardTest, PageKeysScrollTheChatPaneFromTheInputBox)
 {
     for (int n = 0; n < 200; ++n)
-        app.AddChat(kAlpha, {QStringLiteral("line ") + QString::number(n)});
+        app.profile(kAlpha).AddChat({QStringLiteral("line ") + QString::number(n)});
     QScrollBar &bar = *window.rtbChat->verticalScrollBar();
     ASSERT_TRUE(WaitUntil([&] { return bar.maximum() > 0 && bar.value() == bar.maximum(); }));
     QTest::keyClick(window.windowHandle(), Qt::Key_PageUp);
@@ -110,7 +110,7 @@ TEST_F(KeyboardTest, PageKeysScrollTheChatPaneFromTheInputBox)
 
 TEST_F(KeyboardTest, CopyTakesTheChatPanesSelectionWhenTheInputBoxHasNone)
 {
-    app.AddChat(kAlpha, {QStringLiteral("copy me")});
+    app.profile(kAlpha).AddChat({QStringLiteral("copy me")});
     QTextCursor selection = window.rtbChat->textCursor();
     selection.movePosition(QTextCursor::End);
     selection.movePosition(QTextCursor::PreviousBlock);

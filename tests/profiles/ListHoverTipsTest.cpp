@@ -116,7 +116,7 @@ TEST_F(ListHoverTipsTest, ARowTheStoreDoesNotKnowGetsNoTip)
 TEST_F(ListHoverTipsTest, AMalformedStatstringInATipIsReportedOnceAndTheTipNamesTheProduct)
 {
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
-    app.users(kAlpha).ModifyUser(QStringLiteral("Bob"), 0, 10, QStringLiteral("PX2Dno commas"));
+    app.profile(kAlpha).users().ModifyUser(QStringLiteral("Bob"), 0, 10, QStringLiteral("PX2Dno commas"));
     for (int visit = 0; visit < 2; ++visit) {
         overUser(1);
         ASSERT_NE(tip.window(), nullptr);
@@ -136,7 +136,7 @@ TEST_F(ListHoverTipsTest, AProfilesTipTellsItsConnectionAndKeepsTheUserTipsIcon)
 
     event(ShowUser, 0, 10, "Bob", kStarcraftStats);
     overUser(1);
-    ProfileRecord &beta = app.record(kBeta);
+    ProfileRecord &beta = app.profile(kBeta).record();
     beta.Server = QStringLiteral("127.0.0.1");
     beta.OwnPing = 47;
     beta.EnterChatTick = test.clock.tickCount();

@@ -208,7 +208,7 @@ TEST(ChatPane, FollowsNewLinesFromTheBottomOnlyAndShowsTheNewestOnASwitch)
     int written = 0;
     const auto write = [&](int index, int lines) {
         for (int line = 0; line < lines; ++line)
-            test.app->AddChat(index, {Rgb(0xFFFFFF), QStringLiteral("line %1").arg(++written)});
+            test.app->profile(index).AddChat({Rgb(0xFFFFFF), QStringLiteral("line %1").arg(++written)});
         QApplication::processEvents();
     };
 

@@ -44,17 +44,17 @@ TEST_F(MoreOptionsTest, TheDialogShowsTheStoredOptionsAndSavesThemIntoTheRecord)
     EXPECT_TRUE(group->chkLogChat->isChecked());
     EXPECT_FALSE(group->chkReconnectAfterClose->isChecked());
     EXPECT_EQ(group->cboEncoding->currentText(), QStringLiteral("UTF-8"));
-    EXPECT_EQ(app.record(0).Encoding, WireEncoding::Utf8);
+    EXPECT_EQ(app.profile(0).record().Encoding, WireEncoding::Utf8);
     group->cboEncoding->setCurrentText(QStringLiteral("Windows-1252"));
     group->chkLogChat->setChecked(false);
     group->chkReconnectAfterClose->setChecked(true);
     app.configuration().cmdSave->click();
     EXPECT_EQ(option(QStringLiteral("alpha"), "Log Chat"), QStringLiteral("0"));
     EXPECT_EQ(option(QStringLiteral("alpha"), "Reconnect After Close"), QStringLiteral("1"));
-    EXPECT_FALSE(app.record(0).LogChat);
-    EXPECT_TRUE(app.record(0).ReconnectAfterClose);
+    EXPECT_FALSE(app.profile(0).record().LogChat);
+    EXPECT_TRUE(app.profile(0).record().ReconnectAfterClose);
     EXPECT_EQ(option(QStringLiteral("alpha"), "Encoding"), QStringLiteral("Windows-1252"));
-    EXPECT_EQ(app.record(0).Encoding, WireEncoding::Windows1252);
+    EXPECT_EQ(app.profile(0).record().Encoding, WireEncoding::Windows1252);
 
     // Another profile's dialog does not keep the first one's ticks.
     group = &openFor(1);
@@ -70,11 +70,11 @@ TEST_F(MoreOptionsTest, AFloodQuotaThatIsNotAWholeNumberInRangeReadsAsTheDefault
                                                "Flood Characters=x\nMax Line Bytes=0\n");
     test.writeProfile(QStringLiteral("beta"), "[Options]\nFlood Guard=0\nMax Line Bytes=255\n");
     test.startUp();
-    const FloodQuota &quota = app.record(0).Flood;
+    const FloodQuota &quota = app.profile(0).record().Flood;
     EXPECT_TRUE(quota.on) << "on without the key: servers kick what talks too fast";
-    EXPECT_FALSE(app.record(1).Flood.on);
-    EXPECT_EQ(app.record(0).MaxLineBytes, 160);
-    EXPECT_EQ(app.record(1).MaxLineBytes, 255);
+    EXPECT_FALSE(app.profile(1).record().Flood.on);
+    EXPECT_EQ(app.profile(0).record().MaxLineBytes, 160);
+    EXPECT_EQ(app.profile(1).record().MaxLineBytes, 255);
     EXPECT_EQ(quota.lines, 4);
     EXPECT_EQ(quota.seconds, 7);
     EXPECT_EQ(quota.characters, 40);
@@ -85,7 +85,7 @@ TEST_F(MoreOptionsTest, AFloodQuotaThatIsNotAWholeNumberInRangeReadsAsTheDefault
     group.chkNotifications->setChecked(false);
     app.configuration().cmdSave->click();
     EXPECT_EQ(option(QStringLiteral("alpha"), "Flood Lines"), QStringLiteral("3"));
-    EXPECT_EQ(app.record(0).Flood.lines, 3);
+    EXPECT_EQ(app.profile(0).record().Flood.lines, 3);
     EXPECT_EQ(ProgramSettings::read(app.settings(), QStringLiteral("Options"), QStringLiteral("Notifications")),
               QStringLiteral("0"));
     EXPECT_FALSE(app.notifications().enabled());

@@ -74,7 +74,7 @@ TEST(ProfileManagement, ANewProfileComesOnScreenToldHowToGoOn)
     for (const auto &c : cases) {
         create(app, QString::fromLatin1(c.name));
         EXPECT_EQ(app.CurrentProfile, c.slot) << c.name;
-        EXPECT_EQ(window.rtbChat->document(), &app.pane(c.slot)) << c.name;
+        EXPECT_EQ(window.rtbChat->document(), &app.profile(c.slot).pane()) << c.name;
         EXPECT_EQ(window.lblProfiles->text(), QString::fromLatin1(c.name));
         EXPECT_EQ(window.lstProfiles->currentItem()->text(), QString::fromLatin1(c.name));
         EXPECT_TRUE(test.chatText(c.slot).endsWith(kNextSteps + QLatin1Char('\n'))) << c.name;
@@ -110,7 +110,7 @@ TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen
         EXPECT_EQ(app.CurrentProfile, c.shown) << c.deleted;
         EXPECT_EQ(window.lstProfiles->currentItem()->text(), QString::fromLatin1(c.name));
         EXPECT_EQ(window.lblProfiles->text(), QString::fromLatin1(c.name));
-        EXPECT_EQ(window.rtbChat->document(), &app.pane(c.shown)) << c.deleted;
+        EXPECT_EQ(window.rtbChat->document(), &app.profile(c.shown).pane()) << c.deleted;
         if (c.connected) {
             // A line typed now goes to the profile on screen, which is connected.
             InternalCommands(app, QStringLiteral("hello"));
@@ -122,7 +122,7 @@ TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen
     EXPECT_TRUE(entryTexts(app).isEmpty());
     EXPECT_TRUE(window.lblProfiles->text().isEmpty());
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
-    EXPECT_EQ(window.rtbChat->document(), &app.pane(app.CurrentProfile));
+    EXPECT_EQ(window.rtbChat->document(), &app.current().pane());
     EXPECT_EQ(p.chatLines(app.CurrentProfile), QStringList{kFirstStartHint});
     EXPECT_TRUE(p.test.errorLogText().isEmpty());
 }
@@ -132,12 +132,12 @@ TEST(ProfileManagement, ADeletedProfileIsGoneFromConnectAllAndTheNextOneCreatedI
     ServerProfiles p;
     p.startUp(3);
     TarnwellApp &app = p.app();
-    app.AddChat(1, {QStringLiteral("old text")});
+    app.profile(1).AddChat({QStringLiteral("old text")});
     remove(app, QStringLiteral("Profile1"));
     EXPECT_FALSE(QFileInfo::exists(programFile(p.test, QStringLiteral("Profiles/Profile1"))));
     EXPECT_EQ(entryTexts(app), (QStringList{QStringLiteral("Profile0"), QStringLiteral("Profile2")}));
     ASSERT_EQ(app.slotCount(), 2);
-    EXPECT_EQ(app.record(1).Name, QStringLiteral("Profile2"));
+    EXPECT_EQ(app.profile(1).record().Name, QStringLiteral("Profile2"));
 
     app.popupMenu().mnuConnectall->trigger();
     ASSERT_TRUE(p.server.waitForConnections(2));
@@ -146,8 +146,8 @@ TEST(ProfileManagement, ADeletedProfileIsGoneFromConnectAllAndTheNextOneCreatedI
 
     create(app, QStringLiteral("Fresh"));
     ASSERT_EQ(app.slotCount(), 3);
-    EXPECT_EQ(app.record(2).Name, QStringLiteral("Fresh"));
-    EXPECT_TRUE(app.record(2).Active);
+    EXPECT_EQ(app.profile(2).record().Name, QStringLiteral("Fresh"));
+    EXPECT_TRUE(app.profile(2).record().Active);
     EXPECT_EQ(p.chatLines(2), QStringList{kNextSteps}) << "nothing of the deleted profile's pane is left";
     EXPECT_EQ(entryTexts(app).last(), QStringLiteral("Fresh"));
     EXPECT_EQ(app.mainWindow().lstProfiles->item(2)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
@@ -164,9 +164,9 @@ TEST(ProfileManagement, AProfileMadeAfterTheLastWasDeletedInheritsNothingOfIt)
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x53));
     {
-        clsConnection &connection = app.connection(0);
+        clsConnection &connection = app.profile(0).connection();
         ASSERT_NE(connection.srp().context, nullptr);
-        ProfileRecord &old = app.record(0);
+        ProfileRecord &old = app.profile(0).record();
         old.ReconnectPending = true;
         old.AccountName = QStringLiteral("probeA");
         old.UniqueName = QStringLiteral("probeA#2");
@@ -174,7 +174,7 @@ TEST(ProfileManagement, AProfileMadeAfterTheLastWasDeletedInheritsNothingOfIt)
         old.CurrentChannel = QStringLiteral("Op Tarn");
         old.Statstring = QStringLiteral("RATS 0 0");
         old.OwnPing = 99;
-        app.users(0).AddUser(QStringLiteral("Someone"), 10, 0, QStringLiteral("RATS"), 1);
+        app.profile(0).users().AddUser(QStringLiteral("Someone"), 10, 0, QStringLiteral("RATS"), 1);
         connection.receiver().DataArrival(QByteArray("\xFF\x0F\x40\x00", 4));
         old.Spoof = QStringLiteral("Custom");
         old.CustomPing = QStringLiteral("60000");
@@ -185,15 +185,15 @@ TEST(ProfileManagement, AProfileMadeAfterTheLastWasDeletedInheritsNothingOfIt)
     EXPECT_TRUE(session.waitForClose());
     create(app, QStringLiteral("Fresh"));
 
-    const ProfileRecord &fresh = app.record(0);
-    clsConnection &connection = app.connection(0);
+    const ProfileRecord &fresh = app.profile(0).record();
+    clsConnection &connection = app.profile(0).connection();
     EXPECT_EQ(fresh.Name, QStringLiteral("Fresh"));
     EXPECT_TRUE(fresh.Active);
     EXPECT_FALSE(fresh.ReconnectPending);
     EXPECT_FALSE(connection.customPingHold().isHolding());
     EXPECT_EQ(connection.customPingHold().waitingCount(), 0u);
     EXPECT_EQ(connection.receiver().bufferedBytes(), 0);
-    EXPECT_EQ(app.users(0).UserlistCount(), 0);
+    EXPECT_EQ(app.profile(0).users().UserlistCount(), 0);
     EXPECT_EQ(connection.srp().context, nullptr);
     EXPECT_TRUE(fresh.AccountName.isEmpty());
     EXPECT_TRUE(fresh.UniqueName.isEmpty());
@@ -202,7 +202,7 @@ TEST(ProfileManagement, AProfileMadeAfterTheLastWasDeletedInheritsNothingOfIt)
     EXPECT_TRUE(fresh.Statstring.isEmpty());
     EXPECT_EQ(fresh.OwnPing, 0);
     EXPECT_TRUE(fresh.Spoof.isEmpty());
-    EXPECT_EQ(app.logon(0).ServerToken, 0u);
+    EXPECT_EQ(app.profile(0).logon().ServerToken, 0u);
     EXPECT_EQ(app.mainWindow().lblProfiles->text(), QStringLiteral("Fresh"));
 }
 
@@ -263,7 +263,7 @@ TEST(ProfileManagement, RenameRefusesACaseOnlyChangeAndMovesFolderEntryAndRecord
                                                 QStringLiteral("Username")),
               QStringLiteral("Ann"));
     EXPECT_EQ(entryTexts(app), (QStringList{QStringLiteral("gamma"), QStringLiteral("beta")}));
-    EXPECT_EQ(app.record(0).Name, QStringLiteral("gamma"));
+    EXPECT_EQ(app.profile(0).record().Name, QStringLiteral("gamma"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Configuring \"gamma\""));
     EXPECT_EQ(app.mainWindow().lblProfiles->text(), QStringLiteral("gamma"));
 }

@@ -43,14 +43,14 @@ protected:
 
 TEST_F(ProfileSlotsTest, SwitchingShowsTheProfileAndAppliesItsOptionsSchemeAndFonts)
 {
-    app.AddChat(1, {QStringLiteral("for beta")});
-    EXPECT_EQ(window.rtbChat->document(), &app.pane(0));
+    app.profile(1).AddChat({QStringLiteral("for beta")});
+    EXPECT_EQ(window.rtbChat->document(), &app.profile(0).pane());
     click(QStringLiteral("beta"));
     EXPECT_EQ(app.CurrentProfile, 1);
-    EXPECT_EQ(window.rtbChat->document(), &app.pane(1));
+    EXPECT_EQ(window.rtbChat->document(), &app.profile(1).pane());
     EXPECT_EQ(window.lblProfiles->text(), QStringLiteral("beta"));
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
-    EXPECT_TRUE(app.record(1).LockScreen);
+    EXPECT_TRUE(app.profile(1).record().LockScreen);
     // The scheme's good colours apply; the one that is not a number is skipped.
     EXPECT_EQ(window.txtSend->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
     EXPECT_EQ(window.lblChlInfo->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0xFF));
@@ -78,32 +78,32 @@ TEST_F(ProfileSlotsTest, ClickingTheProfileOnScreenChangesNothing)
 TEST_F(ProfileSlotsTest, ADeletedProfileGoesWithAllItHeldAndTheOnesAfterItMoveUp)
 {
     click(QStringLiteral("gamma"));
-    app.AddChat(2, {QStringLiteral("gamma's line")});
-    app.AddChat(1, {QStringLiteral("old text")});
+    app.profile(2).AddChat({QStringLiteral("gamma's line")});
+    app.profile(1).AddChat({QStringLiteral("old text")});
     QFile filters(test.folder() + QStringLiteral("/Profiles/beta/MessageFilters.txt"));
     ASSERT_TRUE(filters.open(QIODevice::WriteOnly));
     filters.write("spam\r\n");
     filters.close();
-    app.filters(1).LoadFilters();
-    ASSERT_TRUE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    app.profile(1).filters().LoadFilters();
+    ASSERT_TRUE(app.profile(1).filters().FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
     ListUser(app, 1, QStringLiteral("someone"));
     app.slot(1).history().add(QStringLiteral("a line sent before"));
     UnloadControl(app, 1);
     ASSERT_EQ(app.slotCount(), 2);
-    EXPECT_EQ(app.record(1).Name, QStringLiteral("gamma"));
+    EXPECT_EQ(app.profile(1).record().Name, QStringLiteral("gamma"));
     EXPECT_TRUE(test.chatText(1).contains(QStringLiteral("gamma's line"))) << "its pane moved with it";
-    EXPECT_EQ(app.record(app.CurrentProfile).Name, QStringLiteral("gamma")) << "the profile on screen stays";
-    EXPECT_EQ(window.rtbChat->document(), &app.pane(1));
+    EXPECT_EQ(app.current().record().Name, QStringLiteral("gamma")) << "the profile on screen stays";
+    EXPECT_EQ(window.rtbChat->document(), &app.profile(1).pane());
 
     test.writeProfile(QStringLiteral("delta"));
     EXPECT_EQ(LoadControl(app, app.slotCount(), QStringLiteral("delta"), false), 2);
-    EXPECT_EQ(app.record(2).Name, QStringLiteral("delta"));
+    EXPECT_EQ(app.profile(2).record().Name, QStringLiteral("delta"));
     EXPECT_TRUE(test.chatText(2).isEmpty());
     EXPECT_FALSE(app.slot(2).history().older({}).has_value()) << "the lines sent are not the new profile's";
     // The deleted profile's filters and channel list are not the new one's.
-    EXPECT_FALSE(app.filters(2).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
-    EXPECT_EQ(app.bncs(2).rows().count(), 0);
-    EXPECT_NE(&app.pane(2), &app.pane(1));
+    EXPECT_FALSE(app.profile(2).filters().FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    EXPECT_EQ(app.profile(2).bncs().rows().count(), 0);
+    EXPECT_NE(&app.profile(2).pane(), &app.profile(1).pane());
 }
 
 TEST_F(ProfileSlotsTest, AWindowOpenedOnAProfileKeepsServingItWhenAProfileBeforeItIsDeleted)
@@ -113,17 +113,17 @@ TEST_F(ProfileSlotsTest, AWindowOpenedOnAProfileKeepsServingItWhenAProfileBefore
     menus.mnuIdle->trigger();
     menus.mnuFilters->trigger();
     UnloadControl(app, 1);
-    ASSERT_EQ(app.record(1).Name, QStringLiteral("gamma"));
+    ASSERT_EQ(app.profile(1).record().Name, QStringLiteral("gamma"));
 
     frmIdle &idle = menus.idleWindow();
     idle.txtMessage->setText(QStringLiteral("gamma is away"));
     idle.cmdSave->click();
-    EXPECT_EQ(app.record(1).IdleMessage, QStringLiteral("gamma is away")) << "applied to the profile it was opened on";
+    EXPECT_EQ(app.profile(1).record().IdleMessage, QStringLiteral("gamma is away")) << "applied to the profile it was opened on";
     frmFilters &filters = menus.filtersWindow();
     filters.txtAdd->setText(QStringLiteral("spam"));
     filters.cmdAddMessage->click();
     filters.close();
-    EXPECT_TRUE(app.filters(1).FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
+    EXPECT_TRUE(app.profile(1).filters().FindFilter(clsFilters::kMessages, QStringLiteral("spam here")));
     EXPECT_TRUE(test.errorLogText().isEmpty()) << test.errorLogText().toStdString();
 }
 

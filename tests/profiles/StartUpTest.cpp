@@ -53,7 +53,7 @@ TEST(StartUp, LoadsProfileFoldersAlphabeticallyIntoSlots)
     EXPECT_EQ(window.lstProfiles->item(1)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
     EXPECT_EQ(window.lblProfiles->text(), QStringLiteral("Alpha"));
 
-    const ProfileRecord &alpha = app.record(0);
+    const ProfileRecord &alpha = app.profile(0).record();
     EXPECT_TRUE(alpha.Active);
     EXPECT_EQ(alpha.Username, QStringLiteral("Ann"));
     EXPECT_EQ(alpha.Product, QStringLiteral("RATS"));
@@ -69,9 +69,9 @@ TEST(StartUp, LoadsProfileFoldersAlphabeticallyIntoSlots)
     EXPECT_EQ(app.popupMenu().mnuTransparency->text(), QStringLiteral("Transparency [200]\tF7"));
     EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 0.01);
 
-    EXPECT_EQ(app.record(1).Username, QStringLiteral("Bee"));
-    EXPECT_EQ(app.record(1).Encoding, WireEncoding::Windows1252);
-    EXPECT_NE(&app.pane(1), &app.pane(0));
+    EXPECT_EQ(app.profile(1).record().Username, QStringLiteral("Bee"));
+    EXPECT_EQ(app.profile(1).record().Encoding, WireEncoding::Windows1252);
+    EXPECT_NE(&app.profile(1).pane(), &app.profile(0).pane());
     EXPECT_TRUE(test.chatText(1).isEmpty());
     EXPECT_TRUE(test.errorLogText().isEmpty());
 }
@@ -83,10 +83,10 @@ TEST(StartUp, EveryProfileWritesByItsOwnOptionsBeforeItIsShown)
     test.writeProfile(QStringLiteral("beta"), "[Options]\nMilitary Time=1\nJoin/Leave=1\n");
     test.startUp();
     TarnwellApp &app = *test.app;
-    EXPECT_TRUE(app.record(1).MilitaryTime);
-    EXPECT_TRUE(app.record(1).JoinLeave);
-    EXPECT_FALSE(app.record(0).MilitaryTime);
-    app.AddChat(1, {QStringLiteral("behind")});
+    EXPECT_TRUE(app.profile(1).record().MilitaryTime);
+    EXPECT_TRUE(app.profile(1).record().JoinLeave);
+    EXPECT_FALSE(app.profile(0).record().MilitaryTime);
+    app.profile(1).AddChat({QStringLiteral("behind")});
     EXPECT_TRUE(test.chatText(1).endsWith(QStringLiteral("[13:05:09] behind\n")));
     EXPECT_EQ(app.mainWindow().lstProfiles->currentRow(), 0) << "the profile on screen is the selected entry";
 }

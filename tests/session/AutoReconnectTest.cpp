@@ -27,7 +27,7 @@ protected:
     {
         profiles.startUp(profileCount);
         profiles.server.stopListening();
-        app().connection(0).Connect(app().record(0).Server);
+        app().profile(0).connection().Connect(app().profile(0).record().Server);
         ASSERT_TRUE(WaitForLineCount(profiles, 0, kRefused, 1));
     }
     TarnwellApp &app() const { return profiles.app(); }
@@ -44,10 +44,10 @@ TEST_F(AutoReconnect, ARefusedConnectionIsRetriedFurtherAndFurtherApartUntilItSu
 {
     refuseConnection(2);
     TarnwellApp &app = profiles.app();
-    const QString refused = kRefused + QStringLiteral(" (") + app.record(0).Server + QStringLiteral(")");
+    const QString refused = kRefused + QStringLiteral(" (") + app.profile(0).record().Server + QStringLiteral(")");
     EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({kAttempt, refused, Waiting(10)}))
         << "the server is named, and a connection that never opened is not said to be disconnected";
-    EXPECT_TRUE(app.record(0).ReconnectPending);
+    EXPECT_TRUE(app.profile(0).record().ReconnectPending);
     EXPECT_TRUE(app.timers().autoReconnectEnabled());
 
     qsizetype attempts = 1;
@@ -62,7 +62,7 @@ TEST_F(AutoReconnect, ARefusedConnectionIsRetriedFurtherAndFurtherApartUntilItSu
 
     // The server is back (here: the profile's setting now names a live one).
     TestServer live;
-    app.record(0).Server = live.address();
+    app.profile(0).record().Server = live.address();
     after(300000);
     ASSERT_TRUE(live.waitForMessages(0, 2));
     EXPECT_TRUE(app.isConnected(0));
@@ -74,8 +74,8 @@ TEST_F(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
 {
     refuseConnection(1);
     TarnwellApp &app = profiles.app();
-    app.connection(0).Disconnect();
-    EXPECT_FALSE(app.record(0).ReconnectPending);
+    app.profile(0).connection().Disconnect();
+    EXPECT_FALSE(app.profile(0).record().ReconnectPending);
     after(300000);
     EXPECT_FALSE(app.timers().autoReconnectEnabled());
     EXPECT_EQ(profiles.chatLines(0).count(kAttempt), 1);
@@ -85,8 +85,8 @@ TEST_F(AutoReconnect, ADeletedProfileIsNotRetried)
 {
     profiles.startUp(1);
     TarnwellApp &app = profiles.app();
-    app.record(0).ReconnectPending = true;
-    app.record(0).Active = false;
+    app.profile(0).record().ReconnectPending = true;
+    app.profile(0).record().Active = false;
     app.timers().EnableAutoReconnect();
     app.timers().tmrAutoReconnect_Timer();
     EXPECT_FALSE(app.timers().autoReconnectEnabled());

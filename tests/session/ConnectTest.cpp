@@ -27,7 +27,7 @@ TEST(Connect, WritesTheProtocolByteTheClientInformationAndAFirstPing)
                   "ff503a00 00000000 36385849 52415453 d3000000 00000000 00000000 00000000 00000000 00000000"
                   "55534100 556e6974 65642053 74617465 7300"
                   "ff250800 00000000"));
-    EXPECT_EQ(profiles.app().record(0).ConnectTick, 123456u);
+    EXPECT_EQ(profiles.app().profile(0).record().ConnectTick, 123456u);
     EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({QStringLiteral("Attempting to connect to Battle.net..."),
                                                          QStringLiteral("Connection has been established to Battle.net!")}));
 }
@@ -99,10 +99,10 @@ TEST(Connect, ANewConnectionDoesNotInheritBytesLeftFromTheOldOne)
     const int old = profiles.connect(0);
     ASSERT_GE(old, 0);
     profiles.server.send(old, Hex("ff2508"));
-    ASSERT_TRUE(WaitUntil([&] { return profiles.app().connection(0).receiver().bufferedBytes() == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return profiles.app().profile(0).connection().receiver().bufferedBytes() == 3; }));
     const int fresh = profiles.connect(0);
     ASSERT_GE(fresh, 0);
-    EXPECT_EQ(profiles.app().connection(0).receiver().bufferedBytes(), 0);
+    EXPECT_EQ(profiles.app().profile(0).connection().receiver().bufferedBytes(), 0);
     profiles.server.send(fresh, Hex("ff250800 01000000"));
     ASSERT_TRUE(profiles.server.waitForMessages(fresh, 3));
     EXPECT_EQ(profiles.server.messages(fresh)[2].payload, Hex("01000000"));
@@ -117,10 +117,10 @@ TEST(Connect, AnUnreadableAddressLeavesTheConnectionAsItIsAndStopsRetrying)
     ASSERT_GE(server, 0);
     TarnwellApp &app = profiles.app();
     for (const char *address : {"127.0.0.1:61l2", "host:0", "host:65536", "[::1", "[::1]x"}) {
-        app.record(0).ReconnectPending = true;
-        app.connection(0).Connect(QString::fromLatin1(address));
-        EXPECT_EQ(app.socket(0).state(), QAbstractSocket::ConnectedState) << address;
-        EXPECT_FALSE(app.record(0).ReconnectPending) << address;
+        app.profile(0).record().ReconnectPending = true;
+        app.profile(0).connection().Connect(QString::fromLatin1(address));
+        EXPECT_EQ(app.profile(0).socket().state(), QAbstractSocket::ConnectedState) << address;
+        EXPECT_FALSE(app.profile(0).record().ReconnectPending) << address;
         EXPECT_EQ(profiles.chatLines(0).last(),
                   QStringLiteral("Cannot connect: the Server setting \"%1\" is not a server address (a host name or "
                                  "IP address, optionally followed by \":\" and a port from 1 to 65535).")

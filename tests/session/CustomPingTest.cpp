@@ -22,7 +22,7 @@ protected:
                                    QStringLiteral("[Login]\nServer=%1\nProduct=RATS\n").arg(address).toLatin1());
         profiles.test.startUp();
     }
-    clsConnection &custom() const { return profiles.app().connection(0); }
+    clsConnection &custom() const { return profiles.app().profile(0).connection(); }
 
     ServerProfiles profiles;
 };
@@ -86,7 +86,7 @@ TEST_F(CustomPing, TheDelayEndsByItselfAndADelayThatIsNotANumberIsSkipped)
     ASSERT_GE(profiles.connect(0, 2), 0);
     for (const char *setting : {"soon", "-5"}) {
         SCOPED_TRACE(setting);
-        profiles.app().record(0).CustomPing = QString::fromLatin1(setting);
+        profiles.app().profile(0).record().CustomPing = QString::fromLatin1(setting);
         const int connection = profiles.connect(0, 1);
         ASSERT_GE(connection, 0);
         EXPECT_FALSE(custom().customPingHold().isHolding());

@@ -33,29 +33,29 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     qint16 colourIndex = 0;
     ProfileColor(app, colourIndex, false, false);
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x65, 0xD3, 0x46));
-    app.record(0).ReconnectPending = true;
-    app.record(0).EnterChatTick = 99;
+    app.profile(0).record().ReconnectPending = true;
+    app.profile(0).record().EnterChatTick = 99;
     ListUser(app, 0, QStringLiteral("someone"));
-    app.users(0).AddUser(QStringLiteral("someone"), 10, 0, QStringLiteral("RATS"), 0);
+    app.profile(0).users().AddUser(QStringLiteral("someone"), 10, 0, QStringLiteral("RATS"), 0);
     window.lblChlInfo->setText(QStringLiteral("Op Tarn (1)"));
 
-    app.connection(0).Disconnect();
+    app.profile(0).connection().Disconnect();
     EXPECT_FALSE(app.isConnected(0));
     EXPECT_EQ(profiles.chatLines(0).last(), QStringLiteral("You have been disconnected from Battle.net."));
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
-    EXPECT_FALSE(app.record(0).ReconnectPending);
-    EXPECT_EQ(app.record(0).EnterChatTick, 0u);
+    EXPECT_FALSE(app.profile(0).record().ReconnectPending);
+    EXPECT_EQ(app.profile(0).record().EnterChatTick, 0u);
     EXPECT_EQ(window.lstChannelUsers->rowCount(), 0);
-    EXPECT_EQ(app.users(0).UserlistCount(), 0);
+    EXPECT_EQ(app.profile(0).users().UserlistCount(), 0);
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
     EXPECT_TRUE(profiles.server.waitForClientClose(connection));
 
     // A profile not on screen empties its own rows and leaves the screen alone.
     ListUser(app, 0, QStringLiteral("someone"));
     ListUser(app, 1, QStringLiteral("someone"));
-    app.connection(1).Disconnect();
+    app.profile(1).connection().Disconnect();
     EXPECT_EQ(window.lstChannelUsers->rowCount(), 1);
-    EXPECT_EQ(app.bncs(1).rows().count(), 0);
+    EXPECT_EQ(app.profile(1).bncs().rows().count(), 0);
     EXPECT_EQ(profiles.chatLines(1).last(), QStringLiteral("You have been disconnected from Battle.net."));
     EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
 }
@@ -66,8 +66,8 @@ TEST(Disconnect, AMessageSentJustBeforeStillReachesTheServer)
     profiles.startUp(1);
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
-    profiles.app().connection(0).Sendx00();
-    profiles.app().connection(0).Disconnect();
+    profiles.app().profile(0).connection().Sendx00();
+    profiles.app().profile(0).connection().Disconnect();
     ASSERT_TRUE(profiles.server.waitForClientClose(connection));
     EXPECT_EQ(profiles.server.messages(connection).back().id, 0x00);
 }
@@ -87,7 +87,7 @@ TEST(Disconnect, ACloseByTheServerDisconnectsWithoutReconnecting)
     }));
     const QStringList lines = profiles.chatLines(0);
     EXPECT_TRUE(lines[lines.size() - 2].startsWith(QStringLiteral("You have received packet 0x5E.")));
-    EXPECT_FALSE(profiles.app().record(0).ReconnectPending);
+    EXPECT_FALSE(profiles.app().profile(0).record().ReconnectPending);
     EXPECT_FALSE(profiles.app().timers().autoReconnectEnabled());
     EXPECT_EQ(lines.count(QStringLiteral("You have been disconnected from Battle.net.")), 1);
 }
@@ -121,7 +121,7 @@ TEST(Disconnect, AResetByTheServerIsAnErrorThatReconnectsAndAPoliteCloseIsNot)
         profiles.startUp(1);
         QTcpServer server;
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
-        profiles.app().connection(0).Connect(QStringLiteral("127.0.0.1:") + QString::number(server.serverPort()));
+        profiles.app().profile(0).connection().Connect(QStringLiteral("127.0.0.1:") + QString::number(server.serverPort()));
         ASSERT_TRUE(WaitUntil([&] { return profiles.chatLines(0).last().startsWith(QStringLiteral("Connection has")); }));
         ASSERT_TRUE(WaitUntil([&] { return server.hasPendingConnections(); }));
         QTcpSocket *accepted = server.nextPendingConnection();
@@ -135,7 +135,7 @@ TEST(Disconnect, AResetByTheServerIsAnErrorThatReconnectsAndAPoliteCloseIsNot)
             return profiles.chatLines(0).contains(QStringLiteral("You have been disconnected from Battle.net."));
         }));
         EXPECT_EQ(!profiles.chatLines(0).filter(reset).isEmpty(), each.reconnects);
-        EXPECT_EQ(profiles.app().record(0).ReconnectPending, each.reconnects);
+        EXPECT_EQ(profiles.app().profile(0).record().ReconnectPending, each.reconnects);
         EXPECT_EQ(profiles.app().timers().autoReconnectEnabled(), each.reconnects);
         EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
     }

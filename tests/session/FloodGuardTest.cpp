@@ -59,7 +59,7 @@ protected:
     QStringList greyLines() const
     {
         QStringList lines;
-        for (QTextBlock block = app.pane(0).begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = app.profile(0).pane().begin(); block.isValid(); block = block.next()) {
             const std::vector<TextRun> runs = RunsOfBlock(block);
             if (runs.size() == 2 && runs[1].colour == QColor(0x80, 0x80, 0x80))
                 lines.append(runs[1].text);
@@ -82,7 +82,7 @@ TEST_F(FloodGuardTest, TwelveLinesTypedAtOnceLeaveFourEveryFiveSecondsInOrder)
 
     for (const qsizetype sent : {8, 12}) {
         after(4999);
-        EXPECT_EQ(app.floodGuard(0).waitingCount(), 12 - sent + 4) << "not a moment early";
+        EXPECT_EQ(app.profile(0).floodGuard().waitingCount(), 12 - sent + 4) << "not a moment early";
         after(1);
         ASSERT_TRUE(waitForSent(sent));
         EXPECT_EQ(chatSent(), typed.mid(0, sent));
@@ -125,10 +125,10 @@ TEST_F(FloodGuardTest, ClearQueueDropsWhatWaitsAndADisconnectedProfileSendsNothi
     for (int i = 1; i <= 5; ++i)
         InternalCommands(app, QStringLiteral("more ") + QString::number(i));
     ASSERT_TRUE(waitForSent(8));
-    app.connection(0).Disconnect();
+    app.profile(0).connection().Disconnect();
     after(5000);
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("1 waiting line not sent: not connected."));
-    EXPECT_EQ(app.floodGuard(0).waitingCount(), 0);
+    EXPECT_EQ(app.profile(0).floodGuard().waitingCount(), 0);
 }
 
 TEST_F(FloodGuardTest, AWaitingLineBecomesItsEchoWhereItStandsAndTheQueueIsBounded)
@@ -138,15 +138,15 @@ TEST_F(FloodGuardTest, AWaitingLineBecomesItsEchoWhereItStandsAndTheQueueIsBound
     InternalCommands(app, QStringLiteral("later"));
     Send(app.profile(0), QStringLiteral("/join Home"), SendBy::Server);
     Send(app.profile(0), QStringLiteral("/join Home"), SendBy::Server);
-    EXPECT_EQ(app.floodGuard(0).waitingCount(), 2) << "what a server asked for waits once";
-    app.AddChat(0, {Rgb(0xFFFF00), QStringLiteral("a server line meanwhile")});
+    EXPECT_EQ(app.profile(0).floodGuard().waitingCount(), 2) << "what a server asked for waits once";
+    app.profile(0).AddChat({Rgb(0xFFFF00), QStringLiteral("a server line meanwhile")});
     after(5000);
     ASSERT_TRUE(waitForSent(6));
     EXPECT_EQ(chatSent().mid(4), QStringList({QStringLiteral("later"), QStringLiteral("/join Home")}));
     const QStringList lines = p.chatLines(0);
     EXPECT_EQ(lines.count(QStringLiteral("probe: later")), 1);
     EXPECT_EQ(lines.last(), QStringLiteral("a server line meanwhile")) << "the echo stands where the line waited";
-    const QTextBlock echo = app.pane(0).lastBlock().previous().previous();
+    const QTextBlock echo = app.profile(0).pane().lastBlock().previous().previous();
     const std::vector<TextRun> runs = RunsOfBlock(echo);
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[1], (TextRun{QStringLiteral("probe: "), QColor(0x00FFFFu)}));
@@ -155,7 +155,7 @@ TEST_F(FloodGuardTest, AWaitingLineBecomesItsEchoWhereItStandsAndTheQueueIsBound
 
     for (qsizetype i = 0; i < FloodGuard::kMostWaiting + 10; ++i)
         InternalCommands(app, QStringLiteral("flood ") + QString::number(i));
-    EXPECT_EQ(app.floodGuard(0).waitingCount(), FloodGuard::kMostWaiting);
+    EXPECT_EQ(app.profile(0).floodGuard().waitingCount(), FloodGuard::kMostWaiting);
     EXPECT_EQ(p.chatLines(0).count(QStringLiteral("Not sent: 100 lines are waiting already.")), 1);
     EXPECT_TRUE(p.test.errorLogText().isEmpty());
 }

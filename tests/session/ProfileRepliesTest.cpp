@@ -34,8 +34,8 @@ protected:
     void SetUp() override
     {
         ConnectedProfileTest<profiles>::SetUp();
-        app.record(0).AccountName = QStringLiteral("Ann");
-        app.record(0).UniqueName = QStringLiteral("Ann#2");
+        app.profile(0).record().AccountName = QStringLiteral("Ann");
+        app.profile(0).record().UniqueName = QStringLiteral("Ann#2");
     }
     // The request id of the client's latest read request.
     quint32 latestRequestId() const
@@ -92,7 +92,7 @@ TEST_F(ProfileRepliesTest, ASummaryWithTooFewValuesSaysSoInRedWithoutABox)
     EXPECT_EQ(p.chatLines(0).mid(linesBefore),
               QStringList(2, QStringLiteral("Error: Not enough profile keys??")));
     const std::vector<TextRun> red{{QStringLiteral("Error: Not enough profile keys??"), QColor(0xBD3D3Du), false}};
-    EXPECT_EQ(LastLineRuns(app.pane(0)), red);
+    EXPECT_EQ(LastLineRuns(app.profile(0).pane()), red);
 }
 
 TEST_F(ProfileRepliesTest, ViewingAndSavingTheOwnProfile)
@@ -127,7 +127,7 @@ TEST_F(ProfileRepliesTest, SavingInTheProfilesEncodingTellsWhatCouldNotBeSent)
 {
     const QString greek = QString::fromUtf8("\u03B1\u03B2\u03B3");
     for (const WireEncoding encoding : {WireEncoding::Windows1252, WireEncoding::Utf8}) {
-        app.record(0).Encoding = encoding;
+        app.profile(0).record().Encoding = encoding;
         const std::size_t before = p.server.messages(connection).size();
         InternalCommands(app, QStringLiteral("/profile Ann"));
         frmProfile &window = app.profileWindow();
@@ -207,7 +207,7 @@ TEST_F(TwoProfileRepliesTest, SaveRefusesAProfileNoLongerLoggedOnWithTheAccount)
 {
     const std::size_t before = p.server.messages(connection).size();
     InternalCommands(app, QStringLiteral("/profile ann"));
-    app.record(0).AccountName = QStringLiteral("Someone");
+    app.profile(0).record().AccountName = QStringLiteral("Someone");
     app.profileWindow().cmdSave->click();
     // A ping answered behind the click shows what the click sent: nothing.
     p.server.sendMessage(connection, 0x25, bytes("\x01\0\0\0"));

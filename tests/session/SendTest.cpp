@@ -17,9 +17,9 @@ protected:
     void SetUp() override
     {
         ConnectedProfileTest::SetUp();
-        app.record(0).AccountName = QStringLiteral("probe");
+        app.profile(0).record().AccountName = QStringLiteral("probe");
         // Unpaced: what goes out is checked here, the pacing elsewhere.
-        app.record(0).Flood.on = false;
+        app.profile(0).record().Flood.on = false;
     }
     // The chat messages 0x0E the client sent, in order.
     QList<QByteArray> chatSent() const
@@ -33,7 +33,7 @@ protected:
     }
     QColor colourOfLastLineAt(int fragment) const
     {
-        QTextBlock line = app.pane(0).lastBlock().previous();
+        QTextBlock line = app.profile(0).pane().lastBlock().previous();
         auto it = line.begin();
         for (int i = 0; i < fragment; ++i)
             ++it;
@@ -52,11 +52,11 @@ TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
 
     // The profile's own channel, not the one on screen, which may be
     // another profile's.
-    app.record(0).CurrentChannel = QStringLiteral("Blizzard Tech Support");
+    app.profile(0).record().CurrentChannel = QStringLiteral("Blizzard Tech Support");
     app.mainWindow().lblChlInfo->setText(QStringLiteral("Chat [3]"));
     Send(app.profile(0), QStringLiteral("help"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xAA, 0xAA, 0xAA));
-    app.record(0).CurrentChannel = QStringLiteral("blizzard tech support");
+    app.profile(0).record().CurrentChannel = QStringLiteral("blizzard tech support");
     app.mainWindow().lblChlInfo->setText(QStringLiteral("Blizzard Tech Support [3]"));
     Send(app.profile(0), QStringLiteral("again"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));
@@ -117,7 +117,7 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.typed.toStdString());
-        app.record(0).Encoding = each.encoding;
+        app.profile(0).record().Encoding = each.encoding;
         const int linesBefore = p.chatLines(0).size();
         const qsizetype sentBefore = chatSent().size();
         Send(app.profile(0), each.typed);
@@ -133,7 +133,7 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
     Send(app.profile(0), longLine);
     ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == sentBefore + 2; }));
     EXPECT_EQ(chatSent().at(sentBefore), QString(longLine.left(80)).toUtf8() + '\0');
-    app.record(0).Encoding = WireEncoding::Windows1252;
+    app.profile(0).record().Encoding = WireEncoding::Windows1252;
     Send(app.profile(0), longLine);
     ASSERT_TRUE(WaitUntil([&] { return chatSent().size() == sentBefore + 3; }));
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("100 characters") + unsendable);
@@ -141,7 +141,7 @@ TEST_F(SendTest, TheProfilesEncodingIsWhatGoesOutAndWhatIsEchoed)
 
 TEST_F(SendTest, NotConnectedSendsNothing)
 {
-    app.connection(0).Disconnect();
+    app.profile(0).connection().Disconnect();
     Send(app.profile(0), QStringLiteral("hello"));
     EXPECT_EQ(p.chatLines(0).last(), QStringLiteral("You are not connected to Battle.net."));
     EXPECT_TRUE(chatSent().isEmpty());

@@ -25,7 +25,7 @@ protected:
     ServerProfiles p;
     qint64 mostHeld = 0;
 
-    clsConnection &connection() const { return p.app().connection(0); }
+    clsConnection &connection() const { return p.app().profile(0).connection(); }
     // Notes what the client holds of the stream now; true, to go inside conditions.
     bool noteHeld()
     {
@@ -70,7 +70,7 @@ TEST_F(ServerFlood, AHundredMebibytesDuringTheCustomPingDelayWaitInTheServerAndA
     ASSERT_TRUE(connection().customPingHold().isHolding());
     flood(server, 100, 1, 2);
 
-    const QTcpSocket &socket = p.app().socket(0);
+    const QTcpSocket &socket = p.app().profile(0).socket();
     ASSERT_TRUE(WaitUntil([&] { return noteHeld() && socket.bytesAvailable() >= clsConnection::kSocketReadBuffer; },
                           kFloodWait));
     EXPECT_EQ(connection().receiver().bufferedBytes(), 0) << "nothing is handled during the delay";

@@ -33,14 +33,14 @@ TEST(ShortReplies, AreReportedUnderTheirHandlersNamesAndChangeNothing)
         LogonSession session(1);
         ASSERT_TRUE(session.connect());
         ASSERT_TRUE(session.waitForLine(QStringLiteral("Unsupported logon type (0x00000001)!")));
-        const LogonState before = session.app().logon(0);
+        const LogonState before = session.app().profile(0).logon();
         session.send(each.id, each.payload);
         ASSERT_TRUE(session.roundTrip());
         const QString errors = session.profiles.test.errorLogText();
         EXPECT_TRUE(errors.contains(QStringLiteral("Error in: %1 of clsConnection").arg(QLatin1String(each.procedure))))
             << errors.toStdString();
         EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x00}));
-        EXPECT_EQ(session.app().logon(0).ServerToken, before.ServerToken);
+        EXPECT_EQ(session.app().profile(0).logon().ServerToken, before.ServerToken);
         EXPECT_TRUE(session.profile().UniqueName.isEmpty());
     }
 }

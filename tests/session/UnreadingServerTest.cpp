@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(session.connect());
-        socket = &session.app().socket(0);
+        socket = &session.app().profile(0).socket();
     }
     void leaveUnsent(qint64 bytes) const
     {
@@ -34,7 +34,7 @@ protected:
     qint64 answered(const QByteArray &request) const
     {
         const qint64 before = socket->bytesToWrite();
-        session.app().connection(0).receiver().DataArrival(request);
+        session.app().profile(0).connection().receiver().DataArrival(request);
         return socket->bytesToWrite() - before;
     }
 };
@@ -60,7 +60,7 @@ TEST_F(UnreadingServer, PastTheFirstBoundItsRequestsGoUnansweredAndPastTheSecond
 
     ASSERT_TRUE(WaitUntil([&] { return socket->bytesToWrite() == 0; }));
     leaveUnsent(clsConnection::kMostUnsent);
-    session.app().connection(0).Sendx00();
+    session.app().profile(0).connection().Sendx00();
     EXPECT_FALSE(session.app().isConnected(0));
     const QStringList lines = session.profiles.chatLines(0);
     EXPECT_TRUE(lines.contains(QStringLiteral("The server has not read the last 1024 KiB sent to it; disconnecting.")))

@@ -16,7 +16,7 @@ ChannelFixture::ChannelFixture()
     test.startUp();
     // As entering chat leaves them.
     for (const int profile : {kAlpha, kBeta}) {
-        ProfileRecord &record = app.record(profile);
+        ProfileRecord &record = app.profile(profile).record();
         record.AccountName = record.UniqueName = record.Username;
     }
 }
@@ -37,7 +37,7 @@ QStringList ChannelFixture::rowTexts() const
 
 std::vector<TextRun> ChannelFixture::lastLine(int profile) const
 {
-    return LastLineRuns(app.pane(profile));
+    return LastLineRuns(app.profile(profile).pane());
 }
 
 void ChannelFixture::clickProfile(const QString &name) const

@@ -24,5 +24,5 @@ void DeliverChatEvent(TarnwellApp &app, int profileIndex, const QByteArray &mess
 {
     clsDataBuffer reader(message);
     reader.position = 5;
-    app.bncs(profileIndex).ParseEvents(reader);
+    app.profile(profileIndex).bncs().ParseEvents(reader);
 }

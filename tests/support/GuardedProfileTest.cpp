@@ -10,7 +10,7 @@ void GuardedProfileTest::SetUp()
     app.settings().WriteProfileSetting(QStringLiteral("Profile0"), MoreOptions::kSection, MoreOptions::kFloodGuard,
                                        QStringLiteral("1"));
     LoadInfo(app, QStringLiteral("Profile0"), 0, true);
-    app.record(0).AccountName = QStringLiteral("probe");
+    app.profile(0).record().AccountName = QStringLiteral("probe");
 }
 
 QStringList GuardedProfileTest::chatSent() const
@@ -31,5 +31,5 @@ bool GuardedProfileTest::waitForSent(qsizetype count) const
 void GuardedProfileTest::after(quint32 milliseconds)
 {
     p.test.clock.advance(milliseconds);
-    app.floodGuard(0).tmrFloodGuard_Timer();
+    app.profile(0).floodGuard().tmrFloodGuard_Timer();
 }

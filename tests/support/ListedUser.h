@@ -12,5 +12,5 @@ inline void ListUser(TarnwellApp &app, int profile, const QString &name)
 {
     UserRow row;
     row.text = QLatin1Char(' ') + name;
-    app.bncs(profile).rows().insertRow(0, row);
+    app.profile(profile).bncs().rows().insertRow(0, row);
 }

@@ -32,7 +32,7 @@ LogonSession::LogonSession(qint32 logonType)
 
 ProfileRecord &LogonSession::profile() const
 {
-    return app().record(0);
+    return app().profile(0).record();
 }
 
 bool LogonSession::connect()

@@ -18,7 +18,7 @@ void ServerProfiles::startUp(int profiles, const QString &spoof, const QString &
 int ServerProfiles::connect(int index, std::size_t firstMessages)
 {
     const int connection = server.connectionCount();
-    app().connection(index).Connect(app().record(index).Server);
+    app().profile(index).connection().Connect(app().profile(index).record().Server);
     if (!server.waitForConnections(connection + 1) || !server.waitForMessages(connection, firstMessages))
         return -1;
     return connection;

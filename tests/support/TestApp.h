@@ -25,7 +25,7 @@ public:
     // Runs the window's start-up sequence.
     void startUp() const;
     // The plain text of a profile's chat pane.
-    QString chatText(int index) const { return app->pane(index).toPlainText(); }
+    QString chatText(int index) const { return app->profile(index).pane().toPlainText(); }
     // The text of the error log, or "" when nothing was reported.
     QString errorLogText() const;
 

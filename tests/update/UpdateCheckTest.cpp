@@ -116,7 +116,7 @@ TEST_F(UpdateCheckTest, AnUnreachableServerIsReportedInRedInTheCurrentPane)
     server.stopListening();
     check.start();
     ASSERT_TRUE(WaitUntil([&] { return test.chatText(0).contains(QStringLiteral("Update version")); }));
-    EXPECT_EQ(LastLineRuns(test.app->pane(0)),
+    EXPECT_EQ(LastLineRuns(test.app->profile(0).pane()),
               (std::vector<TextRun>{{QStringLiteral("Update version Error #10061 - Connection is forcefully rejected"),
                                      QColor(0xBD, 0x3D, 0x3D)}}));
 }
