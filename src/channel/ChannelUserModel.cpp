@@ -42,8 +42,6 @@ QVariant ChannelUserModel::data(const QModelIndex &index, int role) const
         return row.clientIcon;
     case Qt::ForegroundRole:
         return QColor(QRgb(row.colour));
-    case kTipRole:
-        return row.tip;
     default:
         return {};
     }

@@ -15,7 +15,6 @@ struct UserRow {
     int latencyIcon = 0;
     quint32 colour = 0xFFFFFF; // 0xRRGGBB
     bool onTop = false;  // in the group of representatives and operators
-    QString tip;         // the user-information tip
 };
 
 // The rows of one profile's channel list: the name with the client image in
@@ -23,13 +22,13 @@ struct UserRow {
 // (kImageRole), which the list turns into a picture. Every profile keeps its
 // own, whether it is on screen or not, so showing another profile is a swap
 // of models. Rows are found by their text in any letter case, as the user
-// store finds names.
+// store finds names. A row carries no tip: the tip is built from the store
+// when the pointer reaches the row, so it tells the uptime of that moment.
 class ChannelUserModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int kNameColumn = 0;
     static constexpr int kLatencyColumn = 1;
-    static constexpr int kTipRole = Qt::UserRole;
     static constexpr int kImageRole = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;

@@ -82,14 +82,14 @@ void clsBNCS::ShowUser(const ChatEvent &event)
     clsUsers &users = profile().users();
     if (users.HasUser(event.username)) {
         users.ModifyUser(event.username, event.flags, event.ping, event.text);
-        AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
+        AddUser(event.username, event.flags, event.ping, event.text, 0);
         profile().AddChat({Rgb(0xFFFFFF), BoldOn, u"Stats update: "_s, BoldOff, Rgb(0xAAAAAA),
                               event.username + u" is here using "_s + DescribeUser(event.username, event.text) +
                                   u" with a ping time of "_s + QString::number(event.ping) + u" and flags of "_s +
                                   QString::number(event.flags)});
     } else {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
-        AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
+        AddUser(event.username, event.flags, event.ping, event.text, 0);
     }
     if (event.username == profile().record().AccountName)
         profile().record().OwnPing = ToOwnPing(event.ping);
@@ -99,7 +99,7 @@ void clsBNCS::Join(const ChatEvent &event)
 {
     const quint32 tick = profile().clock().tickCount();
     profile().users().AddUser(event.username, event.ping, event.flags, event.text, tick);
-    AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
+    AddUser(event.username, event.flags, event.ping, event.text, 0);
     if (profile().filters().FindFilter(kUserFilter, event.username) || !profile().record().JoinLeave)
         return;
     profile().AddChat({Rgb(0x65D346), event.username, BoldOn, u" joined "_s, BoldOff,
@@ -173,7 +173,7 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     // The store comes first here as everywhere: a user it refuses gets no row.
     if (profile().record().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
-        AddUser(event.username, event.flags, event.ping, event.text, tick, 0);
+        AddUser(event.username, event.flags, event.ping, event.text, 0);
         return;
     }
     // The server also updates users that have no row yet, such as the
@@ -181,10 +181,10 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     users.ModifyUser(event.username, event.flags, event.ping, event.text);
     const int row = rows().rowWithText(u" "_s + event.username);
     // The update rarely carries a statstring: the row is rebuilt from what
-    // the store holds, so it keeps its product and its user's uptime.
+    // the store holds, so it keeps its product.
     if (row > 0 && users.HasUser(event.username))
         AddUser(event.username, users.GetFlags(event.username), users.GetLatency(event.username),
-                users.GetStatstring(event.username), users.GetUptime(event.username), row);
+                users.GetStatstring(event.username), row);
 }
 
 void clsBNCS::Emote(const ChatEvent &event)

@@ -29,8 +29,7 @@ public:
     // Makes or remakes the user's row: representatives and operators at the
     // top, everyone else at the 1-based place varIndex, or at the end for 0.
     // Failures go to the error log.
-    void AddUser(const QString &username, quint32 flags, qint32 ping, const QString &statString, quint32 uptime,
-                 int varIndex);
+    void AddUser(const QString &username, quint32 flags, qint32 ping, const QString &statString, int varIndex);
     // Removes the user's row.
     void RemoveUser(const QString &username);
     // The profile's channel list rows, which the list shows while the

@@ -4,9 +4,7 @@
 #include "channel/ChannelUserModel.h"
 #include "channel/ClientIcon.h"
 #include "channel/UserFlags.h"
-#include "channel/UserHoverText.h"
 #include "channel/UserIcons.h"
-#include "platform/Clock.h"
 #include "profiles/Profile.h"
 
 
@@ -33,7 +31,7 @@ ChannelUserModel &clsBNCS::rows()
 }
 
 void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const QString &statString,
-                      quint32 uptime, int varIndex)
+                      int varIndex)
 {
     // A user without a name has no row to show.
     if (username.isEmpty())
@@ -58,7 +56,6 @@ void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const
         }
         if (username == profile().record().UniqueName)
             row.colour = 0x00FFFF;
-        row.tip = UserHoverText(DescribeUser(username, statString), ping, flags, profile().clock().ticksSince(uptime));
         list.insertRow(place, std::move(row));
         ShowRowCount();
     });

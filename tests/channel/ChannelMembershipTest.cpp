@@ -239,7 +239,7 @@ TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChanne
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
     EXPECT_TRUE(test.chatText(kAlpha).contains(
         QStringLiteral("Bob joined the channel using (Diablo II Lord of Destruction) with a ping time of 10.")));
-    EXPECT_EQ(list.rowIndex(1).data(ChannelUserModel::kTipRole).toString().section(QStringLiteral("\r\n"), 0, 0),
+    EXPECT_EQ(app.profile(kAlpha).bncs().DescribeUser(QStringLiteral("Bob"), QStringLiteral("PX2DRealmWithoutCommas")),
               QStringLiteral("Diablo II Lord of Destruction"));
     EXPECT_EQ(reports(), 1);
 
@@ -262,7 +262,8 @@ TEST_F(ChannelMembershipTest, AMalformedStatstringIsReportedOncePerUserAndChanne
 
 TEST_F(ChannelMembershipTest, ReportsOfMalformedStatstringsStopAtTheirLimitInAChannel)
 {
-    app.profile(kAlpha).record().JoinLeave = false;
+    // The join lines describe each user.
+    app.profile(kAlpha).record().JoinLeave = true;
     enter("Chat");
     for (qsizetype user = 0; user < clsBNCS::kMaxUndescribedUsers; ++user) {
         const QByteArray name = "u" + QByteArray::number(user);

@@ -2,6 +2,7 @@
 #include "channel/ChannelUserModel.h"
 #include "channel/ChatEvent.h"
 #include "channel/clsBNCS.h"
+#include "channel/clsUsers.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
 #include "profiles/ProfileOnScreen.h"
@@ -98,7 +99,8 @@ TEST_F(ChannelUserListTest, AFlagUpdateRebuildsTheRowFromTheStoredUser)
     } rows[] = {{2, 5}, {3, 5}, {4, 13}};
     for (const auto &each : rows)
         EXPECT_EQ(imageOf(each.row, 0), each.icon) << "row " << each.row;
-    EXPECT_TRUE(list.rowIndex(3).data(ChannelUserModel::kTipRole).toString().endsWith(QStringLiteral("Uptime: 1 min and 0 secs")));
+    EXPECT_EQ(test.clock.ticksSince(app.current().users().GetUptime(QStringLiteral("Bob"))), 60000u)
+        << "a rebuilt row's user keeps its uptime";
 }
 
 TEST_F(ChannelUserListTest, EachProfileKeepsItsOwnRowsAndComesBackToTheListItLeft)
@@ -125,7 +127,7 @@ TEST_F(ChannelUserListTest, EachProfileKeepsItsOwnRowsAndComesBackToTheListItLef
 
 TEST_F(ChannelUserListTest, APlaceBeyondTheEndIsReportedAndMakesNoRow)
 {
-    app.profile(kAlpha).bncs().AddUser(QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 0, 5);
+    app.profile(kAlpha).bncs().AddUser(QStringLiteral("Bob"), 0, 10, QString::fromLatin1(kStarcraftStats), 5);
     EXPECT_TRUE(rowTexts().isEmpty());
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: AddUser() of clsBNCS")));
 }

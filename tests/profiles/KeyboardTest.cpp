@@ -200,10 +200,12 @@ TEST_F(KeyboardTest, ToolWindowsOpenOverTheMainWindowFitTheScreenAndCloseOnEscap
         const QRect at = tool.frameGeometry();
         EXPECT_TRUE(room.contains(at)) << c.name << " fits the screen";
         // Centred over the main window, as far as the screen lets it.
-        if (at.left() > room.left() && at.right() < room.right())
+        if (at.left() > room.left() && at.right() < room.right()) {
             EXPECT_NEAR(at.center().x(), middle.x(), 2) << c.name;
-        if (at.top() > room.top() && at.bottom() < room.bottom())
+        }
+        if (at.top() > room.top() && at.bottom() < room.bottom()) {
             EXPECT_NEAR(at.center().y(), middle.y(), 2) << c.name;
+        }
 
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
