@@ -6,10 +6,10 @@
 
 #include "channel/ClientIcon.h"
 #include "display/ClientIcons.h"
-#include "session/PacketReceiver.h"
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
+#include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
 #include "support/ServerProfiles.h"

@@ -6,9 +6,9 @@
 #include "InChat.h"
 #include "Sections.h"
 
-#include "session/PacketReceiver.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
+#include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
 #include "support/ServerProfiles.h"

@@ -5,11 +5,11 @@
 #include "Figures.h"
 #include "Sections.h"
 
-#include "session/FloodGuard.h"
-#include "session/Send.h"
 #include "packet/clsDataWriter.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/modProfiles.h"
+#include "session/FloodGuard.h"
+#include "session/Send.h"
 #include "session/clsConnection.h"
 #include "support/ServerProfiles.h"
 #include "support/TestApp.h"

@@ -4,8 +4,8 @@
 #include "Figures.h"
 #include "Sections.h"
 
-#include "session/PacketReceiver.h"
 #include "packet/clsDataWriter.h"
+#include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
 #include "support/ServerProfiles.h"

@@ -5,10 +5,10 @@
 // settings that steer the handlers are on.
 #include "FuzzApplication.h"
 
-#include "session/PacketReceiver.h"
 #include "platform/Clock.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
+#include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 
 #include <QApplication>

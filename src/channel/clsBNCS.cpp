@@ -7,13 +7,13 @@
 #include "channel/UserFlags.h"
 #include "channel/clsUsers.h"
 #include "channel/modStatString.h"
-#include "session/Send.h"
-#include "session/clsConnection.h"
 #include "filters/clsFilters.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/ServerDataFailure.h"
 #include "profiles/Profile.h"
+#include "session/Send.h"
+#include "session/clsConnection.h"
 
 
 #include <limits>

@@ -2,13 +2,13 @@
 
 #include "channel/DurationText.h"
 #include "commands/ITunesControl.h"
-#include "session/Send.h"
 #include "commands/clsWinamp.h"
 #include "commands/modWMP.h"
 #include "display/modOutput.h"
 #include "platform/Clock.h"
 #include "platform/Convert.h"
 #include "profiles/TarnwellApp.h"
+#include "session/Send.h"
 
 namespace {
 

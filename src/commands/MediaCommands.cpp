@@ -1,11 +1,11 @@
 #include "commands/MediaCommands.h"
 
 #include "commands/ITunesControl.h"
-#include "session/Send.h"
 #include "commands/clsWinamp.h"
 #include "commands/modWMP.h"
 #include "platform/MediaPlayerLinks.h"
 #include "profiles/TarnwellApp.h"
+#include "session/Send.h"
 
 #include <QHash>
 

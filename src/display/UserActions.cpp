@@ -2,10 +2,10 @@
 
 #include "channel/ChannelUserList.h"
 #include "channel/ChatNames.h"
-#include "session/Send.h"
 #include "display/modOutput.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
+#include "session/Send.h"
 
 #include <array>
 

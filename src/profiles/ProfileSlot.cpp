@@ -3,12 +3,12 @@
 #include "channel/ChannelUserModel.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
-#include "session/FloodGuard.h"
 #include "display/ProfileChat.h"
 #include "filters/clsFilters.h"
 #include "platform/Failure.h"
 #include "profiles/ProfileSecrets.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/ProgramServices.h"
+#include "session/FloodGuard.h"
 #include "session/PacketDispatch.h"
 #include "session/SocketEvents.h"
 #include "session/clsConnection.h"
@@ -28,7 +28,7 @@ T &madeOnFirstUse(std::unique_ptr<T> &part, Profile &profile)
 
 } // namespace
 
-ProfileSlot::ProfileSlot(TarnwellApp &app) : m_app(app) {}
+ProfileSlot::ProfileSlot(ProgramServices &program) : m_program(program) {}
 
 ProfileSlot::~ProfileSlot()
 {
@@ -101,22 +101,22 @@ void ProfileSlot::AddChat(const ChatItems &items)
 
 void ProfileSlot::LogError(const QString &procedure, const QString &module)
 {
-    m_app.LogError(procedure, module);
+    m_program.LogError(procedure, module);
 }
 
 Clock &ProfileSlot::clock() const
 {
-    return m_app.clock();
+    return m_program.clock();
 }
 
 const Settings &ProfileSlot::settings() const
 {
-    return m_app.settings();
+    return m_program.settings();
 }
 
 ConnectionTimers &ProfileSlot::timers() const
 {
-    return m_app.timers();
+    return m_program.timers();
 }
 
 void ProfileSlot::createControlSet()

@@ -4,14 +4,14 @@
 
 #include <memory>
 
-class TarnwellApp;
+class ProgramServices;
 
 // The profile at one place of the program's list: its parts, made on first
 // use, its socket and its chat pane. It is made with the profile and goes
 // with it.
 class ProfileSlot final : public Profile {
 public:
-    explicit ProfileSlot(TarnwellApp &app);
+    explicit ProfileSlot(ProgramServices &program);
     ~ProfileSlot() override;
 
     clsConnection &connection() override;
@@ -36,7 +36,7 @@ public:
     bool hasPane() const { return m_pane != nullptr; }
 
 private:
-    TarnwellApp &m_app;
+    ProgramServices &m_program;
     std::unique_ptr<clsConnection> m_connection;
     std::unique_ptr<clsBNCS> m_bncs;
     std::unique_ptr<clsUsers> m_users;

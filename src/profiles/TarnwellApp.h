@@ -3,6 +3,7 @@
 #include "display/ChatItem.h"
 #include "profiles/ProfileRoster.h"
 #include "profiles/ProfileSlot.h"
+#include "profiles/ProgramServices.h"
 #include "profiles/Settings.h"
 
 #include <QObject>
@@ -33,13 +34,13 @@ class ITunesLink;
 // index, the current profile, the settings below the program folder, the
 // clocks, and the windows. Tests build as many as they like, each on its own
 // folder.
-class TarnwellApp : public QObject, public ProfileRoster {
+class TarnwellApp : public QObject, public ProfileRoster, public ProgramServices {
     Q_OBJECT
 public:
     TarnwellApp(const QString &programFolder, Clock &clock);
     ~TarnwellApp() override;
 
-    const Settings &settings() const { return m_settings; }
+    const Settings &settings() const override { return m_settings; }
     Clock &clock() const override { return m_clock; }
 
     // The place of the profile on screen.
@@ -74,13 +75,13 @@ public:
     void createControlSet(int index);
 
     // Reports the exception being handled to the error log.
-    void LogError(const QString &procedure, const QString &module);
+    void LogError(const QString &procedure, const QString &module) override;
     // Runs a handler; a failure in it is reported under the handler's names
     // and goes no further.
     void guard(const char *procedure, const char *module, const std::function<void()> &handler) override;
 
     // The keep-alive and automatic reconnection timers of all connections.
-    ConnectionTimers &timers() const { return *m_timers; }
+    ConnectionTimers &timers() const override { return *m_timers; }
 
     frmMain &mainWindow() const { return *m_mainWindow; }
     // What of the profile on screen the main window shows.

@@ -1,9 +1,9 @@
 #include "profiles/UserProfileWindow.h"
 
-#include "session/Send.h"
 #include "platform/Failure.h"
 #include "profiles/TarnwellApp.h"
 #include "session/ProfileKeys.h"
+#include "session/Send.h"
 #include "session/clsConnection.h"
 #include "session/frmProfile.h"
 

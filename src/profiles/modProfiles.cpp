@@ -8,7 +8,6 @@
 #include "channel/UserIcons.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
-#include "session/FloodGuard.h"
 #include "display/HeldLines.h"
 #include "display/modTransparency.h"
 #include "filters/clsFilters.h"
@@ -20,9 +19,11 @@
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/ProfileSecrets.h"
 #include "profiles/ScreenBinder.h"
+#include "profiles/StoredProfile.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "session/FloodGuard.h"
 #include "session/clsConnection.h"
 
 #include <QAction>
@@ -39,19 +40,6 @@
 namespace {
 
 const QString kLogin = QStringLiteral("Login");
-
-// The four display options of the profile's settings; only "1" is on.
-void readOptionFlags(TarnwellApp &app, const QString &name, ProfileRecord &profile)
-{
-    const auto option = [&](const char *key) {
-        return app.settings().ReadProfileSetting(name, QStringLiteral("Options"), QString::fromLatin1(key)) ==
-               QLatin1String("1");
-    };
-    profile.JoinLeave = option("Join/Leave");
-    profile.MilitaryTime = option("Military Time");
-    profile.LockScreen = option("Lock Screen");
-    profile.VoidView = option("Void View");
-}
 
 } // namespace
 
@@ -91,32 +79,7 @@ void LoadInfo(TarnwellApp &app, const QString &name, int index, bool keepSize)
     app.guard("LoadInfo", "modProfiles", [&] {
         if (!keepSize)
             app.growSlots(index + 1);
-        ProfileRecord &profile = app.profile(index).record();
-        profile.Name = name;
-        profile.Active = true;
-        const Settings &settings = app.settings();
-        const auto read = [&](const char *section, const char *key) {
-            return settings.ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
-        };
-        profile.Username = read("Login", "Username");
-        WipePasswords(profile);
-        profile.Password = read("Login", "Password");
-        profile.NewPassword = read("Login", "New Password");
-        profile.Product = read("Login", "Product");
-        profile.Home = read("Login", "Home");
-        profile.Server = read("Login", "Server");
-        profile.Spoof = read("Ping", "Spoof");
-        profile.CustomPing = read("Ping", "Custom Ping");
-        profile.UDPPlug = read("Ping", "UDP Plug");
-        profile.Verbyte = read("Login", "Verbyte");
-        profile.Mode = read("Registration", "Mode");
-        profile.Email = read("Registration", "Email");
-        profile.NewEmail = read("Registration", "New Email");
-        profile.Scheme = read("Scheme", "Default");
-        // Every profile writes its lines by its own options from the start,
-        // not only once it has been on screen.
-        readOptionFlags(app, name, profile);
-        MoreOptions::Read(settings, name, profile);
+        ReadStoredProfile(app.settings(), name, app.profile(index).record());
     });
 }
 
@@ -124,7 +87,7 @@ void LoadOptions(TarnwellApp &app, const QString &name)
 {
     app.guard("LoadOptions", "modProfiles", [&] {
         ProfileRecord &profile = app.current().record();
-        readOptionFlags(app, name, profile);
+        ReadOptionFlags(app.settings(), name, profile);
         frmPopupMenu &menus = app.popupMenu();
         menus.mnuJoinLeave->setChecked(profile.JoinLeave);
         menus.mnuMilitary->setChecked(profile.MilitaryTime);

@@ -1,12 +1,12 @@
 // Entering chat once the server has accepted the logon.
 
-#include "session/Send.h"
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
 #include "platform/WireText.h"
 #include "profiles/Profile.h"
 #include "session/AccountKeysRequest.h"
 #include "session/ReplyReader.h"
+#include "session/Send.h"
 #include "session/clsConnection.h"
 
 void clsConnection::JoinChat()

@@ -1,8 +1,8 @@
 #include "session/FloodGuard.h"
 
-#include "session/Send.h"
 #include "platform/Clock.h"
 #include "profiles/Profile.h"
+#include "session/Send.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -1,10 +1,10 @@
 #include "session/Send.h"
 
-#include "session/FloodGuard.h"
 #include "commands/LineSplit.h"
 #include "packet/clsDataWriter.h"
 #include "platform/WireText.h"
 #include "profiles/Profile.h"
+#include "session/FloodGuard.h"
 #include "session/clsConnection.h"
 
 namespace {

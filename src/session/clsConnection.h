@@ -1,8 +1,8 @@
 #pragma once
 
-#include "session/PacketReceiver.h"
 #include "profiles/PerProfileObject.h"
 #include "session/CustomPingHold.h"
+#include "session/PacketReceiver.h"
 #include "session/SrpExchange.h"
 
 #include <QByteArray>

@@ -3,9 +3,9 @@
 #include "channel/ChatEvent.h"
 #include "channel/clsBNCS.h"
 #include "channel/clsUsers.h"
+#include "profiles/ProfileOnScreen.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
-#include "profiles/ProfileOnScreen.h"
 #include "profiles/modProfiles.h"
 #include "support/ChannelFixture.h"
 

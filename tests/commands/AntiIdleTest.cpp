@@ -1,10 +1,10 @@
 #include "channel/DurationText.h"
 #include "commands/AntiIdle.h"
-#include "session/Send.h"
 #include "commands/frmIdle.h"
 #include "display/modOutput.h"
 #include "profiles/frmMain.h"
 #include "profiles/frmPopupMenu.h"
+#include "session/Send.h"
 #include "support/ConnectedProfileTest.h"
 
 #include <QAction>

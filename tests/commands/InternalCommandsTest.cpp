@@ -1,8 +1,8 @@
 #include "commands/InternalCommands.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
-#include "support/PaneRuns.h"
 #include "support/ConnectedProfileTest.h"
+#include "support/PaneRuns.h"
 
 #include <QLineEdit>
 #include <QListWidget>

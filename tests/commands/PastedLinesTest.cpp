@@ -1,6 +1,6 @@
-#include "session/FloodGuard.h"
 #include "commands/InputLine.h"
 #include "profiles/frmMain.h"
+#include "session/FloodGuard.h"
 #include "support/GuardedProfileTest.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/WaitUntil.h"

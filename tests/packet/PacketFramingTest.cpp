@@ -1,5 +1,5 @@
-#include "packet/clsDataWriter.h"
 #include "channel/clsUsers.h"
+#include "packet/clsDataWriter.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"

@@ -1,9 +1,9 @@
 #include "platform/Cp1252.h"
+#include "session/ConnectionTimers.h"
 #include "session/PasswordHash.h"
 #include "session/ProfileKeys.h"
-#include "session/clsConnection.h"
-#include "session/ConnectionTimers.h"
 #include "session/SocketEvents.h"
+#include "session/clsConnection.h"
 #include "support/LogonSession.h"
 
 #include <gtest/gtest.h>

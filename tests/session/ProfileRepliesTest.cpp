@@ -1,15 +1,15 @@
 #include "channel/ChannelUserList.h"
 #include "commands/InternalCommands.h"
-#include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
-#include "profiles/frmPopupMenu.h"
 #include "packet/clsDataWriter.h"
+#include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
+#include "profiles/modProfiles.h"
 #include "session/frmProfile.h"
 #include "support/Bytes.h"
+#include "support/ConnectedProfileTest.h"
 #include "support/ListedUser.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/PaneRuns.h"
-#include "support/ConnectedProfileTest.h"
 
 #include <QAction>
 #include <QLabel>

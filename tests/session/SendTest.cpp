@@ -1,5 +1,5 @@
-#include "session/Send.h"
 #include "profiles/frmMain.h"
+#include "session/Send.h"
 #include "session/clsConnection.h"
 #include "support/ConnectedProfileTest.h"
 

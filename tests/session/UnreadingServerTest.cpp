@@ -1,6 +1,6 @@
-#include "session/PacketReceiver.h"
 #include "packet/clsDataWriter.h"
 #include "profiles/TarnwellApp.h"
+#include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
 #include "support/LogonSession.h"

@@ -1,8 +1,8 @@
 #include "support/GuardedProfileTest.h"
 
-#include "session/FloodGuard.h"
 #include "profiles/MoreOptions.h"
 #include "profiles/modProfiles.h"
+#include "session/FloodGuard.h"
 
 void GuardedProfileTest::SetUp()
 {
