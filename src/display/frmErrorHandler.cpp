@@ -2,6 +2,8 @@
 
 #include "display/BringUp.h"
 #include "display/modOutput.h"
+#include "platform/Clock.h"
+#include "platform/ServerDataFailure.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -65,4 +67,13 @@ void frmErrorHandler::bringIntoView()
         if (focus)
             focus->setFocus();
     }
+}
+
+void ReportCurrentError(std::unique_ptr<frmErrorHandler> &log, const QString &procedure, const QString &module,
+                        const Clock &clock)
+{
+    const CurrentError error = CurrentError::fromCurrentException();
+    if (!log)
+        log = std::make_unique<frmErrorHandler>();
+    log->report(error, procedure, module, clock.now(), clock.tickCount(), !CurrentFailureComesFromServer());
 }

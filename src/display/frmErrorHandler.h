@@ -5,6 +5,9 @@
 #include <QDateTime>
 #include <QWidget>
 
+#include <memory>
+
+class Clock;
 class QPushButton;
 class QTextEdit;
 
@@ -39,3 +42,8 @@ private:
     bool m_raised = false;
     quint32 m_lastRaiseTick = 0;
 };
+
+// Reports the exception being handled to the log, made on first use; one of
+// a server's making does not bring the window up.
+void ReportCurrentError(std::unique_ptr<frmErrorHandler> &log, const QString &procedure, const QString &module,
+                        const Clock &clock);

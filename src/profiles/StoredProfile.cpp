@@ -9,24 +9,31 @@ void ReadStoredProfile(const Settings &settings, const QString &name, ProfileRec
 {
     profile.Name = name;
     profile.Active = true;
-    const auto read = [&](const char *section, const char *key) {
-        return settings.ReadProfileSetting(name, QString::fromLatin1(section), QString::fromLatin1(key));
-    };
-    profile.Username = read("Login", "Username");
+    // The old passwords go from memory before the stored ones come.
     WipePasswords(profile);
-    profile.Password = read("Login", "Password");
-    profile.NewPassword = read("Login", "New Password");
-    profile.Product = read("Login", "Product");
-    profile.Home = read("Login", "Home");
-    profile.Server = read("Login", "Server");
-    profile.Spoof = read("Ping", "Spoof");
-    profile.CustomPing = read("Ping", "Custom Ping");
-    profile.UDPPlug = read("Ping", "UDP Plug");
-    profile.Verbyte = read("Login", "Verbyte");
-    profile.Mode = read("Registration", "Mode");
-    profile.Email = read("Registration", "Email");
-    profile.NewEmail = read("Registration", "New Email");
-    profile.Scheme = read("Scheme", "Default");
+    const struct {
+        QString ProfileRecord::*field;
+        const char *section;
+        const char *key;
+    } stored[] = {
+        {&ProfileRecord::Username, "Login", "Username"},
+        {&ProfileRecord::Password, "Login", "Password"},
+        {&ProfileRecord::NewPassword, "Login", "New Password"},
+        {&ProfileRecord::Product, "Login", "Product"},
+        {&ProfileRecord::Home, "Login", "Home"},
+        {&ProfileRecord::Server, "Login", "Server"},
+        {&ProfileRecord::Spoof, "Ping", "Spoof"},
+        {&ProfileRecord::CustomPing, "Ping", "Custom Ping"},
+        {&ProfileRecord::UDPPlug, "Ping", "UDP Plug"},
+        {&ProfileRecord::Verbyte, "Login", "Verbyte"},
+        {&ProfileRecord::Mode, "Registration", "Mode"},
+        {&ProfileRecord::Email, "Registration", "Email"},
+        {&ProfileRecord::NewEmail, "Registration", "New Email"},
+        {&ProfileRecord::Scheme, "Scheme", "Default"},
+    };
+    for (const auto &each : stored)
+        profile.*each.field =
+            settings.ReadProfileSetting(name, QString::fromLatin1(each.section), QString::fromLatin1(each.key));
     // Every profile writes its lines by its own options from the start, not
     // only once it has been on screen.
     ReadOptionFlags(settings, name, profile);

@@ -10,7 +10,6 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/MprisPlayers.h"
-#include "platform/ServerDataFailure.h"
 #include "profiles/ScreenBinder.h"
 #include "profiles/UserProfileWindow.h"
 #include "profiles/frmConfiguration.h"
@@ -184,10 +183,7 @@ void TarnwellApp::createControlSet(int index)
 
 void TarnwellApp::LogError(const QString &procedure, const QString &module)
 {
-    const CurrentError error = CurrentError::fromCurrentException();
-    if (!m_errorLog)
-        m_errorLog = std::make_unique<frmErrorHandler>();
-    m_errorLog->report(error, procedure, module, m_clock.now(), m_clock.tickCount(), !CurrentFailureComesFromServer());
+    ReportCurrentError(m_errorLog, procedure, module, m_clock);
 }
 
 void TarnwellApp::guard(const char *procedure, const char *module, const std::function<void()> &handler)

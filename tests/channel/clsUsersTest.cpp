@@ -1,6 +1,7 @@
 #include "channel/clsUsers.h"
 #include "platform/Failure.h"
-#include "support/TestApp.h"
+#include "profiles/Profile.h"
+#include "support/ProfileHost.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,8 @@ namespace {
 
 class clsUsersTest : public ::testing::Test {
 protected:
-    TestApp test;
-    clsUsers &users = test.app->profile(0).users();
+    ProfileHost host;
+    clsUsers &users = host.add(QStringLiteral("alpha")).users();
 };
 
 TEST_F(clsUsersTest, LooksNamesUpInAnyLetterCaseInArrivalOrder)

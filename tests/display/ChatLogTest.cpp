@@ -1,10 +1,12 @@
 #include "display/ChatLog.h"
+#include "profiles/Profile.h"
+#include "support/ProfileHost.h"
 #include "support/QtPrinting.h"
-#include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -13,17 +15,15 @@ namespace {
 
 class ChatLogTest : public ::testing::Test {
 protected:
-    TestApp test;
-    TarnwellApp &app = *test.app;
+    ProfileHost host;
+    ManualClock &clock = host.manualClock();
+    Profile *alpha = nullptr;
 
-    void start(const QByteArray &options)
-    {
-        test.writeProfile(QStringLiteral("alpha"), "[Options]\n" + options);
-        test.startUp();
-    }
+    void start(const QByteArray &options) { alpha = &host.add(QStringLiteral("alpha"), "[Options]\n" + options); }
+    Profile &profile() const { return *alpha; }
     QString logPath(const QDate &day) const
     {
-        return ChatLogPath(app.settings().profileFolder(QStringLiteral("alpha")), day);
+        return ChatLogPath(host.settings().profileFolder(QStringLiteral("alpha")), day);
     }
     QStringList logLines(const QDate &day) const
     {
@@ -32,44 +32,44 @@ protected:
             return {};
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
-    QStringList paneLines() const { return test.chatText(0).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+    QStringList paneLines() const { return profile().pane().toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
 TEST_F(ChatLogTest, EveryShownLineIsAppendedInUtf8ToTheFileOfItsDay)
 {
     start("Log Chat=1\nMilitary Time=1\n");
-    const QDate today = test.clock.now().date();
+    const QDate today = clock.now().date();
     ASSERT_EQ(logPath(today).right(25), QStringLiteral("alpha/Logs/2026-12-08.txt"));
-    app.profile(0).AddChat({Rgb(0x55AEFF), QStringLiteral("Zoë: "), Rgb(0xFFFFFF), QStringLiteral("Привет, 世界")});
-    EXPECT_EQ(logLines(today), paneLines()) << "the welcome line and the chat line, as the pane shows them";
+    profile().AddChat({Rgb(0x55AEFF), QStringLiteral("Zoë: "), Rgb(0xFFFFFF), QStringLiteral("Привет, 世界")});
+    EXPECT_EQ(logLines(today), paneLines()) << "the chat line, as the pane shows it";
     EXPECT_EQ(logLines(today).last(), QStringLiteral("[13:05:09] Zoë: Привет, 世界"));
 
     // Past midnight the next line starts the next day's file.
-    test.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 1)));
-    app.profile(0).AddChat({QStringLiteral("after midnight")});
-    EXPECT_EQ(logLines(today).size(), 2);
+    clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 1)));
+    profile().AddChat({QStringLiteral("after midnight")});
+    EXPECT_EQ(logLines(today).size(), 1);
     EXPECT_EQ(logLines(today.addDays(1)), QStringList({QStringLiteral("[00:00:01] after midnight")}));
 
     // A later run appends to what is there.
-    test.clock.setNow(QDateTime(today, QTime(23, 0)));
-    app.profile(0).AddChat({QStringLiteral("later")});
-    EXPECT_EQ(logLines(today).size(), 3);
+    clock.setNow(QDateTime(today, QTime(23, 0)));
+    profile().AddChat({QStringLiteral("later")});
+    EXPECT_EQ(logLines(today).size(), 2);
     EXPECT_EQ(logLines(today).first(), paneLines().first());
 }
 
 TEST_F(ChatLogTest, NothingIsLoggedWithTheOptionOffAndLockedLinesAreLoggedAsTheyCome)
 {
     start("Log Chat=0\nMilitary Time=1\n");
-    app.profile(0).AddChat({QStringLiteral("not logged")});
-    EXPECT_FALSE(QFileInfo::exists(logPath(test.clock.now().date())));
+    profile().AddChat({QStringLiteral("not logged")});
+    EXPECT_FALSE(QFileInfo::exists(logPath(clock.now().date())));
 
-    app.profile(0).record().LogChat = true;
-    app.profile(0).record().LockScreen = true;
-    app.profile(0).AddChat({QStringLiteral("held")});
-    EXPECT_EQ(logLines(test.clock.now().date()), QStringList{QStringLiteral("[13:05:09] held")});
-    app.profile(0).record().LockScreen = false;
-    app.profile(0).AddChat({QStringLiteral("shown")});
-    EXPECT_EQ(logLines(test.clock.now().date()),
+    profile().record().LogChat = true;
+    profile().record().LockScreen = true;
+    profile().AddChat({QStringLiteral("held")});
+    EXPECT_EQ(logLines(clock.now().date()), QStringList{QStringLiteral("[13:05:09] held")});
+    profile().record().LockScreen = false;
+    profile().AddChat({QStringLiteral("shown")});
+    EXPECT_EQ(logLines(clock.now().date()),
               (QStringList{QStringLiteral("[13:05:09] held"), QStringLiteral("[13:05:09] shown")}))
         << "a held line is logged once, when it came";
     EXPECT_TRUE(paneLines().contains(QStringLiteral("[13:05:09] held")));
@@ -89,8 +89,8 @@ TEST_F(ChatLogTest, TheFileHoldsTextThatATerminalShowsAsItIs)
         {u"forged\ufdd0[13:05:09] Admin: hi"_s, u"forged\ufffd[13:05:09] Admin: hi"_s},
     };
     for (const auto &c : cases) {
-        app.profile(0).AddChat({c.text});
-        EXPECT_EQ(logLines(test.clock.now().date()).last(), QStringLiteral("[13:05:09] ") + c.logged) << c.text.toStdString();
+        profile().AddChat({c.text});
+        EXPECT_EQ(logLines(clock.now().date()).last(), QStringLiteral("[13:05:09] ") + c.logged) << c.text.toStdString();
     }
 }
 
@@ -114,20 +114,21 @@ TEST(ChatLogCap, TheOldestDaysGoFirstAndAFullDayStopsLogging)
          QStringLiteral("Today's chat log alone takes the 100 MiB the logs may take; nothing more is logged today.")},
     };
     for (const auto &c : cases) {
-        TestApp test;
-        test.writeProfile(QStringLiteral("alpha"), "[Options]\nLog Chat=1\n");
-        const QString logs = test.folder() + QStringLiteral("/Profiles/alpha/Logs/");
+        ProfileHost host;
+        const QString logs = host.folder() + QStringLiteral("/Profiles/alpha/Logs/");
         ASSERT_TRUE(QDir().mkpath(logs));
         for (const auto &[day, mebibytes] : c.files) {
             QFile file(logs + QString::fromLatin1(day) + QStringLiteral(".txt"));
             // Sparse: the size counts, the disk holds nearly nothing.
             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(mebibytes * kMebibyte));
         }
-        test.startUp();
+        Profile &alpha = host.add(QStringLiteral("alpha"), "[Options]\nLog Chat=1\n");
+        alpha.AddChat({QStringLiteral("the first line, which finds the logs too large")});
         const qint64 today = QFileInfo(logs + QStringLiteral("2026-12-08.txt")).size();
-        test.app->profile(0).AddChat({QStringLiteral("after the report")});
+        alpha.AddChat({QStringLiteral("after the report")});
+        const QString shown = alpha.pane().toPlainText();
         EXPECT_EQ(QDir(logs).entryList(QDir::Files, QDir::Name), c.left);
-        EXPECT_EQ(test.chatText(0).count(c.told), 1) << test.chatText(0).toStdString();
+        EXPECT_EQ(shown.count(c.told), 1) << shown.toStdString();
         const bool stopped = c.told.startsWith(QStringLiteral("Today's"));
         EXPECT_EQ(QFileInfo(logs + QStringLiteral("2026-12-08.txt")).size() == today, stopped);
     }
@@ -137,20 +138,20 @@ TEST_F(ChatLogTest, ALogThatCannotBeWrittenIsReportedOnceAndTheChatGoesOn)
 {
     start("Log Chat=1\n");
     // A file where the Logs folder should be: no log can be made.
-    const QString logs = app.settings().profileFolder(QStringLiteral("alpha")) + QStringLiteral("/Logs");
-    QFile::remove(logPath(test.clock.now().date()));
+    const QString logs = host.settings().profileFolder(QStringLiteral("alpha")) + QStringLiteral("/Logs");
+    QFile::remove(logPath(clock.now().date()));
     QDir(logs).removeRecursively();
     QFile blocker(logs);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
     for (const char *line : {"one", "two", "three"})
-        app.profile(0).AddChat({QString::fromLatin1(line)});
+        profile().AddChat({QString::fromLatin1(line)});
     const QStringList lines = paneLines();
     EXPECT_EQ(lines.filter(QStringLiteral("The chat log cannot be written")).size(), 1);
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral("three")));
-    EXPECT_EQ(lines.size(), 5) << "welcome, one, the report, two, three";
-    EXPECT_TRUE(test.errorLogText().isEmpty());
+    EXPECT_EQ(lines.size(), 4) << "one, the report, two, three";
+    EXPECT_TRUE(host.errorLogText().isEmpty());
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "display/frmErrorHandler.h"
 #include "profiles/frmMain.h"
+#include "support/ProfileFolder.h"
 #include "update/UpdateCheck.h"
 
-#include <QFile>
 #include <QTextEdit>
 
 TestApp::TestApp() : clock(QDateTime(QDate(2026, 12, 8), QTime(13, 5, 9)), 5000)
@@ -17,13 +17,7 @@ TestApp::TestApp() : clock(QDateTime(QDate(2026, 12, 8), QTime(13, 5, 9)), 5000)
 
 void TestApp::writeProfile(const QString &name, const QByteArray &configText) const
 {
-    QDir(m_folder.path()).mkpath(QStringLiteral("Profiles/") + name);
-    QFile config(m_folder.path() + QStringLiteral("/Profiles/") + name + QStringLiteral("/Config.ini"));
-    // Owner-only, as the program makes its own: one others can read is
-    // tightened and reported on its first write.
-    if (config.open(QIODevice::WriteOnly))
-        config.write(configText);
-    config.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    WriteProfileFolder(m_folder.path(), name, configText);
 }
 
 void TestApp::startUp() const
