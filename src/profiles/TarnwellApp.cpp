@@ -50,6 +50,7 @@ TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     m_mainWindow = std::make_unique<frmMain>(*this);
     m_screen = std::make_unique<ScreenBinder>(*m_mainWindow);
     m_screen->show(slot(0));
+    connect(this, &TarnwellApp::currentChanged, this, [this](Profile &shown) { m_screen->show(shown); });
 }
 
 TarnwellApp::~TarnwellApp()
@@ -122,6 +123,13 @@ void TarnwellApp::removeProfile(int index)
         --CurrentProfile;
     if (paneOnScreen)
         m_mainWindow->showPane(CurrentProfile);
+}
+
+void TarnwellApp::setCurrent(int index)
+{
+    Profile &shown = slot(index);
+    CurrentProfile = static_cast<qint16>(index);
+    Q_EMIT currentChanged(shown);
 }
 
 int TarnwellApp::indexOf(const Profile &profile) const

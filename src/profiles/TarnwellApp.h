@@ -68,6 +68,8 @@ public:
     Profile &profileAt(int index) const override { return slot(index); }
     // The profile on screen.
     Profile &current() const { return slot(CurrentProfile); }
+    // Makes the profile at this place the one on screen, and says so.
+    void setCurrent(int index);
     bool hasConnection(int index) const { return index < slotCount() && slot(index).hasConnection(); }
     // The socket is open and connected; false for a place outside the list.
     bool isConnected(int index) const { return index >= 0 && index < slotCount() && slot(index).isConnected(); }
@@ -107,6 +109,9 @@ public:
     WinampLink &winamp() const { return *m_winamp; }
     WmpLink &wmp() const { return *m_wmp; }
     ITunesLink &itunes() const { return *m_itunes; }
+
+Q_SIGNALS:
+    void currentChanged(Profile &profile);
 
 private:
     // What a profile reports that the rest of the program answers, whether

@@ -18,7 +18,6 @@
 #include "profiles/MoreOptions.h"
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/ProfileSecrets.h"
-#include "profiles/ScreenBinder.h"
 #include "profiles/StoredProfile.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -243,7 +242,7 @@ void ShowProfile(TarnwellApp &app, int index)
     const ProfileRecord &profile = app.profile(index).record();
     if (!profile.Active)
         throw Failure(Failure::InvalidCall, QStringLiteral("No live profile in slot ") + QString::number(index));
-    app.CurrentProfile = static_cast<qint16>(index);
+    app.setCurrent(index);
     frmMain &window = app.mainWindow();
     // The entry of the profile on screen is the selected one, however the
     // switch came (a click, the switch command, a creation or a deletion),
@@ -251,7 +250,6 @@ void ShowProfile(TarnwellApp &app, int index)
     const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(profile.Name, Qt::MatchExactly);
     if (!entries.isEmpty())
         window.lstProfiles->setCurrentItem(entries.first());
-    app.screen().show(app.profile(index));
     clsBNCS &events = app.profile(index).bncs();
     // A profile that is in a channel names it, even an empty one, rather
     // than leaving the label of the profile shown before.
