@@ -60,7 +60,7 @@ void showAfterDeletion(TarnwellApp &app, int row)
     frmMain &window = app.mainWindow();
     const QListWidget &list = *window.lstProfiles;
     if (list.count() > 0) {
-        ShowProfile(app, SlotOfProfile(app, list.item(std::min(row, list.count() - 1))->text()));
+        ShowProfile(app, app.indexOfName(list.item(std::min(row, list.count() - 1))->text()));
         return;
     }
     window.lblProfiles->clear();
@@ -69,16 +69,6 @@ void showAfterDeletion(TarnwellApp &app, int row)
 }
 
 } // namespace
-
-int SlotOfProfile(const TarnwellApp &app, const QString &name)
-{
-    for (int index = 0; index < app.slotCount(); ++index) {
-        const ProfileRecord &profile = app.profile(index).record();
-        if (profile.Active && profile.Name == name)
-            return index;
-    }
-    return -1;
-}
 
 void CreateProfile(TarnwellApp &app)
 {
@@ -126,7 +116,7 @@ QString RenameProfile(TarnwellApp &app, QWidget *parent, const QString &name)
             throw Failure(Failure::PathAccess, QStringLiteral("Path/File access error: ") + name);
         if (QListWidgetItem *entry = entryOf(app, name))
             entry->setText(newName);
-        const int slot = SlotOfProfile(app, name);
+        const int slot = app.indexOfName(name);
         if (slot >= 0)
             app.profile(slot).record().Name = newName;
         QLabel &shown = *app.mainWindow().lblProfiles;
@@ -149,7 +139,7 @@ bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name)
         if (question.exec() != QMessageBox::Ok)
             return;
         DeleteFolderTree(app.settings().profileFolder(name));
-        const int slot = SlotOfProfile(app, name);
+        const int slot = app.indexOfName(name);
         const bool wasOnScreen = slot == app.CurrentProfile;
         if (slot >= 0)
             UnloadControl(app, slot);

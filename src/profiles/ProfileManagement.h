@@ -25,5 +25,3 @@ QString RenameProfile(TarnwellApp &app, QWidget *parent, const QString &name);
 // Returns whether the profile was deleted.
 bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name);
 
-// The slot of the live profile of this name, or -1.
-int SlotOfProfile(const TarnwellApp &app, const QString &name);

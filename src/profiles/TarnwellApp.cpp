@@ -141,6 +141,16 @@ int TarnwellApp::indexOf(const Profile &profile) const
     return -1;
 }
 
+int TarnwellApp::indexOfName(const QString &name) const
+{
+    for (int index = 0; index < slotCount(); ++index) {
+        const ProfileRecord &profile = slot(index).record();
+        if (profile.Active && profile.Name == name)
+            return index;
+    }
+    return -1;
+}
+
 Profile *TarnwellApp::liveProfile(const Profile *profile) const
 {
     const int index = profile ? indexOf(*profile) : -1;

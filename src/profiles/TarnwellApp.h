@@ -60,6 +60,8 @@ public:
     void removeProfile(int index);
     // The profile's place, or -1 when it is no longer in the list.
     int indexOf(const Profile &profile) const;
+    // The place of the live profile of this name, or -1.
+    int indexOfName(const QString &name) const;
     // The profile, while it is still in the list; null once it is gone.
     Profile *liveProfile(const Profile *profile) const;
     ProfileSlot &slot(int index) const;

@@ -343,7 +343,7 @@ void frmConfiguration::cmdSave_Click()
         try {
             m_app.settings().WriteProfileSettings(name, settings);
         } catch (const Failure &failure) {
-            const int slot = SlotOfProfile(m_app, name);
+            const int slot = m_app.indexOfName(name);
             m_app.profile(slot >= 0 ? slot : m_app.CurrentProfile).AddChat({Rgb(0xBD3D3D), QStringLiteral("The configuration of ") + name +
                                               QStringLiteral(" was not saved, none of it: ") + failure.description()});
             return;
@@ -354,7 +354,7 @@ void frmConfiguration::cmdSave_Click()
         // The record refreshed is the shown profile's own, wherever it is:
         // the user may have switched to another profile since the dialog
         // opened.
-        const int slot = SlotOfProfile(m_app, name);
+        const int slot = m_app.indexOfName(name);
         if (slot >= 0) {
             LoadInfo(m_app, name, slot, true);
             const QList<QListWidgetItem *> entries =

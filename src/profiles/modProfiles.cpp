@@ -271,14 +271,9 @@ void lstProfiles_Click(TarnwellApp &app, const QString &entryText)
     app.guard("lstProfiles_Click", "frmMain", [&] {
         if (app.mainWindow().lstProfiles->count() == 0)
             return;
-        for (int i = 0; i < app.slotCount(); ++i) {
-            const ProfileRecord &profile = app.profile(i).record();
-            if (!profile.Active || profile.Name != entryText)
-                continue;
-            if (i == app.CurrentProfile)
-                return;
-            app.CurrentProfile = static_cast<qint16>(i);
-        }
-        ShowProfile(app, app.CurrentProfile);
+        const int index = app.indexOfName(entryText);
+        if (index == app.CurrentProfile)
+            return;
+        ShowProfile(app, index < 0 ? app.CurrentProfile : index);
     });
 }
