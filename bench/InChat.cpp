@@ -9,8 +9,8 @@ int ConnectInChat(ServerProfiles &profiles)
     const int connection = profiles.connect(0);
     TarnwellApp &app = profiles.app();
     ProfileRecord &record = app.profile(0).record();
-    record.Username = record.AccountName = QStringLiteral("probe");
-    record.CurrentChannel = QStringLiteral("Bench");
-    record.EnterChatTick = app.clock().tickCount();
+    record.Username = app.profile(0).state().AccountName = QStringLiteral("probe");
+    app.profile(0).state().CurrentChannel = QStringLiteral("Bench");
+    app.profile(0).state().EnterChatTick = app.clock().tickCount();
     return connection;
 }

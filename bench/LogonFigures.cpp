@@ -23,7 +23,7 @@ double logonsPerSecond(LogonSession &session)
     session.server().onMessage(0x0C, [&session](int to, const TestServer::Message &) {
         session.server().sendMessage(to, 0x0A, QByteArray("probeA\0RATS 0 0 0 0 0 0 0 0 RATS\0probeA\0", 40));
     });
-    ProfileRecord &profile = session.profile();
+    const ProfileState &profile = session.state();
     QElapsedTimer timer;
     timer.start();
     for (int logon = 0; logon < kLogons; ++logon) {

@@ -76,7 +76,7 @@ void ManyProfilesFigures()
     app.popupMenu().ConnectAll();
     const auto inChat = [&] {
         for (int index = 0; index < kProfiles; ++index)
-            if (app.profile(index).record().EnterChatTick == 0)
+            if (app.profile(index).state().EnterChatTick == 0)
                 return false;
         return true;
     };
@@ -90,7 +90,7 @@ void ManyProfilesFigures()
     if (!all) {
         int waiting = 0;
         for (int index = 0; index < kProfiles; ++index)
-            waiting += app.profile(index).record().EnterChatTick == 0 ? 1 : 0;
+            waiting += app.profile(index).state().EnterChatTick == 0 ? 1 : 0;
         const QStringList lines = p.chatLines(kProfiles - 1);
         std::printf("  %d profiles not in chat; the last one's last line: %s\n", waiting,
                     qPrintable(lines.value(lines.size() - 1)));

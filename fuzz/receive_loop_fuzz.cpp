@@ -65,13 +65,13 @@ public:
                                         QStringLiteral("Retrieve"), QStringLiteral("Disabled")};
         ProfileRecord &record = m_app->profile(0).record();
         record.JoinLeave = true;
-        record.AccountName = record.Username = QStringLiteral("probe");
+        m_app->profile(0).state().AccountName = record.Username = QStringLiteral("probe");
         record.Mode = modes[(setup >> 3) & 3];
         record.Password = QStringLiteral("Secret1");
         record.NewPassword = setup & 0x20 ? QStringLiteral("Better2") : QString();
         record.VoidView = (setup & 0x40) != 0;
-        record.CurrentChannel = setup & 0x80 ? QStringLiteral("The Void") : QStringLiteral("Fuzz");
-        record.EnterChatTick = m_clock.tickCount();
+        m_app->profile(0).state().CurrentChannel = setup & 0x80 ? QStringLiteral("The Void") : QStringLiteral("Fuzz");
+        m_app->profile(0).state().EnterChatTick = m_clock.tickCount();
         m_clock.advance(1000);
         PacketReceiver &receiver = m_app->profile(0).connection().receiver();
         receiver.Discard();

@@ -91,8 +91,8 @@ void clsBNCS::ShowUser(const ChatEvent &event)
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
         AddUser(event.username, event.flags, event.ping, event.text, 0);
     }
-    if (event.username == profile().record().AccountName)
-        profile().record().OwnPing = ToOwnPing(event.ping);
+    if (event.username == profile().state().AccountName)
+        profile().state().OwnPing = ToOwnPing(event.ping);
 }
 
 void clsBNCS::Join(const ChatEvent &event)
@@ -150,7 +150,7 @@ void clsBNCS::Talk(const ChatEvent &event)
 void clsBNCS::EnterChannel(const ChatEvent &event)
 {
     ProfileRecord &record = profile().record();
-    record.CurrentChannel = event.text;
+    profile().state().CurrentChannel = event.text;
     profile().users().ClearUsers();
     m_undescribedUsers.clear();
     const QString flagWords = DescribeChannelFlags(event.flags);
@@ -161,7 +161,7 @@ void clsBNCS::EnterChannel(const ChatEvent &event)
     // The server answers by reporting the users of the silent channel "The
     // Void" as flag updates.
     if (record.VoidView && profile().connection().answeringServer())
-        Send(profile(), u"/unignore "_s + GetNamePrefix(record.Product) + record.AccountName, SendBy::Server);
+        Send(profile(), u"/unignore "_s + GetNamePrefix(record.Product) + profile().state().AccountName, SendBy::Server);
 }
 
 void clsBNCS::FlagsUpdate(const ChatEvent &event)
@@ -171,7 +171,7 @@ void clsBNCS::FlagsUpdate(const ChatEvent &event)
     // The Void lists nobody, so each flag update there is a user being present;
     // in any other channel, "The Void Lounge" too, it only changes a user.
     // The store comes first here as everywhere: a user it refuses gets no row.
-    if (profile().record().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
+    if (profile().state().CurrentChannel.compare(u"The Void"_s, Qt::CaseInsensitive) == 0) {
         users.AddUser(event.username, event.ping, event.flags, event.text, tick);
         AddUser(event.username, event.flags, event.ping, event.text, 0);
         return;
@@ -215,7 +215,7 @@ bool clsBNCS::IsFiltered(const ChatEvent &event) const
 
 bool clsBNCS::Mentions(const QString &text) const
 {
-    const QString &name = profile().record().UniqueName;
+    const QString &name = profile().state().UniqueName;
     // Before the server has named the profile nothing mentions it.
     return !name.isEmpty() && text.toLower().contains(name.toLower());
 }

@@ -54,7 +54,7 @@ void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const
             row.clientIcon = ClientIcon::Operator;
             row.colour = 0x77B1BB;
         }
-        if (username == profile().record().UniqueName)
+        if (username == profile().state().UniqueName)
             row.colour = 0x00FFFF;
         list.insertRow(place, std::move(row));
         ShowRowCount();
@@ -71,6 +71,6 @@ void clsBNCS::RemoveUser(const QString &username)
 
 void clsBNCS::ShowRowCount()
 {
-    Q_EMIT profile().channelLabelChanged(profile().record().CurrentChannel + u" ["_s + QString::number(rows().count()) +
+    Q_EMIT profile().channelLabelChanged(profile().state().CurrentChannel + u" ["_s + QString::number(rows().count()) +
                                            u"]"_s);
 }

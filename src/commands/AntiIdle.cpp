@@ -41,7 +41,8 @@ QString ExpandIdleMessage(TarnwellApp &app, int profileIndex)
     text.replace(QLatin1String("%mp3"), WinampTrackText(clsWinamp(app.winamp())));
     text.replace(QLatin1String("%v"), GetVersion());
     text.replace(QLatin1String("%suptime"), FormatDuration(clock.tickCount(), DurationWords::Long));
-    text.replace(QLatin1String("%cuptime"), FormatDuration(clock.ticksSince(profile.EnterChatTick), DurationWords::Long));
+    const quint32 inChatSince = app.profile(profileIndex).state().EnterChatTick;
+    text.replace(QLatin1String("%cuptime"), FormatDuration(clock.ticksSince(inChatSince), DurationWords::Long));
     text.replace(QLatin1String("%wmp"), WmpNowPlaying(app.wmp()));
     if (text.contains(QLatin1String("%itunes")))
         text = ITunesControl(app.itunes(), 5, text);
@@ -61,16 +62,17 @@ void AntiIdle::tmrIdle_Timer()
         const Clock &clock = m_app.clock();
         for (int index = 0; index < m_app.slotCount(); ++index) {
             ProfileRecord &profile = m_app.profile(index).record();
-            if (profile.LastIdleTick == 0) {
-                profile.LastIdleTick = clock.tickCount();
+            ProfileState &state = m_app.profile(index).state();
+            if (state.LastIdleTick == 0) {
+                state.LastIdleTick = clock.tickCount();
                 continue;
             }
             // A negative interval waits no more than an interval of 0.
             const qint64 wait = qMax<qint64>(0, profile.IdleInterval) * kMillisecondsPerMinute;
-            if (clock.ticksSince(profile.LastIdleTick) < wait || !profile.IdleEnabled || !profile.Active)
+            if (clock.ticksSince(state.LastIdleTick) < wait || !profile.IdleEnabled || !profile.Active)
                 continue;
             Send(m_app.profile(index), ExpandIdleMessage(m_app, index));
-            profile.LastIdleTick = clock.tickCount();
+            state.LastIdleTick = clock.tickCount();
         }
     });
 }

@@ -30,7 +30,7 @@ void rejoin(TarnwellApp &app, int current)
     clsDataWriter join;
     join.InsertInt32(2);
     const ProfileRecord &profile = app.profile(current).record();
-    join.InsertCString(WireText::encode(profile.CurrentChannel, profile.Encoding).bytes);
+    join.InsertCString(WireText::encode(app.profile(current).state().CurrentChannel, profile.Encoding).bytes);
     connection.SendPacket(0x0C, join.buffer);
 }
 
@@ -40,7 +40,7 @@ void uptime(TarnwellApp &app, int current)
     Send(app.profile(current),
          QStringLiteral("/me has a system uptime of: ") + FormatDuration(clock.tickCount(), DurationWords::Short) +
              QStringLiteral("; connection uptime of: ") +
-             FormatDuration(clock.ticksSince(app.profile(current).record().EnterChatTick), DurationWords::Short) +
+             FormatDuration(clock.ticksSince(app.profile(current).state().EnterChatTick), DurationWords::Short) +
              QStringLiteral("."));
 }
 
@@ -57,7 +57,7 @@ void viewProfile(TarnwellApp &app, const QString &name)
 void RequestProfile(TarnwellApp &app, const QString &name)
 {
     const int current = app.CurrentProfile;
-    const QString &account = app.profile(current).record().AccountName;
+    const QString &account = app.profile(current).state().AccountName;
     const bool own = !account.isEmpty() && name.compare(account, Qt::CaseInsensitive) == 0;
     frmProfile &window = app.profileWindow();
     window.setEditable(own);

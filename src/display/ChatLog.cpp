@@ -150,11 +150,11 @@ void LogLastChatLine(Profile &profile, const QTextDocument &pane)
         if (use.bytes > kMostLogBytes)
             keepWithinCap(profile, path, today, use);
     } catch (...) {
-        if (record.ChatLogFailureShown)
+        if (profile.state().ChatLogFailureShown)
             return;
         // Set first: the report is a chat line too, and its own logging fails
         // without a word.
-        record.ChatLogFailureShown = true;
+        profile.state().ChatLogFailureShown = true;
         const QString reason = CurrentError::fromCurrentException().description;
         profile.AddChat({Rgb(0xBD3D3D), QStringLiteral("The chat log cannot be written: ") + reason +
                                                       QStringLiteral(". The chat goes on without it.")});

@@ -104,11 +104,12 @@ void ListHoverTips::lstProfiles_MouseMove(const QPoint &point)
         QString tag = u"Not connected."_s;
         for (int index = 0; index < m_app.slotCount(); ++index) {
             const ProfileRecord &profile = m_app.profile(index).record();
-            if (!profile.Active || profile.Name != item->text() || profile.EnterChatTick == 0)
+            const ProfileState &state = m_app.profile(index).state();
+            if (!profile.Active || profile.Name != item->text() || state.EnterChatTick == 0)
                 continue;
-            tag = u"Account name: "_s + profile.AccountName + u"\r\nServer: "_s + profile.Server +
-                  u"\r\nPing: "_s + QString::number(profile.OwnPing) + u"\r\nUptime: "_s +
-                  FormatDuration(m_app.clock().ticksSince(profile.EnterChatTick), DurationWords::Short);
+            tag = u"Account name: "_s + state.AccountName + u"\r\nServer: "_s + profile.Server +
+                  u"\r\nPing: "_s + QString::number(state.OwnPing) + u"\r\nUptime: "_s +
+                  FormatDuration(m_app.clock().ticksSince(state.EnterChatTick), DurationWords::Short);
         }
         item->setData(Qt::UserRole, tag);
         ShowProfileTip(row);

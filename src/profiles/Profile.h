@@ -3,6 +3,7 @@
 #include "commands/LineHistory.h"
 #include "display/ChatItem.h"
 #include "profiles/ProfileRecord.h"
+#include "profiles/ProfileState.h"
 #include "session/LogonState.h"
 
 #include <QObject>
@@ -33,8 +34,11 @@ public:
     using QObject::QObject;
     ~Profile() override;
 
+    // Its settings, and apart from them what the running connection made of it.
     ProfileRecord &record() { return m_record; }
     const ProfileRecord &record() const { return m_record; }
+    ProfileState &state() { return m_state; }
+    const ProfileState &state() const { return m_state; }
     LogonState &logon() { return m_logon; }
     const LogonState &logon() const { return m_logon; }
     // The lines the user sent, for Up and Down in the input box.
@@ -89,6 +93,7 @@ Q_SIGNALS:
 
 private:
     ProfileRecord m_record;
+    ProfileState m_state;
     LogonState m_logon;
     LineHistory m_history;
 };

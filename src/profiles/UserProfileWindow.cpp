@@ -31,7 +31,7 @@ void SaveProfile(TarnwellApp &app)
         const frmProfile::Request &opened = window.request();
         Profile *profile = app.liveProfile(opened.profile);
         if (!profile || opened.ownAccount.isEmpty() ||
-            profile->record().AccountName.compare(opened.ownAccount, Qt::CaseInsensitive) != 0)
+            profile->state().AccountName.compare(opened.ownAccount, Qt::CaseInsensitive) != 0)
             throw Failure(Failure::InvalidCall, QStringLiteral("The profile window's account is no longer logged on"));
         WireText::Encoded request =
             ProfileKeys::writeRequest(opened.ownAccount, window.txtSex->text(), window.txtLocation->text(),

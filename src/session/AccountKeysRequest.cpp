@@ -8,7 +8,7 @@
 void RequestAccountKeys(Profile &profile)
 {
     const ProfileRecord &record = profile.record();
-    QByteArray request = ProfileKeys::readRequest(record.AccountName, ProfileKeys::accountKeys(record.Product),
+    QByteArray request = ProfileKeys::readRequest(profile.state().AccountName, ProfileKeys::accountKeys(record.Product),
                                                   profile.clock().tickCount(), record.Encoding);
     profile.connection().SendPacket(0x26, request);
 }

@@ -39,16 +39,17 @@ void ConnectionTimers::tmrAutoReconnect_Timer()
         for (int index = 0; index < m_profiles.profileCount(); ++index) {
             Profile &each = m_profiles.profileAt(index);
             ProfileRecord &profile = each.record();
-            if (!profile.Active || !profile.ReconnectPending)
+            ProfileState &state = each.state();
+            if (!profile.Active || !state.ReconnectPending)
                 continue;
             ++waiting;
-            if (clock.ticksSince(profile.ReconnectDueFrom) < profile.ReconnectDelay)
+            if (clock.ticksSince(state.ReconnectDueFrom) < state.ReconnectDelay)
                 continue;
-            ++profile.ErrorReconnects;
+            ++state.ErrorReconnects;
             // A connect that neither fails nor gets into chat is retried
             // after the next, wider wait.
-            profile.ReconnectDueFrom = clock.tickCount();
-            profile.ReconnectDelay = ReconnectAfterClose::delayAfter(profile.ErrorReconnects);
+            state.ReconnectDueFrom = clock.tickCount();
+            state.ReconnectDelay = ReconnectAfterClose::delayAfter(state.ErrorReconnects);
             each.connection().Connect(profile.Server);
         }
         if (waiting == 0)

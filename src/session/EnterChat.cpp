@@ -15,7 +15,7 @@ void clsConnection::JoinChat()
         Q_EMIT profile().connectionStateChanged();
         ProfileRecord &record = profile().record();
         // Logged on: a later failure is no reason to keep retrying.
-        record.ReconnectPending = false;
+        profile().state().ReconnectPending = false;
 
         clsDataWriter enterChat;
         enterChat.InsertCStringText(record.Username);
@@ -41,12 +41,12 @@ void clsConnection::Receive0x0A(clsDataBuffer &message)
         // account is already on) is what the channel calls the profile; the
         // account still logs on, now and on every reconnection, by its own
         // name.
-        record.UniqueName = uniqueName;
-        record.Statstring = statstring;
-        record.AccountName = accountName;
-        record.EnterChatTick = profile().clock().tickCount();
+        profile().state().UniqueName = uniqueName;
+        profile().state().Statstring = statstring;
+        profile().state().AccountName = accountName;
+        profile().state().EnterChatTick = profile().clock().tickCount();
         Chat(Rgb(0xAAAAAA), QStringLiteral("Connected to Battle.net in ") +
-                                QString::number(profile().clock().ticksSince(record.ConnectTick)) +
+                                QString::number(profile().clock().ticksSince(profile().state().ConnectTick)) +
                                 QStringLiteral("ms!"));
         // A server repeating the reply must not make the client ask and
         // join again each time, nor while it does not read what was sent.

@@ -82,7 +82,7 @@ void FloodGuard::show(Waiting &line)
     const QString shownText =
         isCommand(line.text)
             ? line.text
-            : record.AccountName + QStringLiteral(": ") +
+            : profile().state().AccountName + QStringLiteral(": ") +
                   WireText::decode(WireText::encode(line.text, record.Encoding).bytes, record.Encoding);
     const QTextDocument &pane = profile().pane();
     const int blocksBefore = pane.blockCount();
@@ -129,7 +129,7 @@ void FloodGuard::release(const Waiting &line)
     // The grey line becomes the echo where it stands.
     const int end = shown.position() + shown.length() - 1;
     const int nameStart = end - line.shownLength;
-    const int nameEnd = nameStart + static_cast<int>(profile().record().AccountName.size()) + 2;
+    const int nameEnd = nameStart + static_cast<int>(profile().state().AccountName.size()) + 2;
     QTextCursor cursor(shown);
     colour(cursor, nameStart, nameEnd, kEchoNameColour);
     colour(cursor, nameEnd, end, EchoTextColour(profile()));

@@ -45,7 +45,7 @@ void ReconnectAfterClose::announce(Profile &profile, quint32 delay)
 void ReconnectAfterClose::schedule(Profile &profile, int attemptsMade)
 {
     const quint32 delay = delayAfter(attemptsMade);
-    profile.record().AfterClose = {attemptsMade, true, profile.clock().tickCount(), delay};
+    profile.state().AfterClose = {attemptsMade, true, profile.clock().tickCount(), delay};
     announce(profile, delay);
     if (!m_timer.isActive())
         m_timer.start();
@@ -58,7 +58,7 @@ void ReconnectAfterClose::tmrReconnectAfterClose_Timer()
         for (int index = 0; index < m_profiles.profileCount(); ++index) {
             Profile &each = m_profiles.profileAt(index);
             ProfileRecord &profile = each.record();
-            CloseReconnection &reconnection = profile.AfterClose;
+            CloseReconnection &reconnection = each.state().AfterClose;
             if (!reconnection.waiting)
                 continue;
             // The user connected the profile by hand meanwhile.
@@ -72,7 +72,7 @@ void ReconnectAfterClose::tmrReconnectAfterClose_Timer()
             }
             const int attempts = reconnection.attempts + 1;
             each.connection().Connect(profile.Server);
-            profile.AfterClose = {attempts, false, 0, 0};
+            each.state().AfterClose = {attempts, false, 0, 0};
         }
         if (!anyWaiting)
             m_timer.stop();

@@ -57,7 +57,7 @@ void SendNow(Profile &profile, const QString &line, bool echo)
     profile.connection().SendPacket(0x0E, writer.buffer);
     if (echo && !line.startsWith(QLatin1Char('/'))) {
         // What the others read, not what was typed.
-        profile.AddChat({kEchoNameColour, record.AccountName, QStringLiteral(": "),
+        profile.AddChat({kEchoNameColour, profile.state().AccountName, QStringLiteral(": "),
                                    EchoTextColour(profile), WireText::decode(wire.bytes, record.Encoding)});
     }
     ReportUnsendable(profile, wire.unsendable);
@@ -67,7 +67,7 @@ Colour EchoTextColour(const Profile &profile)
 {
     // The profile's own channel: a line sent by a profile in the background
     // (anti-idle, the flood guard) is not coloured by the one on screen.
-    const bool techSupport = profile.record().CurrentChannel.contains(QLatin1String("Blizzard Tech Support"));
+    const bool techSupport = profile.state().CurrentChannel.contains(QLatin1String("Blizzard Tech Support"));
     return techSupport ? Rgb(0xAAAAAA) : Rgb(0xFFFFFF);
 }
 

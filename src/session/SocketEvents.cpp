@@ -77,7 +77,7 @@ namespace {
 
 bool StayedInChat(const Profile &profile)
 {
-    const quint32 entered = profile.record().EnterChatTick;
+    const quint32 entered = profile.state().EnterChatTick;
     return entered != 0 && profile.clock().ticksSince(entered) >= ReconnectAfterClose::kStayedInChat;
 }
 
@@ -85,8 +85,7 @@ bool StayedInChat(const Profile &profile)
 // tells whether a reconnection after a close took it on.
 bool DisconnectLost(Profile &profile, bool closedByServer)
 {
-    const ProfileRecord &record = profile.record();
-    const CloseReconnection before = record.AfterClose;
+    const CloseReconnection before = profile.state().AfterClose;
     const bool wasInChat = StayedInChat(profile);
     profile.connection().Disconnect(clsConnection::Farewell::IfOpened);
     return profile.timers().afterClose().connectionLost(profile, before, wasInChat, closedByServer);
@@ -110,17 +109,17 @@ void sckBNET_Error(Profile &profile, int number, const QString &description)
         profile.AddChat({Rgb(0xBD3D3D), QStringLiteral("Error #") + QString::number(number) +
                                                 QStringLiteral(" - ") + description + QStringLiteral(" (") +
                                                 profile.record().Server + QStringLiteral(")")});
-        const int retriesMade = StayedInChat(profile) ? 0 : profile.record().ErrorReconnects;
+        const int retriesMade = StayedInChat(profile) ? 0 : profile.state().ErrorReconnects;
         if (DisconnectLost(profile, false))
             return;
         // Retries widen as after a close: a server that fails every
         // connection is not asked every few seconds for ever.
-        ProfileRecord &record = profile.record();
-        record.ReconnectPending = true;
-        record.ErrorReconnects = retriesMade;
-        record.ReconnectDueFrom = profile.clock().tickCount();
-        record.ReconnectDelay = ReconnectAfterClose::delayAfter(retriesMade);
-        ReconnectAfterClose::announce(profile, record.ReconnectDelay);
+        ProfileState &state = profile.state();
+        state.ReconnectPending = true;
+        state.ErrorReconnects = retriesMade;
+        state.ReconnectDueFrom = profile.clock().tickCount();
+        state.ReconnectDelay = ReconnectAfterClose::delayAfter(retriesMade);
+        ReconnectAfterClose::announce(profile, state.ReconnectDelay);
         profile.timers().EnableAutoReconnect();
     });
 }

@@ -49,9 +49,9 @@ void clsConnection::Connect(const QString &addr)
         try {
             server = ServerAddress::parse(addr);
         } catch (const Failure &) {
-            record.ReconnectPending = false;
-            record.ErrorReconnects = 0;
-            record.AfterClose = {};
+            profile().state().ReconnectPending = false;
+            profile().state().ErrorReconnects = 0;
+            profile().state().AfterClose = {};
             Chat(kFailureColour, QStringLiteral("Cannot connect: the Server setting \"%1\" is not a server address "
                                                 "(a host name or IP address, optionally followed by \":\" and "
                                                 "a port from 1 to 65535).")
@@ -72,7 +72,7 @@ void clsConnection::Connect(const QString &addr)
         m_open = true;
         m_established = false;
         socket.connectToHost(server->host, server->port);
-        record.ConnectTick = profile().clock().tickCount();
+        profile().state().ConnectTick = profile().clock().tickCount();
     });
 }
 
@@ -89,11 +89,11 @@ void clsConnection::Disconnect(Farewell farewell)
             profile().AddChat({kFailureColour, QStringLiteral("You have been disconnected from Battle.net.")});
         m_established = false;
         Q_EMIT profile().connectionStateChanged();
-        ProfileRecord &record = profile().record();
-        record.ReconnectPending = false;
-        record.ErrorReconnects = 0;
-        record.AfterClose = {};
-        record.EnterChatTick = 0;
+        ProfileState &state = profile().state();
+        state.ReconnectPending = false;
+        state.ErrorReconnects = 0;
+        state.AfterClose = {};
+        state.EnterChatTick = 0;
         profile().forgetChannel();
         Q_EMIT profile().channelLabelChanged(QStringLiteral("Disconnected [0]"));
     });

@@ -138,7 +138,7 @@ TEST_F(ChannelMembershipTest, EventsOfAProfileBehindTheScreenTouchOnlyItsStore)
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Chat [1]"));
     EXPECT_EQ(storedNames(kBeta), (QStringList{"Cid", "Dee"}));
     EXPECT_EQ(app.profile(kBeta).users().GetFlags(QStringLiteral("Cid")), 0x02u);
-    EXPECT_EQ(app.profile(kBeta).record().CurrentChannel, QStringLiteral("Elsewhere"));
+    EXPECT_EQ(app.profile(kBeta).state().CurrentChannel, QStringLiteral("Elsewhere"));
 }
 
 TEST_F(ChannelMembershipTest, InTheVoidEveryFlagUpdateIsAUserPresent)
@@ -166,14 +166,14 @@ TEST_F(ChannelMembershipTest, TheProfilesOwnListingSetsItsPingAndAPingBeyond16Bi
 {
     enter("Chat");
     event(ShowUser, 0, 42, "Alpha", kStarcraftStats);
-    EXPECT_EQ(app.profile(kAlpha).record().OwnPing, 42);
+    EXPECT_EQ(app.profile(kAlpha).state().OwnPing, 42);
     // Only the exact account name counts.
     event(ShowUser, 0, 99, "alpha", kStarcraftStats);
-    EXPECT_EQ(app.profile(kAlpha).record().OwnPing, 42);
+    EXPECT_EQ(app.profile(kAlpha).state().OwnPing, 42);
     EXPECT_TRUE(test.errorLogText().isEmpty());
 
     event(ShowUser, 0, 40000, "Alpha", kStarcraftStats);
-    EXPECT_EQ(app.profile(kAlpha).record().OwnPing, 42);
+    EXPECT_EQ(app.profile(kAlpha).state().OwnPing, 42);
     EXPECT_EQ(app.profile(kAlpha).users().GetLatency(QStringLiteral("Alpha")), 40000);
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("6 - Overflow")));
     EXPECT_TRUE(test.errorLogText().contains(QStringLiteral("Error in: ParseEvents() of clsBNCS")));

@@ -80,7 +80,7 @@ TEST_F(ChatEventLinesTest, EnteringAChannelNamesItsFlags)
     EXPECT_EQ(lastLine()[1].text, QStringLiteral("(redirected, restricted)"));
     event(Channel, 0, 0, "Alpha", "Friends");
     EXPECT_EQ(lastLine()[1].text, QStringLiteral("(private)"));
-    EXPECT_EQ(app.profile(kAlpha).record().CurrentChannel, QStringLiteral("Friends"));
+    EXPECT_EQ(app.profile(kAlpha).state().CurrentChannel, QStringLiteral("Friends"));
 }
 
 TEST_F(ChatEventLinesTest, NoticesRefusalsAndEmotes)

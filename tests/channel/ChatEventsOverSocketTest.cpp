@@ -28,7 +28,7 @@ protected:
         for (int index : {0, 1}) {
             connection[index] = p.connect(index);
             ASSERT_GE(connection[index], 0);
-            app.profile(index).record().AccountName = QStringLiteral("probe");
+            app.profile(index).state().AccountName = QStringLiteral("probe");
         }
     }
     void send(int profile, quint32 id, quint32 flags, const QByteArray &name, const QByteArray &text)
@@ -60,7 +60,7 @@ TEST_F(ChatEventsOverSocketTest, NamesChannelsAndChatAreReadAsUtf8WhereTheyAreTh
     const QStringList lines = p.chatLines(0);
     EXPECT_TRUE(lines.contains(QString::fromUtf8("Joined channel Кафе (private)")));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёжик: 你好 😀")));
-    EXPECT_EQ(app.profile(0).record().CurrentChannel, QString::fromUtf8("Кафе"));
+    EXPECT_EQ(app.profile(0).state().CurrentChannel, QString::fromUtf8("Кафе"));
 }
 
 TEST_F(ChatEventsOverSocketTest, AServersChannelEntryInOneReadListsTheProfileWithoutFailures)

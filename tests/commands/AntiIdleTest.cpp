@@ -110,10 +110,10 @@ TEST_F(AntiIdleTest, VariablesExpand)
     p.test.clock.setTickCount(3661000);
     const QString hourMinuteSecond = QStringLiteral("1 hour, 1 minute, and 1 second");
     configure("1", QStringLiteral("%suptime|%cuptime"), "1");
-    app.profile(0).record().EnterChatTick = 0;
+    app.profile(0).state().EnterChatTick = 0;
     EXPECT_EQ(ExpandIdleMessage(app, 0), hourMinuteSecond + QLatin1Char('|') + hourMinuteSecond)
         << "before chat the connection uptime is the system's";
-    app.profile(0).record().EnterChatTick = 3600000;
+    app.profile(0).state().EnterChatTick = 3600000;
     EXPECT_EQ(ExpandIdleMessage(app, 0),
               hourMinuteSecond + QLatin1Char('|') + FormatDuration(61000, DurationWords::Long));
 

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(InternalCommandsTest, RejoinLeavesThenJoinsTheCurrentChannel)
 {
-    app.profile(0).record().CurrentChannel = QStringLiteral("Op Tarn");
+    app.profile(0).state().CurrentChannel = QStringLiteral("Op Tarn");
     enter(QStringLiteral("/REJOIN"), 2);
     const auto sent = sentAfterLogon();
     EXPECT_EQ(sent[0].id, 0x10);
@@ -70,7 +70,7 @@ TEST_F(InternalCommandsTest, AnnouncementsGoThroughTheSendPath)
     // In one line, as its text is checked here, not its cutting.
     app.profile(0).record().MaxLineBytes = 400;
     p.test.clock.setTickCount(200000);
-    app.profile(0).record().EnterChatTick = 200000;
+    app.profile(0).state().EnterChatTick = 200000;
     p.test.clock.advance(61000);
     enter(QStringLiteral("/uptime"), 3);
     EXPECT_EQ(lastChatSent(), bytes("/me has a system uptime of: 4 mins and 21 secs; connection uptime of: "

@@ -68,11 +68,11 @@ protected:
                                                QStringLiteral("1"));
             record.JoinLeave = true;
             record.VoidView = voidView;
-            record.AccountName = record.Username = QStringLiteral("probe");
-            record.CurrentChannel = QStringLiteral("Fuzz");
+            app.profile(profile).state().AccountName = record.Username = QStringLiteral("probe");
+            app.profile(profile).state().CurrentChannel = QStringLiteral("Fuzz");
             record.Mode = QStringLiteral("Register");
             record.Email = QStringLiteral("probe@example.com");
-            record.EnterChatTick = app.clock().tickCount();
+            app.profile(profile).state().EnterChatTick = app.clock().tickCount();
         }
     }
 };

@@ -138,8 +138,8 @@ TEST_F(ListHoverTipsTest, AProfilesTipTellsItsConnectionAndKeepsTheUserTipsIcon)
     overUser(1);
     ProfileRecord &beta = app.profile(kBeta).record();
     beta.Server = QStringLiteral("127.0.0.1");
-    beta.OwnPing = 47;
-    beta.EnterChatTick = test.clock.tickCount();
+    app.profile(kBeta).state().OwnPing = 47;
+    app.profile(kBeta).state().EnterChatTick = test.clock.tickCount();
     test.clock.advance(90061000);
     overProfile(2);
     EXPECT_EQ(tip.TipText(), QStringLiteral("Account name: Beta\r\nServer: 127.0.0.1\r\nPing: 47\r\n"

@@ -47,7 +47,7 @@ TEST_F(AutoReconnect, ARefusedConnectionIsRetriedFurtherAndFurtherApartUntilItSu
     const QString refused = kRefused + QStringLiteral(" (") + app.profile(0).record().Server + QStringLiteral(")");
     EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({kAttempt, refused, Waiting(10)}))
         << "the server is named, and a connection that never opened is not said to be disconnected";
-    EXPECT_TRUE(app.profile(0).record().ReconnectPending);
+    EXPECT_TRUE(app.profile(0).state().ReconnectPending);
     EXPECT_TRUE(app.timers().autoReconnectEnabled());
 
     qsizetype attempts = 1;
@@ -75,7 +75,7 @@ TEST_F(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
     refuseConnection(1);
     TarnwellApp &app = profiles.app();
     app.profile(0).connection().Disconnect();
-    EXPECT_FALSE(app.profile(0).record().ReconnectPending);
+    EXPECT_FALSE(app.profile(0).state().ReconnectPending);
     after(300000);
     EXPECT_FALSE(app.timers().autoReconnectEnabled());
     EXPECT_EQ(profiles.chatLines(0).count(kAttempt), 1);
@@ -85,7 +85,7 @@ TEST_F(AutoReconnect, ADeletedProfileIsNotRetried)
 {
     profiles.startUp(1);
     TarnwellApp &app = profiles.app();
-    app.profile(0).record().ReconnectPending = true;
+    app.profile(0).state().ReconnectPending = true;
     app.profile(0).record().Active = false;
     app.timers().EnableAutoReconnect();
     app.timers().tmrAutoReconnect_Timer();

@@ -27,7 +27,7 @@ TEST(Connect, WritesTheProtocolByteTheClientInformationAndAFirstPing)
                   "ff503a00 00000000 36385849 52415453 d3000000 00000000 00000000 00000000 00000000 00000000"
                   "55534100 556e6974 65642053 74617465 7300"
                   "ff250800 00000000"));
-    EXPECT_EQ(profiles.app().profile(0).record().ConnectTick, 123456u);
+    EXPECT_EQ(profiles.app().profile(0).state().ConnectTick, 123456u);
     EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({QStringLiteral("Attempting to connect to Battle.net..."),
                                                          QStringLiteral("Connection has been established to Battle.net!")}));
 }
@@ -117,10 +117,10 @@ TEST(Connect, AnUnreadableAddressLeavesTheConnectionAsItIsAndStopsRetrying)
     ASSERT_GE(server, 0);
     TarnwellApp &app = profiles.app();
     for (const char *address : {"127.0.0.1:61l2", "host:0", "host:65536", "[::1", "[::1]x"}) {
-        app.profile(0).record().ReconnectPending = true;
+        app.profile(0).state().ReconnectPending = true;
         app.profile(0).connection().Connect(QString::fromLatin1(address));
         EXPECT_EQ(app.profile(0).socket().state(), QAbstractSocket::ConnectedState) << address;
-        EXPECT_FALSE(app.profile(0).record().ReconnectPending) << address;
+        EXPECT_FALSE(app.profile(0).state().ReconnectPending) << address;
         EXPECT_EQ(profiles.chatLines(0).last(),
                   QStringLiteral("Cannot connect: the Server setting \"%1\" is not a server address (a host name or "
                                  "IP address, optionally followed by \":\" and a port from 1 to 65535).")

@@ -33,8 +33,8 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     qint16 colourIndex = 0;
     ProfileColor(app, colourIndex, false, false);
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0x65, 0xD3, 0x46));
-    app.profile(0).record().ReconnectPending = true;
-    app.profile(0).record().EnterChatTick = 99;
+    app.profile(0).state().ReconnectPending = true;
+    app.profile(0).state().EnterChatTick = 99;
     ListUser(app, 0, QStringLiteral("someone"));
     app.profile(0).users().AddUser(QStringLiteral("someone"), 10, 0, QStringLiteral("RATS"), 0);
     window.lblChlInfo->setText(QStringLiteral("Op Tarn (1)"));
@@ -43,8 +43,8 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
     EXPECT_FALSE(app.isConnected(0));
     EXPECT_EQ(profiles.chatLines(0).last(), QStringLiteral("You have been disconnected from Battle.net."));
     EXPECT_EQ(window.lstProfiles->item(0)->foreground().color(), QColor(0xBD, 0x3D, 0x3D));
-    EXPECT_FALSE(app.profile(0).record().ReconnectPending);
-    EXPECT_EQ(app.profile(0).record().EnterChatTick, 0u);
+    EXPECT_FALSE(app.profile(0).state().ReconnectPending);
+    EXPECT_EQ(app.profile(0).state().EnterChatTick, 0u);
     EXPECT_EQ(window.lstChannelUsers->rowCount(), 0);
     EXPECT_EQ(app.profile(0).users().UserlistCount(), 0);
     EXPECT_EQ(window.lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
@@ -87,7 +87,7 @@ TEST(Disconnect, ACloseByTheServerDisconnectsWithoutReconnecting)
     }));
     const QStringList lines = profiles.chatLines(0);
     EXPECT_TRUE(lines[lines.size() - 2].startsWith(QStringLiteral("You have received packet 0x5E.")));
-    EXPECT_FALSE(profiles.app().profile(0).record().ReconnectPending);
+    EXPECT_FALSE(profiles.app().profile(0).state().ReconnectPending);
     EXPECT_FALSE(profiles.app().timers().autoReconnectEnabled());
     EXPECT_EQ(lines.count(QStringLiteral("You have been disconnected from Battle.net.")), 1);
 }
@@ -135,7 +135,7 @@ TEST(Disconnect, AResetByTheServerIsAnErrorThatReconnectsAndAPoliteCloseIsNot)
             return profiles.chatLines(0).contains(QStringLiteral("You have been disconnected from Battle.net."));
         }));
         EXPECT_EQ(!profiles.chatLines(0).filter(reset).isEmpty(), each.reconnects);
-        EXPECT_EQ(profiles.app().profile(0).record().ReconnectPending, each.reconnects);
+        EXPECT_EQ(profiles.app().profile(0).state().ReconnectPending, each.reconnects);
         EXPECT_EQ(profiles.app().timers().autoReconnectEnabled(), each.reconnects);
         EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
     }

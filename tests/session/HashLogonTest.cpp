@@ -18,7 +18,7 @@ TEST(HashLogon, InTheRealServersOrderEntersChatAndJoinsHome)
 {
     LogonSession session;
     session.profile().Password = QStringLiteral("SECRET1"); // hashed as "secret1", as the server stores it
-    session.profile().ReconnectPending = true;
+    session.state().ReconnectPending = true;
     // The real server asks for an e-mail address before it accepts.
     session.answer(0x3A, TestServer::message(0x59) + TestServer::message(0x3A, Word(0)));
     session.server().onMessage(0x0C, [&](int to, const TestServer::Message &) {
@@ -42,7 +42,7 @@ TEST(HashLogon, InTheRealServersOrderEntersChatAndJoinsHome)
               QStringList({QStringLiteral("This account is not registered yet, checking settings on what to do..."),
                            QStringLiteral("Registration is disabled, skipping request..."), kAccepted,
                            QStringLiteral("Connected to Battle.net in 250ms!")}));
-    const ProfileRecord &profile = session.profile();
+    const ProfileState &profile = session.state();
     EXPECT_EQ(profile.Statstring, QStringLiteral("RATS 0 0 0 0 0 0 0 0 RATS"));
     EXPECT_EQ(profile.AccountName, QStringLiteral("probeA"));
     EXPECT_EQ(profile.EnterChatTick, LogonSession::kClientToken + 250);
@@ -135,7 +135,7 @@ TEST(HashLogon, TheServersUniqueNameNamesTheProfileInChatButTheAccountLogsOnAgai
     session.answer(0x0C, TestServer::message(0x0A, QByteArray("probeA#2\0RATS\0probeA\0", 22)));
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x0E));
-    EXPECT_EQ(session.profile().UniqueName, QStringLiteral("probeA#2"));
+    EXPECT_EQ(session.state().UniqueName, QStringLiteral("probeA#2"));
     EXPECT_EQ(session.profile().Username, QStringLiteral("probeA"));
 
     sckBNET_Error(session.app().profile(0), 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));

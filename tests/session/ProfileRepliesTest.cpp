@@ -34,8 +34,8 @@ protected:
     void SetUp() override
     {
         ConnectedProfileTest<profiles>::SetUp();
-        app.profile(0).record().AccountName = QStringLiteral("Ann");
-        app.profile(0).record().UniqueName = QStringLiteral("Ann#2");
+        app.profile(0).state().AccountName = QStringLiteral("Ann");
+        app.profile(0).state().UniqueName = QStringLiteral("Ann#2");
     }
     // The request id of the client's latest read request.
     quint32 latestRequestId() const
@@ -207,7 +207,7 @@ TEST_F(TwoProfileRepliesTest, SaveRefusesAProfileNoLongerLoggedOnWithTheAccount)
 {
     const std::size_t before = p.server.messages(connection).size();
     InternalCommands(app, QStringLiteral("/profile ann"));
-    app.profile(0).record().AccountName = QStringLiteral("Someone");
+    app.profile(0).state().AccountName = QStringLiteral("Someone");
     app.profileWindow().cmdSave->click();
     // A ping answered behind the click shows what the click sent: nothing.
     p.server.sendMessage(connection, 0x25, bytes("\x01\0\0\0"));

@@ -83,7 +83,7 @@ TEST_F(ReconnectAfterCloseTest, ACloseByTheServerIsFollowedByConnectsFurtherAndF
             }
         }
         if (step.outcome == Outcome::InChatThenClosed || step.outcome == Outcome::InChatAMinuteThenClosed)
-            app().profile(0).record().EnterChatTick = profiles.test.clock.tickCount();
+            app().profile(0).state().EnterChatTick = profiles.test.clock.tickCount();
         if (step.outcome == Outcome::InChatAMinuteThenClosed)
             profiles.test.clock.advance(ReconnectAfterClose::kStayedInChat);
         const qsizetype announced = count(Waiting(step.nextWait));
@@ -106,14 +106,14 @@ TEST_F(ReconnectAfterCloseTest, WithTheOptionOffACloseIsOnlyADisconnect)
     startUp(QStringLiteral("0"));
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
-    app().profile(0).record().EnterChatTick = profiles.test.clock.tickCount();
+    app().profile(0).state().EnterChatTick = profiles.test.clock.tickCount();
     profiles.server.close(connection);
     ASSERT_TRUE(waitFor(kDisconnected, 1));
     after(600000);
     EXPECT_EQ(count(kAttempt), 1);
     EXPECT_TRUE(profiles.chatLines(0).filter(QStringLiteral("Reconnecting")).isEmpty());
     EXPECT_FALSE(app().timers().afterClose().waiting());
-    EXPECT_FALSE(app().profile(0).record().ReconnectPending);
+    EXPECT_FALSE(app().profile(0).state().ReconnectPending);
 }
 
 TEST_F(ReconnectAfterCloseTest, AConnectByHandWhileWaitingTakesThePlaceOfTheScheduledOne)

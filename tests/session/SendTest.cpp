@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         ConnectedProfileTest::SetUp();
-        app.profile(0).record().AccountName = QStringLiteral("probe");
+        app.profile(0).state().AccountName = QStringLiteral("probe");
         // Unpaced: what goes out is checked here, the pacing elsewhere.
         app.profile(0).record().Flood.on = false;
     }
@@ -52,11 +52,11 @@ TEST_F(SendTest, ChatGoesOutAsOneMessageAndIsEchoed)
 
     // The profile's own channel, not the one on screen, which may be
     // another profile's.
-    app.profile(0).record().CurrentChannel = QStringLiteral("Blizzard Tech Support");
+    app.profile(0).state().CurrentChannel = QStringLiteral("Blizzard Tech Support");
     app.mainWindow().lblChlInfo->setText(QStringLiteral("Chat [3]"));
     Send(app.profile(0), QStringLiteral("help"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xAA, 0xAA, 0xAA));
-    app.profile(0).record().CurrentChannel = QStringLiteral("blizzard tech support");
+    app.profile(0).state().CurrentChannel = QStringLiteral("blizzard tech support");
     app.mainWindow().lblChlInfo->setText(QStringLiteral("Blizzard Tech Support [3]"));
     Send(app.profile(0), QStringLiteral("again"));
     EXPECT_EQ(colourOfLastLineAt(3), QColor(0xFF, 0xFF, 0xFF));

@@ -41,7 +41,7 @@ TEST(ShortReplies, AreReportedUnderTheirHandlersNamesAndChangeNothing)
             << errors.toStdString();
         EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x00}));
         EXPECT_EQ(session.app().profile(0).logon().ServerToken, before.ServerToken);
-        EXPECT_TRUE(session.profile().UniqueName.isEmpty());
+        EXPECT_TRUE(session.state().UniqueName.isEmpty());
     }
 }
 

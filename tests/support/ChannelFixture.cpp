@@ -17,7 +17,7 @@ ChannelFixture::ChannelFixture()
     // As entering chat leaves them.
     for (const int profile : {kAlpha, kBeta}) {
         ProfileRecord &record = app.profile(profile).record();
-        record.AccountName = record.UniqueName = record.Username;
+        app.profile(profile).state().AccountName = app.profile(profile).state().UniqueName = record.Username;
     }
 }
 

@@ -10,7 +10,7 @@ void GuardedProfileTest::SetUp()
     app.settings().WriteProfileSetting(QStringLiteral("Profile0"), MoreOptions::kSection, MoreOptions::kFloodGuard,
                                        QStringLiteral("1"));
     LoadInfo(app, QStringLiteral("Profile0"), 0, true);
-    app.profile(0).record().AccountName = QStringLiteral("probe");
+    app.profile(0).state().AccountName = QStringLiteral("probe");
 }
 
 QStringList GuardedProfileTest::chatSent() const

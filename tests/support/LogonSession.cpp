@@ -35,6 +35,11 @@ ProfileRecord &LogonSession::profile() const
     return app().profile(0).record();
 }
 
+ProfileState &LogonSession::state() const
+{
+    return app().profile(0).state();
+}
+
 bool LogonSession::connect()
 {
     connection = profiles.connect(0);

@@ -24,6 +24,8 @@ public:
     TestServer &server() { return profiles.server; }
     TarnwellApp &app() const { return profiles.app(); }
     ProfileRecord &profile() const;
+    // What the connection made of profile 0.
+    ProfileState &state() const;
     // The connection to the server, once connect() has made it.
     int connection = -1;
 
