@@ -30,7 +30,6 @@ public:
     const Settings &settings() const override;
     ConnectionTimers &timers() const override;
 
-    bool hasConnection() const { return m_connection != nullptr; }
     // Gives the slot its socket and pane, once.
     void createControlSet();
     bool hasPane() const { return m_pane != nullptr; }

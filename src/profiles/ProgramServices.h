@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Clock;
 class ConnectionTimers;
 class Settings;
@@ -16,4 +18,7 @@ public:
     // Reports the exception being handled.
     virtual void LogError(const QString &procedure, const QString &module) = 0;
     virtual ConnectionTimers &timers() const = 0;
+    // Runs a handler; a failure in it is reported under the handler's names
+    // and goes no further.
+    void guard(const char *procedure, const char *module, const std::function<void()> &handler);
 };

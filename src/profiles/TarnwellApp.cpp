@@ -203,12 +203,3 @@ void TarnwellApp::LogError(const QString &procedure, const QString &module)
 {
     ReportCurrentError(m_errorLog, procedure, module, m_clock);
 }
-
-void TarnwellApp::guard(const char *procedure, const char *module, const std::function<void()> &handler)
-{
-    try {
-        handler();
-    } catch (...) {
-        LogError(QString::fromLatin1(procedure), QString::fromLatin1(module));
-    }
-}

@@ -3,7 +3,6 @@
 #include "display/ChatItem.h"
 #include "profiles/ProfileRoster.h"
 #include "profiles/ProfileSlot.h"
-#include "profiles/ProgramServices.h"
 #include "profiles/Settings.h"
 
 #include <QObject>
@@ -34,7 +33,7 @@ class ITunesLink;
 // index, the current profile, the settings below the program folder, the
 // clocks, and the windows. Tests build as many as they like, each on its own
 // folder.
-class TarnwellApp : public QObject, public ProfileRoster, public ProgramServices {
+class TarnwellApp : public QObject, public ProfileRoster {
     Q_OBJECT
 public:
     TarnwellApp(const QString &programFolder, Clock &clock);
@@ -72,7 +71,6 @@ public:
     Profile &current() const { return slot(CurrentProfile); }
     // Makes the profile at this place the one on screen, and says so.
     void setCurrent(int index);
-    bool hasConnection(int index) const { return index < slotCount() && slot(index).hasConnection(); }
     // The socket is open and connected; false for a place outside the list.
     bool isConnected(int index) const { return index >= 0 && index < slotCount() && slot(index).isConnected(); }
     // Gives the slot its socket and chat pane, once.
@@ -80,9 +78,6 @@ public:
 
     // Reports the exception being handled to the error log.
     void LogError(const QString &procedure, const QString &module) override;
-    // Runs a handler; a failure in it is reported under the handler's names
-    // and goes no further.
-    void guard(const char *procedure, const char *module, const std::function<void()> &handler) override;
 
     // The keep-alive and automatic reconnection timers of all connections.
     ConnectionTimers &timers() const override { return *m_timers; }

@@ -48,12 +48,3 @@ Profile &ProfileHost::profileAt(int index) const
 {
     return *m_profiles.at(static_cast<std::size_t>(index));
 }
-
-void ProfileHost::guard(const char *procedure, const char *module, const std::function<void()> &handler)
-{
-    try {
-        handler();
-    } catch (...) {
-        LogError(QString::fromLatin1(procedure), QString::fromLatin1(module));
-    }
-}

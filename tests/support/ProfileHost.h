@@ -2,7 +2,6 @@
 
 #include "platform/Clock.h"
 #include "profiles/ProfileRoster.h"
-#include "profiles/ProgramServices.h"
 #include "profiles/Settings.h"
 
 #include <QTemporaryDir>
@@ -18,7 +17,7 @@ class frmErrorHandler;
 // Live profiles with the program's services and none of its windows: a
 // program folder of its own, a clock the test controls, the error log and
 // the connection timers. For what one profile does by itself.
-class ProfileHost : public ProgramServices, public ProfileRoster {
+class ProfileHost : public ProfileRoster {
 public:
     ProfileHost();
     ~ProfileHost() override;
@@ -37,7 +36,6 @@ public:
     ConnectionTimers &timers() const override { return *m_timers; }
     int profileCount() const override { return static_cast<int>(m_profiles.size()); }
     Profile &profileAt(int index) const override;
-    void guard(const char *procedure, const char *module, const std::function<void()> &handler) override;
 
 private:
     QTemporaryDir m_folder;
