@@ -170,13 +170,16 @@ void TarnwellApp::watch(Profile &profile)
         if (indexOf(profile) != CurrentProfile)
             recolour(true);
     });
-    connect(&profile, &Profile::whisperReceived, this, [this, &profile](const QString &from, const QString &text) {
-        notifications().lineForUser(profile.record().Name, from, text);
+    // Signals come from inside a part's handler: nothing may throw back
+    // through them (the notification window is made on first use).
+    const auto notify = [this, &profile](const QString &from, const QString &text) {
+        guard("lineForUser", "Notifications", [&] { notifications().lineForUser(profile.record().Name, from, text); });
+    };
+    connect(&profile, &Profile::whisperReceived, this, [this, notify](const QString &from, const QString &text) {
         LastWhisperFrom = from;
+        notify(from, text);
     });
-    connect(&profile, &Profile::mentioned, this, [this, &profile](const QString &from, const QString &text) {
-        notifications().lineForUser(profile.record().Name, from, text);
-    });
+    connect(&profile, &Profile::mentioned, this, notify);
     connect(&profile, &Profile::userProfileReceived, this,
             [this, &profile](quint32 requestId, const QStringList &values) {
                 ShowUserProfile(*this, profile, requestId, values);
