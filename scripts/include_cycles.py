@@ -4,7 +4,8 @@ the folders each spans. A module is a header and its source (the path without
 its extension); an edge is an #include "..." of another module. -v names the
 modules of each cycle."""
 import os, re, sys
-root = sys.argv[1] if len(sys.argv) > 1 else 'src'
+args = [a for a in sys.argv[1:] if not a.startswith('-')]
+root = args[0] if args else 'src'
 mods, edges = set(), {}
 inc = re.compile(r'#include "([^"]+)"')
 for d, _, fs in os.walk(root):

@@ -5,9 +5,9 @@
 #include "appearance/frmSkins.h"
 #include "platform/Failure.h"
 #include "platform/PlainFileName.h"
-#include "profiles/TarnwellApp.h"
+#include "profiles/ProgramShell.h"
 
-Appearance::Appearance(TarnwellApp &app) : m_app(app)
+Appearance::Appearance(ProgramShell &program, ScreenLook &look) : m_program(program), m_look(look)
 {
 }
 
@@ -16,14 +16,14 @@ Appearance::~Appearance() = default;
 frmSkins &Appearance::skins()
 {
     if (!m_skins)
-        m_skins = std::make_unique<frmSkins>(m_app);
+        m_skins = std::make_unique<frmSkins>(*this);
     return *m_skins;
 }
 
 frmFont &Appearance::fonts()
 {
     if (!m_fonts)
-        m_fonts = std::make_unique<frmFont>(m_app);
+        m_fonts = std::make_unique<frmFont>(*this);
     return *m_fonts;
 }
 
@@ -61,7 +61,7 @@ bool Appearance::acceptSchemeFileName(const QString &name)
                           QStringLiteral("Path/File access error: \"") + name +
                               QStringLiteral("\" would lead out of the Schemes folder and is not used"));
         } catch (const Failure &) {
-            m_app.LogError(QStringLiteral("ApplyScheme"), QStringLiteral("modProfiles"));
+            m_program.LogError(QStringLiteral("ApplyScheme"), QStringLiteral("modProfiles"));
         }
     }
     return false;

@@ -5,18 +5,22 @@
 
 #include <memory>
 
-class TarnwellApp;
+class ProgramShell;
+class ScreenLook;
 class frmColorPicker;
 class frmFont;
 class frmSkins;
 
 // The appearance windows (colour schemes, fonts, colour picker), each created
-// when first opened and kept, and what they share: the colour picker's
-// target.
+// when first opened and kept, and what they share: the program, the look of
+// its main window and the colour picker's target.
 class Appearance {
 public:
-    explicit Appearance(TarnwellApp &app);
+    Appearance(ProgramShell &program, ScreenLook &look);
     ~Appearance();
+
+    ProgramShell &program() const { return m_program; }
+    ScreenLook &look() const { return m_look; }
 
     frmSkins &skins();
     frmFont &fonts();
@@ -36,7 +40,8 @@ public:
     bool acceptSchemeFileName(const QString &name);
 
 private:
-    TarnwellApp &m_app;
+    ProgramShell &m_program;
+    ScreenLook &m_look;
     std::unique_ptr<frmSkins> m_skins;
     std::unique_ptr<frmFont> m_fonts;
     std::unique_ptr<frmColorPicker> m_picker;

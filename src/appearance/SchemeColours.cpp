@@ -1,9 +1,6 @@
 #include "appearance/SchemeColours.h"
 
-#include "profiles/frmMain.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include <QColor>
 
 #include <algorithm>
 
@@ -11,11 +8,6 @@ namespace {
 
 // Below this in all of red, green and blue, text on black is lost.
 constexpr int kDarkest = 0x40;
-
-Colour textColour(const QWidget &widget, QPalette::ColorRole role)
-{
-    return Colour::fromQColor(widget.palette().color(role));
-}
 
 } // namespace
 
@@ -29,25 +21,6 @@ SchemeFields DesignSchemeFields()
     SchemeFields fields;
     fields.colours = {kDesignMenuText, kDesignChannelText, kDesignMinimise, kDesignProfileText, kDesignInputText,
                       kDesignLines,    kDesignLines,       kDesignLines,    kDesignLines,       kDesignLines};
-    return fields;
-}
-
-SchemeFields ScreenSchemeFields(const frmMain &window)
-{
-    const frmMain::LineColours &lines = window.lineColours;
-    SchemeFields fields;
-    // The minimise button's colour is kept by schemes only; the window draws
-    // its own.
-    fields.colours = {textColour(*window.lblFile, QPalette::WindowText),
-                      textColour(*window.lblChlInfo, QPalette::WindowText),
-                      kDesignMinimise,
-                      textColour(*window.lblProfiles, QPalette::WindowText),
-                      textColour(*window.txtSend, QPalette::Text),
-                      lines.menu,
-                      lines.rtb,
-                      lines.users,
-                      lines.text,
-                      lines.profiles};
     return fields;
 }
 

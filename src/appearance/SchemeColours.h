@@ -2,7 +2,7 @@
 
 #include "appearance/SchemeFile.h"
 #include "display/Colour.h"
-#include "profiles/frmMain.h"
+#include "appearance/LineColours.h"
 
 // The built-in scheme: the colours the main window has without a scheme. It
 // is always listed, and can be used but neither changed nor deleted.
@@ -13,14 +13,12 @@ inline constexpr Colour kDesignMinimise = Rgb(0xC0FFFF);
 inline constexpr Colour kDesignProfileText = Rgb(0x00FFFF);
 inline constexpr Colour kDesignInputText = Rgb(0xFFFFFF);
 // Every line has the same colour.
-inline const Colour kDesignLines = frmMain::LineColours{}.menu;
+inline const Colour kDesignLines = LineColours{}.menu;
 
 bool IsDefaultScheme(const QString &name);
 
 // The fields of the built-in scheme.
 SchemeFields DesignSchemeFields();
-// The fields that show what the main window shows now.
-SchemeFields ScreenSchemeFields(const frmMain &window);
 
 // Whether text or a line of this colour can be seen on the window's black
 // background: a colour whose every component is this dark cannot.

@@ -2,9 +2,11 @@
 
 #include "display/BringUp.h"
 #include "display/PatternValidator.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
+#include "appearance/Appearance.h"
+#include "appearance/ScreenLook.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
+#include "profiles/Settings.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -30,12 +32,12 @@ QComboBox *combo(QWidget *parent, const char *name)
 
 } // namespace
 
-frmFont::frmFont(TarnwellApp &app)
+frmFont::frmFont(Appearance &appearance)
     : QWidget(nullptr, Qt::Window), LV(combo(this, "LV")), LVSize(combo(this, "LVSize")), RTB(combo(this, "RTB")),
       RTBSize(combo(this, "RTBSize")), TB(combo(this, "TB")), TBSize(combo(this, "TBSize")),
       Profile(combo(this, "Profile")), ProfileSize(combo(this, "ProfileSize")), Channel(combo(this, "Channel")),
       ChannelSize(combo(this, "ChannelSize")),
-      cmdApply(new QPushButton(QStringLiteral("Apply to current profile"), this)), m_app(app)
+      cmdApply(new QPushButton(QStringLiteral("Apply to current profile"), this)), m_appearance(appearance), m_program(appearance.program())
 {
     setObjectName(QStringLiteral("frmFont"));
     setWindowTitle(QStringLiteral("Font Customization"));
@@ -75,12 +77,12 @@ void frmFont::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this, &m_app.mainWindow());
+    BringUp(*this, &m_program.mainWidget());
 }
 
 void frmFont::Form_Load()
 {
-    m_app.guard("Form_Load()", "frmFont", [this] {
+    m_program.guard("Form_Load()", "frmFont", [this] {
         const QStringList families = QFontDatabase::families();
         QStringList sizes;
         for (int size = 9; size <= 17; ++size)
@@ -95,8 +97,8 @@ void frmFont::Form_Load()
             area.font->setCurrentText(QStringLiteral("Tahoma"));
             area.size->setCurrentText(kDefaultSize);
         }
-        const QString name = m_app.current().record().Name;
-        const Settings &settings = m_app.settings();
+        const QString name = m_program.current().record().Name;
+        const Settings &settings = m_program.settings();
         const auto showSetting = [&](QComboBox *box, const QString &section, const char *key) {
             const QString value = settings.ReadProfileSetting(name, section, QString::fromLatin1(key));
             if (!value.isEmpty())
@@ -111,9 +113,9 @@ void frmFont::Form_Load()
 
 void frmFont::cmdApply_Click()
 {
-    m_app.guard("cmdApply_Click", "frmFont", [this] {
-        const QString name = m_app.current().record().Name;
-        const Settings &settings = m_app.settings();
+    m_program.guard("cmdApply_Click", "frmFont", [this] {
+        const QString name = m_program.current().record().Name;
+        const Settings &settings = m_program.settings();
         for (const Area &area : areas())
             settings.WriteProfileSetting(name, kFont, QString::fromLatin1(area.fontKey), area.font->currentText());
         for (const Area &area : areas()) {
@@ -122,6 +124,6 @@ void frmFont::cmdApply_Click()
                 area.size->setCurrentText(kDefaultSize);
             settings.WriteProfileSetting(name, kSize, QString::fromLatin1(area.sizeKey), area.size->currentText());
         }
-        ApplyProfileFonts(m_app, m_app.CurrentProfile);
+        m_appearance.look().applyCurrentFonts();
     });
 }

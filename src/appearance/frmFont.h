@@ -6,14 +6,15 @@
 
 class QComboBox;
 class QPushButton;
-class TarnwellApp;
+class Appearance;
+class ProgramShell;
 
 // The font dialog: font name and size of five areas of the main window for
 // the current profile, saved in its settings and applied at once.
 class frmFont : public QWidget {
     Q_OBJECT
 public:
-    explicit frmFont(TarnwellApp &app);
+    explicit frmFont(Appearance &appearance);
 
     // Fills the combos from the current profile's settings and shows the
     // window; a window already on screen is only raised.
@@ -43,5 +44,6 @@ private:
     // In the order the settings are written.
     std::array<Area, 5> areas() const;
 
-    TarnwellApp &m_app;
+    Appearance &m_appearance;
+    ProgramShell &m_program;
 };

@@ -9,9 +9,10 @@
 #include "platform/Failure.h"
 #include "platform/FileHelpers.h"
 #include "platform/PlainFileName.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
+#include "appearance/ScreenLook.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
+#include "profiles/Settings.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -34,7 +35,8 @@ void messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 
 } // namespace
 
-frmSkins::frmSkins(TarnwellApp &app) : QWidget(nullptr, Qt::Window), m_app(app)
+frmSkins::frmSkins(Appearance &appearance)
+    : QWidget(nullptr, Qt::Window), m_appearance(appearance), m_program(appearance.program())
 {
     setObjectName(QStringLiteral("frmSkins"));
     setWindowTitle(QStringLiteral("Color Schemes"));
@@ -95,7 +97,7 @@ void frmSkins::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this, &m_app.mainWindow());
+    BringUp(*this, &m_program.mainWidget());
 }
 
 void frmSkins::Form_Load()
@@ -104,15 +106,15 @@ void frmSkins::Form_Load()
     lstSkins->clear();
     lstSkins->addItem(kDefaultScheme);
     lstSkins->setCurrentRow(0);
-    m_app.guard("Form_Load()", "frmSkins", [this] {
-        for (const QString &name : ListSchemes(m_app.settings().schemesFolder())) {
+    m_program.guard("Form_Load()", "frmSkins", [this] {
+        for (const QString &name : ListSchemes(m_program.settings().schemesFolder())) {
             // A file of the built-in scheme's name could never be used.
             if (!IsDefaultScheme(name))
                 lstSkins->addItem(name);
         }
         // The scheme in use is the one shown.
         const QList<QListWidgetItem *> inUse =
-            lstSkins->findItems(m_app.current().record().Scheme, Qt::MatchExactly);
+            lstSkins->findItems(m_program.current().record().Scheme, Qt::MatchExactly);
         if (!inUse.isEmpty())
             lstSkins->setCurrentItem(inUse.first());
     });
@@ -128,7 +130,7 @@ void frmSkins::showSelected()
     if (IsDefaultScheme(selected->text()))
         shown = DesignSchemeFields();
     else
-        ReadSchemeFields(m_app.settings(), selected->text(), shown);
+        ReadSchemeFields(m_program.settings(), selected->text(), shown);
     showFields(shown);
     setWindowTitle(QStringLiteral("Color Schemes (") + selected->text() + QLatin1Char(')'));
 }
@@ -158,13 +160,13 @@ void frmSkins::cmdNew_Click()
                    QStringLiteral("The name of the skin cannot hold \\, /, .. or control characters, please try again."));
         return;
     }
-    m_app.guard("cmdNew_Click", "frmSkins", [&] {
-        const QString path = m_app.settings().schemePath(name);
+    m_program.guard("cmdNew_Click", "frmSkins", [&] {
+        const QString path = m_program.settings().schemePath(name);
         if (!FileExists(path))
             CreateTextFile(path);
         // A new scheme starts as the window looks now, to be changed from
         // there.
-        WriteSchemeFields(m_app.settings(), name, ScreenSchemeFields(m_app.mainWindow()));
+        WriteSchemeFields(m_program.settings(), name, m_appearance.look().shownSchemeFields());
         lstSkins->addItem(name);
         lstSkins->setCurrentRow(lstSkins->count() - 1);
     });
@@ -172,7 +174,7 @@ void frmSkins::cmdNew_Click()
 
 void frmSkins::cmdDelete_Click()
 {
-    m_app.guard("cmdDelete_Click", "frmSkins", [this] {
+    m_program.guard("cmdDelete_Click", "frmSkins", [this] {
         if (lstSkins->count() == 0)
             return;
         const QString name = selectedName();
@@ -181,20 +183,20 @@ void frmSkins::cmdDelete_Click()
                        QStringLiteral("The Default scheme is built in and cannot be deleted."));
             return;
         }
-        const QString path = m_app.settings().schemePath(name);
+        const QString path = m_program.settings().schemePath(name);
         if (!QFile::remove(path))
             throw Failure(Failure::FileNotFound, QStringLiteral("File not found: ") + path);
         delete lstSkins->takeItem(lstSkins->currentRow());
         // Without its scheme, the profile on screen goes back to the
         // built-in one rather than keep colours no file holds.
-        if (m_app.current().record().Scheme == name)
+        if (m_program.current().record().Scheme == name)
             useScheme(kDefaultScheme);
     });
 }
 
 void frmSkins::cmdApply_Click()
 {
-    m_app.guard("cmdApply_Click", "frmSkins", [this] {
+    m_program.guard("cmdApply_Click", "frmSkins", [this] {
         const QString name = selectedName();
         if (IsDefaultScheme(name)) {
             messageBox(this, QMessageBox::Information,
@@ -214,13 +216,13 @@ void frmSkins::cmdApply_Click()
                            unseen.join(QStringLiteral(", ")) + QStringLiteral(". Pick brighter ones."));
             return;
         }
-        WriteSchemeFields(m_app.settings(), name, values);
+        WriteSchemeFields(m_program.settings(), name, values);
     });
 }
 
 void frmSkins::cmdUse_Click()
 {
-    m_app.guard("cmdUse_Click", "frmSkins", [this] {
+    m_program.guard("cmdUse_Click", "frmSkins", [this] {
         if (lstSkins->count() > 0)
             useScheme(selectedName());
     });
@@ -228,9 +230,9 @@ void frmSkins::cmdUse_Click()
 
 void frmSkins::useScheme(const QString &name)
 {
-    ProfileRecord &profile = m_app.current().record();
-    m_app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Scheme"), QStringLiteral("Default"), name);
-    ApplyScheme(m_app, name);
+    ProfileRecord &profile = m_program.current().record();
+    m_program.settings().WriteProfileSetting(profile.Name, QStringLiteral("Scheme"), QStringLiteral("Default"), name);
+    m_appearance.look().applyScheme(name);
     profile.Scheme = name;
 }
 
@@ -238,7 +240,7 @@ void frmSkins::pick(int n)
 {
     for (const SchemeColourKey &key : kSchemeColours) {
         if (key.pick == n) {
-            m_app.appearance().openColourPicker(QString::fromLatin1(key.target));
+            m_appearance.openColourPicker(QString::fromLatin1(key.target));
             return;
         }
     }

@@ -11,7 +11,8 @@ class ColourField;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TarnwellApp;
+class Appearance;
+class ProgramShell;
 
 // The colour scheme dialog: lists the built-in "Default" scheme and the
 // files of the Schemes folder, creates (from the colours on screen), deletes
@@ -23,7 +24,7 @@ class TarnwellApp;
 class frmSkins : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSkins(TarnwellApp &app);
+    explicit frmSkins(Appearance &appearance);
 
     // Lists the schemes and shows the first; a window already on screen is
     // only raised.
@@ -64,5 +65,6 @@ private:
     // Gives the scheme to the profile on screen and colours the window.
     void useScheme(const QString &name);
 
-    TarnwellApp &m_app;
+    Appearance &m_appearance;
+    ProgramShell &m_program;
 };

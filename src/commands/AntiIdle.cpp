@@ -7,7 +7,9 @@
 #include "display/modOutput.h"
 #include "platform/Clock.h"
 #include "platform/Convert.h"
-#include "profiles/TarnwellApp.h"
+#include "commands/CommandHost.h"
+#include "profiles/Profile.h"
+#include "profiles/Settings.h"
 #include "session/Send.h"
 
 namespace {
@@ -16,11 +18,11 @@ constexpr qint64 kMillisecondsPerMinute = 60000;
 
 } // namespace
 
-void LoadIdleSettings(TarnwellApp &app, int profileIndex)
+void LoadIdleSettings(Profile &profile)
 {
+    ProfileRecord &record = profile.record();
     const auto read = [&](const char *key) {
-        return app.settings().ReadProfileSetting(app.profile(profileIndex).record().Name, QStringLiteral("Anti idle"),
-                                                 QString::fromLatin1(key));
+        return profile.settings().ReadProfileSetting(record.Name, QStringLiteral("Anti idle"), QString::fromLatin1(key));
     };
     const auto step = [](const std::function<void()> &body) {
         try {
@@ -28,28 +30,27 @@ void LoadIdleSettings(TarnwellApp &app, int profileIndex)
         } catch (...) {
         }
     };
-    step([&] { app.profile(profileIndex).record().IdleInterval = ToInt16(read("Interval")); });
-    step([&] { app.profile(profileIndex).record().IdleMessage = read("Message"); });
-    step([&] { app.profile(profileIndex).record().IdleEnabled = read("Status") == QLatin1String("1"); });
+    step([&] { record.IdleInterval = ToInt16(read("Interval")); });
+    step([&] { record.IdleMessage = read("Message"); });
+    step([&] { record.IdleEnabled = read("Status") == QLatin1String("1"); });
 }
 
-QString ExpandIdleMessage(TarnwellApp &app, int profileIndex)
+QString ExpandIdleMessage(const CommandHost &program, const Profile &profile)
 {
-    const ProfileRecord &profile = app.profile(profileIndex).record();
-    const Clock &clock = app.clock();
-    QString text = profile.IdleMessage;
-    text.replace(QLatin1String("%mp3"), WinampTrackText(clsWinamp(app.winamp())));
+    const Clock &clock = program.clock();
+    QString text = profile.record().IdleMessage;
+    text.replace(QLatin1String("%mp3"), WinampTrackText(clsWinamp(program.winamp())));
     text.replace(QLatin1String("%v"), GetVersion());
     text.replace(QLatin1String("%suptime"), FormatDuration(clock.tickCount(), DurationWords::Long));
-    const quint32 inChatSince = app.profile(profileIndex).state().EnterChatTick;
+    const quint32 inChatSince = profile.state().EnterChatTick;
     text.replace(QLatin1String("%cuptime"), FormatDuration(clock.ticksSince(inChatSince), DurationWords::Long));
-    text.replace(QLatin1String("%wmp"), WmpNowPlaying(app.wmp()));
+    text.replace(QLatin1String("%wmp"), WmpNowPlaying(program.wmp()));
     if (text.contains(QLatin1String("%itunes")))
-        text = ITunesControl(app.itunes(), 5, text);
+        text = ITunesControl(program.itunes(), 5, text);
     return text;
 }
 
-AntiIdle::AntiIdle(TarnwellApp &app, QObject *parent) : QObject(parent), m_app(app)
+AntiIdle::AntiIdle(CommandHost &program, QObject *parent) : QObject(parent), m_program(program)
 {
     m_tmrIdle.setInterval(kTickInterval);
     connect(&m_tmrIdle, &QTimer::timeout, this, &AntiIdle::tmrIdle_Timer);
@@ -58,11 +59,12 @@ AntiIdle::AntiIdle(TarnwellApp &app, QObject *parent) : QObject(parent), m_app(a
 
 void AntiIdle::tmrIdle_Timer()
 {
-    m_app.guard("tmrIdle", "frmMain", [this] {
-        const Clock &clock = m_app.clock();
-        for (int index = 0; index < m_app.slotCount(); ++index) {
-            ProfileRecord &profile = m_app.profile(index).record();
-            ProfileState &state = m_app.profile(index).state();
+    m_program.guard("tmrIdle", "frmMain", [this] {
+        const Clock &clock = m_program.clock();
+        for (int index = 0; index < m_program.profileCount(); ++index) {
+            Profile &each = m_program.profileAt(index);
+            const ProfileRecord &profile = each.record();
+            ProfileState &state = each.state();
             if (state.LastIdleTick == 0) {
                 state.LastIdleTick = clock.tickCount();
                 continue;
@@ -71,7 +73,7 @@ void AntiIdle::tmrIdle_Timer()
             const qint64 wait = qMax<qint64>(0, profile.IdleInterval) * kMillisecondsPerMinute;
             if (clock.ticksSince(state.LastIdleTick) < wait || !profile.IdleEnabled || !profile.Active)
                 continue;
-            Send(m_app.profile(index), ExpandIdleMessage(m_app, index));
+            Send(each, ExpandIdleMessage(m_program, each));
             state.LastIdleTick = clock.tickCount();
         }
     });

@@ -6,16 +6,17 @@
 
 #include <functional>
 
-class TarnwellApp;
+class CommandHost;
+class Profile;
 
 // Reads a profile's "Anti idle" settings (interval in minutes, message,
 // status) into its record. Each key stands alone: one that cannot be read or
 // converted leaves its field as it was.
-void LoadIdleSettings(TarnwellApp &app, int profileIndex);
+void LoadIdleSettings(Profile &profile);
 
 // The idle message of a profile with its variables filled in: %mp3, %v,
 // %suptime, %cuptime, %wmp, then %itunes.
-QString ExpandIdleMessage(TarnwellApp &app, int profileIndex);
+QString ExpandIdleMessage(const CommandHost &program, const Profile &profile);
 
 // The one timer that sends every profile's idle message once its interval
 // has passed since the last one.
@@ -24,11 +25,11 @@ class AntiIdle : public QObject {
 public:
     static constexpr int kTickInterval = 10000;
 
-    AntiIdle(TarnwellApp &app, QObject *parent);
+    AntiIdle(CommandHost &program, QObject *parent);
 
     void tmrIdle_Timer();
 
 private:
-    TarnwellApp &m_app;
+    CommandHost &m_program;
     QTimer m_tmrIdle;
 };

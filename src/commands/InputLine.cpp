@@ -5,7 +5,8 @@
 #include "commands/InternalCommands.h"
 #include "commands/LineHistory.h"
 #include "display/modOutput.h"
-#include "profiles/TarnwellApp.h"
+#include "commands/CommandHost.h"
+#include "profiles/Profile.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,8 +24,8 @@ bool breaksLines(const QString &text)
 
 } // namespace
 
-InputLine::InputLine(TarnwellApp &app, QLineEdit &box, const ChannelUserList &users)
-    : QObject(&box), m_app(app), m_box(box), m_users(users)
+InputLine::InputLine(CommandHost &program, QLineEdit &box, const ChannelUserList &users)
+    : QObject(&box), m_program(program), m_box(box), m_users(users)
 {
     box.installEventFilter(this);
     connect(&box, &QLineEdit::returnPressed, this, [this] {
@@ -63,13 +64,13 @@ QStringList InputLine::pastedLines(const QString &text)
 
 LineHistory &InputLine::history() const
 {
-    return m_app.slot(m_app.CurrentProfile).history();
+    return m_program.current().history();
 }
 
 void InputLine::enter(const QString &line)
 {
-    m_app.guard("txtSend_KeyDown", "frmMain", [&] { history().add(line); });
-    InternalCommands(m_app, line);
+    m_program.guard("txtSend_KeyDown", "frmMain", [&] { history().add(line); });
+    InternalCommands(m_program, line);
 }
 
 bool InputLine::eventFilter(QObject *, QEvent *event)
@@ -83,7 +84,7 @@ bool InputLine::eventFilter(QObject *, QEvent *event)
     case Qt::Key_Down:
         if (modifiers != Qt::NoModifier)
             return false;
-        m_app.guard("txtSend_KeyDown", "frmMain", [&] {
+        m_program.guard("txtSend_KeyDown", "frmMain", [&] {
             const std::optional<QString> shown = key->key() == Qt::Key_Up ? history().older(m_box.text())
                                                                            : history().newer(m_box.text());
             if (shown)
@@ -95,7 +96,7 @@ bool InputLine::eventFilter(QObject *, QEvent *event)
         if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
             return false;
         if (key->key() == Qt::Key_Tab)
-            m_app.guard("txtSend_KeyDown", "frmMain", [this] { complete(); });
+            m_program.guard("txtSend_KeyDown", "frmMain", [this] { complete(); });
         return true;
     default:
         return false;
@@ -107,7 +108,7 @@ void InputLine::complete()
     QStringList names;
     for (int row = 1; row <= m_users.rowCount(); ++row)
         names << StripFirstChar(m_users.rowIndex(row).data().toString());
-    const QString prefix = GetNamePrefix(m_app.current().record().Product);
+    const QString prefix = GetNamePrefix(m_program.current().record().Product);
     if (const auto completed = m_completion.complete(m_box.text(), m_box.cursorPosition(), names, prefix)) {
         m_box.setText(completed->text);
         m_box.setCursorPosition(completed->cursor);
@@ -126,7 +127,7 @@ void InputLine::sendPasted()
         QMessageBox question(QMessageBox::Question, QStringLiteral("Send pasted lines"),
                              QStringLiteral("Send these %1 lines to %2, each as its own message?")
                                  .arg(lines.size())
-                                 .arg(m_app.current().record().Name),
+                                 .arg(m_program.current().record().Name),
                              QMessageBox::Yes | QMessageBox::No, m_box.window());
         question.setTextFormat(Qt::PlainText);
         question.setDefaultButton(QMessageBox::No);

@@ -8,7 +8,7 @@
 class ChannelUserList;
 class LineHistory;
 class QLineEdit;
-class TarnwellApp;
+class CommandHost;
 
 // The input box's own keys, for the profile on screen: Enter sends the line
 // (through the internal commands, as every typed line goes) and keeps it in
@@ -22,7 +22,7 @@ class InputLine : public QObject {
 public:
     static constexpr int kLinesWithoutAsking = 5;
 
-    InputLine(TarnwellApp &app, QLineEdit &box, const ChannelUserList &users);
+    InputLine(CommandHost &program, QLineEdit &box, const ChannelUserList &users);
 
     // The lines of pasted text that are sent: every line with more than
     // spaces in it.
@@ -37,7 +37,7 @@ private:
     void sendPasted();
     LineHistory &history() const;
 
-    TarnwellApp &m_app;
+    CommandHost &m_program;
     QLineEdit &m_box;
     const ChannelUserList &m_users;
     NameCompletion m_completion;

@@ -10,8 +10,8 @@
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
 #include "platform/WireText.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
+#include "commands/CommandHost.h"
+#include "profiles/Profile.h"
 #include "session/FloodGuard.h"
 #include "session/ProfileKeys.h"
 #include "session/Send.h"
@@ -22,88 +22,87 @@
 
 namespace {
 
-void rejoin(TarnwellApp &app, int current)
+void rejoin(Profile &profile)
 {
-    clsConnection &connection = app.profile(current).connection();
+    clsConnection &connection = profile.connection();
     QByteArray leave;
     connection.SendPacket(0x10, leave);
     clsDataWriter join;
     join.InsertInt32(2);
-    const ProfileRecord &profile = app.profile(current).record();
-    join.InsertCString(WireText::encode(app.profile(current).state().CurrentChannel, profile.Encoding).bytes);
+    join.InsertCString(WireText::encode(profile.state().CurrentChannel, profile.record().Encoding).bytes);
     connection.SendPacket(0x0C, join.buffer);
 }
 
-void uptime(TarnwellApp &app, int current)
+void uptime(Profile &profile)
 {
-    const Clock &clock = app.clock();
-    Send(app.profile(current),
+    const Clock &clock = profile.clock();
+    Send(profile,
          QStringLiteral("/me has a system uptime of: ") + FormatDuration(clock.tickCount(), DurationWords::Short) +
              QStringLiteral("; connection uptime of: ") +
-             FormatDuration(clock.ticksSince(app.profile(current).state().EnterChatTick), DurationWords::Short) +
+             FormatDuration(clock.ticksSince(profile.state().EnterChatTick), DurationWords::Short) +
              QStringLiteral("."));
 }
 
 } // namespace
 
-void viewProfile(TarnwellApp &app, const QString &name)
+void viewProfile(CommandHost &program, const QString &name)
 {
-    frmProfile &window = app.profileWindow();
+    frmProfile &window = program.profileWindow();
     window.showFor(name);
-    BringUp(window, &app.mainWindow());
-    RequestProfile(app, name);
+    BringUp(window, &program.mainWidget());
+    RequestProfile(program, name);
 }
 
-void RequestProfile(TarnwellApp &app, const QString &name)
+void RequestProfile(CommandHost &program, const QString &name)
 {
-    const int current = app.CurrentProfile;
-    const QString &account = app.profile(current).state().AccountName;
+    Profile &shown = program.current();
+    const QString &account = shown.state().AccountName;
     const bool own = !account.isEmpty() && name.compare(account, Qt::CaseInsensitive) == 0;
-    frmProfile &window = app.profileWindow();
+    frmProfile &window = program.profileWindow();
     window.setEditable(own);
-    const quint32 id = window.expect(app.profile(current), own ? account : QString(), app.clock().tickCount());
-    QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id, app.profile(current).record().Encoding);
-    app.profile(current).connection().SendPacket(0x26, request);
+    const quint32 id = window.expect(shown, own ? account : QString(), program.clock().tickCount());
+    QByteArray request = ProfileKeys::readRequest(name, ProfileKeys::profileKeys(), id, shown.record().Encoding);
+    shown.connection().SendPacket(0x26, request);
 }
 
-void InternalCommands(TarnwellApp &app, const QString &text)
+void InternalCommands(CommandHost &program, const QString &text)
 {
-    app.guard("InternalCommands()", "modFunctions", [&] {
-        const int current = app.CurrentProfile;
+    program.guard("InternalCommands()", "modFunctions", [&] {
+        Profile &shown = program.current();
         const CommandLine line = CommandLine::parse(text);
         const QString command = line.word.toLower();
-        ProfileRecord &profile = app.profile(current).record();
+        ProfileRecord &profile = shown.record();
 
         if (command == QLatin1String("/c") || command == QLatin1String("/connect"))
-            app.profile(current).connection().Connect(profile.Server);
+            shown.connection().Connect(profile.Server);
         else if (command == QLatin1String("/d") || command == QLatin1String("/disconnect"))
-            app.profile(current).connection().Disconnect();
+            shown.connection().Disconnect();
         else if (command == QLatin1String("/rejoin"))
-            rejoin(app, current);
+            rejoin(shown);
         else if (command == QLatin1String("/profile"))
-            viewProfile(app, line.argument);
-        else if (RunMediaCommand(app, command))
+            viewProfile(program, line.argument);
+        else if (RunMediaCommand(program, command))
             return;
         else if (command == QLatin1String("/home"))
-            Send(app.profile(current), QStringLiteral("/join ") + profile.Home);
+            Send(shown, QStringLiteral("/join ") + profile.Home);
         else if (command == QLatin1String("/uptime"))
-            uptime(app, current);
+            uptime(shown);
         else if (command == QLatin1String("/p"))
-            SwitchProfileCommand(app, line.argument);
+            SwitchProfileCommand(program, line.argument);
         else if (command == QLatin1String("/clear") && line.argument.compare(QLatin1String("queue"), Qt::CaseInsensitive) == 0 &&
                  line.rest.isEmpty())
-            app.profile(current).floodGuard().clear();
+            shown.floodGuard().clear();
         else if (command == QLatin1String("/cc"))
-            app.profile(current).pane().clear();
+            shown.pane().clear();
         else if (command == QLatin1String("/r"))
-            Send(app.profile(current),
-                 QStringLiteral("/w ") + GetNamePrefix(profile.Product) + app.LastWhisperFrom + QLatin1Char(' ') +
+            Send(shown,
+                 QStringLiteral("/w ") + GetNamePrefix(profile.Product) + program.lastWhisperFrom() + QLatin1Char(' ') +
                      line.argument + QLatin1Char(' ') + line.rest);
         else if (command == QLatin1String("/version") || command == QLatin1String("/about") ||
                  command == QLatin1String("/ver"))
-            Send(app.profile(current),
+            Send(shown,
                  QStringLiteral("/me is running on Tarnwell ") + GetVersion() + QStringLiteral(" by the Tarnwell team"));
         else
-            Send(app.profile(current), WithDiablo2Names(text, profile.Product));
+            Send(shown, WithDiablo2Names(text, profile.Product));
     });
 }

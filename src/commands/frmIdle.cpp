@@ -3,8 +3,9 @@
 #include "commands/AntiIdle.h"
 #include "display/BringUp.h"
 #include "platform/Convert.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
+#include "profiles/Settings.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -21,10 +22,10 @@ const QString kSection = QStringLiteral("Anti idle");
 
 } // namespace
 
-frmIdle::frmIdle(TarnwellApp &app)
+frmIdle::frmIdle(ProgramShell &program)
     : QWidget(nullptr, Qt::Window), slidInterval(new QSlider(Qt::Horizontal, this)), lblInterval(new QLabel(this)),
       txtMessage(new QLineEdit(this)), chkEnabled(new QCheckBox(QStringLiteral("Enable"), this)),
-      cmdSave(new QPushButton(QStringLiteral("&Apply to current profile"), this)), m_app(app)
+      cmdSave(new QPushButton(QStringLiteral("&Apply to current profile"), this)), m_program(program)
 {
     setWindowTitle(QStringLiteral("Idle Settings"));
     slidInterval->setObjectName(QStringLiteral("slidInterval"));
@@ -55,14 +56,14 @@ void frmIdle::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this, &m_app.mainWindow());
+    BringUp(*this, &m_program.mainWidget());
 }
 
 void frmIdle::Form_Load()
 {
-    m_profile = &m_app.current();
+    m_profile = &m_program.current();
     const auto read = [this](const char *key) {
-        return m_app.settings().ReadProfileSetting(m_profileName, kSection, QString::fromLatin1(key));
+        return m_program.settings().ReadProfileSetting(m_profileName, kSection, QString::fromLatin1(key));
     };
     // Each control stands alone: a value that cannot be read leaves it as it was.
     const std::function<void()> steps[] = {
@@ -88,16 +89,16 @@ void frmIdle::showInterval()
 
 void frmIdle::cmdSave_Click()
 {
-    m_app.guard("cmdSave_Click", "frmIdle", [this] {
-        const Settings &settings = m_app.settings();
+    m_program.guard("cmdSave_Click", "frmIdle", [this] {
+        const Settings &settings = m_program.settings();
         settings.WriteProfileSetting(m_profileName, kSection, QStringLiteral("Interval"),
                                      QString::number(slidInterval->value()));
         settings.WriteProfileSetting(m_profileName, kSection, QStringLiteral("Message"), txtMessage->text());
         settings.WriteProfileSetting(m_profileName, kSection, QStringLiteral("Status"),
                                      chkEnabled->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
         // The profile may be gone or renamed by now.
-        if (const Profile *profile = m_profile; profile && profile->record().Name == m_profileName)
-            LoadIdleSettings(m_app, m_app.indexOf(*profile));
+        if (Profile *profile = m_profile; profile && profile->record().Name == m_profileName)
+            LoadIdleSettings(*profile);
         close();
     });
 }

@@ -9,14 +9,14 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 class Profile;
-class TarnwellApp;
+class ProgramShell;
 
 // "Idle Settings": interval, message and status of the idle message of the
 // profile that was on screen when the window opened.
 class frmIdle : public QWidget {
     Q_OBJECT
 public:
-    explicit frmIdle(TarnwellApp &app);
+    explicit frmIdle(ProgramShell &program);
 
     // Reads the profile's settings into the controls and shows the window; a
     // window already on screen is only raised.
@@ -34,7 +34,7 @@ private:
     void Form_Load();
     void showInterval();
 
-    TarnwellApp &m_app;
+    ProgramShell &m_program;
     QString m_profileName;
     // The profile the window was opened on, while it is there.
     QPointer<Profile> m_profile;

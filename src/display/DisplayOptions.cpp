@@ -2,11 +2,12 @@
 
 #include "display/modTransparency.h"
 #include "platform/InputBox.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
-#include "profiles/frmPopupMenu.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
+#include "profiles/Settings.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include <array>
 
@@ -33,22 +34,23 @@ constexpr std::array<OptionText, 4> kOptions = {{
 
 } // namespace
 
-void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkMark)
+void ToggleDisplayOption(ProgramShell &program, DisplayOption option, QAction &checkMark)
 {
     const OptionText &text = kOptions[static_cast<std::size_t>(option)];
-    const int current = app.CurrentProfile;
-    app.guard(text.procedure, "frmPopupMenu", [&] {
-        ProfileRecord &profile = app.profile(current).record();
+    program.guard(text.procedure, "frmPopupMenu", [&] {
+        Profile &shown = program.current();
+        ProfileRecord &profile = shown.record();
         // A deleted profile's slot has no settings to keep an option in.
         if (!profile.Active)
             return;
         bool &flag = profile.*text.flag;
         const bool on = !flag;
-        app.settings().WriteProfileSetting(profile.Name, QStringLiteral("Options"), QString::fromLatin1(text.key),
-                                           on ? QStringLiteral("1") : QStringLiteral("0"));
+        program.settings().WriteProfileSetting(profile.Name, QStringLiteral("Options"),
+                                               QString::fromLatin1(text.key),
+                                               on ? QStringLiteral("1") : QStringLiteral("0"));
         const auto confirm = [&] {
-            app.profile(current).AddChat(on ? ChatItems{Rgb(0x9BC06C), QString::fromLatin1(text.onText)}
-                                    : ChatItems{Rgb(0xC2B822), QString::fromLatin1(text.offText)});
+            shown.AddChat(on ? ChatItems{Rgb(0x9BC06C), QString::fromLatin1(text.onText)}
+                             : ChatItems{Rgb(0xC2B822), QString::fromLatin1(text.offText)});
         };
         // The lock screen's confirmation is written while the screen is
         // unlocked; every other option's is written under the new setting.
@@ -60,17 +62,18 @@ void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkM
             confirm();
         }
     });
-    app.guard(text.procedure, "frmPopupMenu",
-              [&] { checkMark.setChecked(app.profile(current).record().*text.flag); });
+    program.guard(text.procedure, "frmPopupMenu",
+                  [&] { checkMark.setChecked(program.current().record().*text.flag); });
 }
 
-void AskTransparency(TarnwellApp &app)
+QString AskTransparency(ProgramShell &program)
 {
-    app.guard("mnuTransparency", "frmPopupMenu", [&] {
-        const int current = app.CurrentProfile;
-        if (!app.profile(current).record().Active)
+    QString kept;
+    program.guard("mnuTransparency", "frmPopupMenu", [&] {
+        Profile &profile = program.current();
+        if (!profile.record().Active)
             return;
-        frmMain &window = app.mainWindow();
+        QWidget &window = program.mainWidget();
         const QString answer =
             InputBox(&window,
                      QStringLiteral("How solid should the window be? From 51 (faint, 20% solid) to 255 (fully solid)."),
@@ -80,7 +83,7 @@ void AskTransparency(TarnwellApp &app)
         bool isNumber = false;
         const int typed = answer.trimmed().toInt(&isNumber);
         if (!isNumber) {
-            app.profile(current).AddChat({Rgb(0xBD3D3D), QStringLiteral("'") + answer +
+            profile.AddChat({Rgb(0xBD3D3D), QStringLiteral("'") + answer +
                                                      QStringLiteral("' is not a level of transparency: type a whole "
                                                                     "number from 51 (faint) to 255 (solid).")});
             return;
@@ -88,9 +91,10 @@ void AskTransparency(TarnwellApp &app)
         // Out of range, the nearest level that keeps the window in sight is
         // taken, and that is what is kept and shown.
         const QString level = QString::number(VisibleOpacity(typed));
-        app.settings().WriteProfileSetting(app.profile(current).record().Name, QStringLiteral("Options"),
-                                           QStringLiteral("Transparency"), level);
+        program.settings().WriteProfileSetting(profile.record().Name, QStringLiteral("Options"),
+                                               QStringLiteral("Transparency"), level);
         SetTransparency(window, level.toInt());
-        app.popupMenu().setTransparencyCaption(level);
+        kept = level;
     });
+    return kept;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 class QAction;
-class TarnwellApp;
+class ProgramShell;
+class QString;
 
 // The display options of the profile on screen, each kept in its record, in
 // its settings (section Options) and in its menu entry's check mark.
@@ -13,11 +14,11 @@ enum class DisplayOption { JoinLeave, VoidView, MilitaryTime, LockScreen };
 // time is already stamped in the new form. Failures go to the error log and
 // leave the check mark showing the profile's flag. Without a live profile on
 // screen (none yet, or it was deleted) neither does anything.
-void ToggleDisplayOption(TarnwellApp &app, DisplayOption option, QAction &checkMark);
+void ToggleDisplayOption(ProgramShell &program, DisplayOption option, QAction &checkMark);
 
-// Asks for the window's opacity, showing the present level, and applies it
-// to the window, saves it for the profile on screen and captions the menu
-// entry with it. A level outside 51 to 255 is brought to the nearest of
-// those; an answer that is not a number is told in the pane and changes
-// nothing.
-void AskTransparency(TarnwellApp &app);
+// Asks for the main window's opacity, showing the present level, and applies
+// it to the window and saves it for the profile on screen. A level outside
+// 51 to 255 is brought to the nearest of those; an answer that is not a
+// number is told in the pane and changes nothing. Returns the level kept, or
+// an empty text when none was.
+QString AskTransparency(ProgramShell &program);

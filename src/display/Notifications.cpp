@@ -3,22 +3,26 @@
 #include "display/FreedesktopNotifier.h"
 #include "platform/Clock.h"
 #include "profiles/ProgramSettings.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
-#include "profiles/modProfiles.h"
+#include "profiles/ProgramShell.h"
 
 #include <QSystemTrayIcon>
+#include <QWidget>
 
-Notifications::Notifications(TarnwellApp &app) : m_app(app)
+Notifications::Notifications(ProgramShell &program, QSystemTrayIcon &tray,
+                             std::function<void(const QString &profileName)> showProfile)
+    : m_program(program), m_tray(tray), m_showProfile(std::move(showProfile))
 {
     useBus(QDBusConnection::sessionBus());
-    QObject::connect(m_app.mainWindow().trayIcon, &QSystemTrayIcon::messageClicked, &m_app, [this] {
+    m_trayClick = QObject::connect(&m_tray, &QSystemTrayIcon::messageClicked, &m_tray, [this] {
         if (!m_trayProfile.isEmpty())
             bringBack(m_trayProfile);
     });
 }
 
-Notifications::~Notifications() = default;
+Notifications::~Notifications()
+{
+    QObject::disconnect(m_trayClick);
+}
 
 void Notifications::useBus(const QDBusConnection &bus)
 {
@@ -27,21 +31,21 @@ void Notifications::useBus(const QDBusConnection &bus)
 
 bool Notifications::enabled() const
 {
-    return ProgramSettings::read(m_app.settings(), kSection, kKey) != QLatin1String("0");
+    return ProgramSettings::read(m_program.settings(), kSection, kKey) != QLatin1String("0");
 }
 
 bool Notifications::windowOutOfSight() const
 {
-    const frmMain &window = m_app.mainWindow();
+    const QWidget &window = m_program.mainWidget();
     return window.isMinimized() || !window.isVisible() || !window.isActiveWindow();
 }
 
 void Notifications::lineForUser(const QString &profileName, const QString &sender, const QString &text)
 {
-    m_app.guard("lineForUser", "Notifications", [&] {
+    m_program.guard("lineForUser", "Notifications", [&] {
         if (!windowOutOfSight() || !enabled())
             return;
-        const quint32 now = m_app.clock().tickCount();
+        const quint32 now = m_program.clock().tickCount();
         std::erase_if(m_lastBySender, [now](const auto &last) { return now - last.second >= kQuietPerSender; });
         const QString senderKey = sender.toLower();
         if (m_lastBySender.contains(senderKey) || m_lastBySender.size() >= kMostSendersAtOnce)
@@ -57,17 +61,15 @@ void Notifications::lineForUser(const QString &profileName, const QString &sende
 
 void Notifications::showInTray(const QString &title, const QString &body, const QString &profileName)
 {
-    QSystemTrayIcon *tray = m_app.mainWindow().trayIcon;
-    if (!tray->isVisible() || !QSystemTrayIcon::supportsMessages())
+    if (!m_tray.isVisible() || !QSystemTrayIcon::supportsMessages())
         return;
     m_trayProfile = profileName;
-    tray->showMessage(title, body);
+    m_tray.showMessage(title, body);
 }
 
 void Notifications::bringBack(const QString &profileName)
 {
-    m_app.guard("bringBack", "Notifications", [&] {
-        m_app.mainWindow().restoreWindow();
-        lstProfiles_Click(m_app, profileName);
+    m_program.guard("bringBack", "Notifications", [&] {
+        m_showProfile(profileName);
     });
 }

@@ -5,11 +5,13 @@
 #include <QtGlobal>
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 
 class FreedesktopNotifier;
-class TarnwellApp;
+class ProgramShell;
+class QSystemTrayIcon;
 
 // Desktop notifications of the lines that want the user: a whisper to any
 // profile, or a channel line that mentions the profile's own name, while the
@@ -27,7 +29,10 @@ public:
     static inline const QString kSection = QStringLiteral("Options");
     static inline const QString kKey = QStringLiteral("Notifications");
 
-    explicit Notifications(TarnwellApp &app);
+    // showProfile brings the main window back with the named profile on
+    // screen.
+    Notifications(ProgramShell &program, QSystemTrayIcon &tray,
+                  std::function<void(const QString &profileName)> showProfile);
     ~Notifications();
 
     // The D-Bus connection the service is reached on; the session bus
@@ -45,7 +50,10 @@ private:
     bool windowOutOfSight() const;
     void showInTray(const QString &title, const QString &body, const QString &profileName);
 
-    TarnwellApp &m_app;
+    ProgramShell &m_program;
+    QSystemTrayIcon &m_tray;
+    std::function<void(const QString &)> m_showProfile;
+    QMetaObject::Connection m_trayClick;
     std::unique_ptr<FreedesktopNotifier> m_service;
     // Tick count of the last notification of each sender notified within
     // the last kQuietPerSender: never more than kMostSendersAtOnce.

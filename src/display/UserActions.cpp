@@ -1,10 +1,9 @@
 #include "display/UserActions.h"
 
-#include "channel/ChannelUserList.h"
 #include "channel/ChatNames.h"
 #include "display/modOutput.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
 #include "session/Send.h"
 
 #include <array>
@@ -28,17 +27,16 @@ constexpr std::array<ActionCommand, 6> kCommands = {{
 
 } // namespace
 
-void RunUserAction(TarnwellApp &app, UserAction action)
+void RunUserAction(ProgramShell &program, const QString &selected, UserAction action)
 {
     const ActionCommand &command = kCommands[static_cast<std::size_t>(action)];
-    app.guard(command.procedure, "frmPopupMenu", [&] {
-        const QString selected = app.mainWindow().lstChannelUsers->selectedText();
+    program.guard(command.procedure, "frmPopupMenu", [&] {
         if (selected.isEmpty())
             return;
-        const int current = app.CurrentProfile;
+        Profile &profile = program.current();
         QString line = QString::fromLatin1(command.command);
         if (command.takesName)
-            line += GetNamePrefix(app.profile(current).record().Product) + StripFirstChar(selected);
-        Send(app.profile(current), line);
+            line += GetNamePrefix(profile.record().Product) + StripFirstChar(selected);
+        Send(profile, line);
     });
 }

@@ -3,8 +3,9 @@
 #include "display/BringUp.h"
 #include "filters/FilterFile.h"
 #include "filters/clsFilters.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
+#include "profiles/Settings.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -39,12 +40,12 @@ void removeSelected(QListWidget &list)
 
 } // namespace
 
-frmFilters::frmFilters(TarnwellApp &app)
+frmFilters::frmFilters(ProgramShell &program)
     : QWidget(nullptr, Qt::Window), lstUsers(new QListWidget(this)), lstMessages(new QListWidget(this)),
       txtAdd(new QLineEdit(this)), cmdAddUser(button("cmdAddUser", QStringLiteral("Add &User"), this)),
       cmdAddMessage(button("cmdAddMessage", QStringLiteral("Add &Message"), this)),
       cmdRemUser(button("cmdRemUser", QStringLiteral("Remove &User"), this)),
-      cmdRemMessage(button("cmdRemMessage", QStringLiteral("Remove &Message"), this)), m_app(app)
+      cmdRemMessage(button("cmdRemMessage", QStringLiteral("Remove &Message"), this)), m_program(program)
 {
     setWindowTitle(QStringLiteral("Chat Filters"));
     lstUsers->setObjectName(QStringLiteral("lstUsers"));
@@ -76,7 +77,7 @@ void frmFilters::open()
 {
     if (!isVisible())
         Form_Load();
-    BringUp(*this, &m_app.mainWindow());
+    BringUp(*this, &m_program.mainWidget());
 }
 
 void frmFilters::Form_Load()
@@ -85,10 +86,10 @@ void frmFilters::Form_Load()
     lstMessages->clear();
     txtAdd->clear();
     m_loaded = false;
-    m_app.guard("Form_Load", "frmFilters", [this] {
-        m_profile = &m_app.current();
+    m_program.guard("Form_Load", "frmFilters", [this] {
+        m_profile = &m_program.current();
         m_profileName = m_profile->record().Name;
-        const Settings &settings = m_app.settings();
+        const Settings &settings = m_program.settings();
         lstMessages->addItems(FilterFile::read(FilterFile::path(settings, m_profileName, FilterFile::Kind::Messages)));
         lstUsers->addItems(FilterFile::read(FilterFile::path(settings, m_profileName, FilterFile::Kind::Users)));
         m_loaded = true;
@@ -105,8 +106,8 @@ void frmFilters::Form_Unload()
 {
     if (!m_loaded)
         return;
-    m_app.guard("Form_Unload", "frmFilters", [this] {
-        const Settings &settings = m_app.settings();
+    m_program.guard("Form_Unload", "frmFilters", [this] {
+        const Settings &settings = m_program.settings();
         FilterFile::write(FilterFile::path(settings, m_profileName, FilterFile::Kind::Messages), entries(*lstMessages));
         FilterFile::write(FilterFile::path(settings, m_profileName, FilterFile::Kind::Users), entries(*lstUsers));
         // The profile may be gone or renamed by now.

@@ -7,7 +7,7 @@ class Profile;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TarnwellApp;
+class ProgramShell;
 
 // "Chat Filters": edits the message and user filters of the profile that was
 // on screen when it opened. Closing the window writes both filter files and
@@ -15,7 +15,7 @@ class TarnwellApp;
 class frmFilters : public QWidget {
     Q_OBJECT
 public:
-    explicit frmFilters(TarnwellApp &app);
+    explicit frmFilters(ProgramShell &program);
 
     // Fills the lists from the current profile's files and shows the window;
     // a window already on screen is only raised, keeping its edits.
@@ -42,7 +42,7 @@ private:
     void Form_Unload();
     void add(QListWidget &list);
 
-    TarnwellApp &m_app;
+    ProgramShell &m_program;
     // The profile whose files the window shows: switching profiles while it
     // is open must not write one profile's filters into another's files.
     QString m_profileName;

@@ -11,7 +11,7 @@
 
 void ShowLineColours(frmMain &window)
 {
-    const frmMain::LineColours &lines = window.lineColours;
+    const LineColours &lines = window.lineColours;
     const std::pair<QAbstractScrollArea *, Colour> views[] = {
         {window.lstProfiles, lines.profiles}, {window.lstChannelUsers, lines.users}, {window.rtbChat, lines.rtb}};
     for (const auto &[view, line] : views) {

@@ -34,7 +34,7 @@ void StartUp(TarnwellApp &app)
         const QString &name = names[i];
         LoadInfo(app, name, i, false);
         LoadControl(app, i, name, false);
-        LoadIdleSettings(app, i);
+        LoadIdleSettings(app.profile(i));
         // Saved filters hold from the start, not only once the filter
         // window has been closed.
         app.guard("Form_Load", "frmMain", [&] { app.profile(i).filters().LoadFilters(); });

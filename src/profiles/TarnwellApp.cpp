@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/MprisPlayers.h"
+#include "profiles/MainWindowLook.h"
 #include "profiles/ScreenBinder.h"
 #include "profiles/UserProfileWindow.h"
 #include "profiles/frmConfiguration.h"
@@ -23,6 +24,7 @@
 #include "update/UpdateCheck.h"
 #include "update/frmAbout.h"
 
+#include <QListWidget>
 #include <QTcpSocket>
 #include <QTextEdit>
 #include <QTextDocument>
@@ -44,13 +46,33 @@ TarnwellApp::TarnwellApp(const QString &programFolder, Clock &clock)
     // before any profile is loaded, so the welcome line has somewhere to go.
     growSlots(1);
     createControlSet(0);
-    m_appearance = std::make_unique<Appearance>(*this);
+    m_look = std::make_unique<MainWindowLook>(*this);
+    m_appearance = std::make_unique<Appearance>(*this, *m_look);
     m_updateCheck = std::make_unique<UpdateCheck>(*this, UpdateServer::configured());
     m_popupMenu = std::make_unique<frmPopupMenu>(*this);
     m_mainWindow = std::make_unique<frmMain>(*this);
     m_screen = std::make_unique<ScreenBinder>(*m_mainWindow);
     m_screen->show(slot(0));
     connect(this, &TarnwellApp::currentChanged, this, [this](Profile &shown) { m_screen->show(shown); });
+}
+
+QWidget &TarnwellApp::mainWidget() const
+{
+    return *m_mainWindow;
+}
+
+QStringList TarnwellApp::profileEntries() const
+{
+    QStringList entries;
+    const QListWidget &list = *m_mainWindow->lstProfiles;
+    for (int row = 0; row < list.count(); ++row)
+        entries.append(list.item(row)->text());
+    return entries;
+}
+
+void TarnwellApp::showEntry(const QString &entryText)
+{
+    lstProfiles_Click(*this, entryText);
 }
 
 TarnwellApp::~TarnwellApp()
@@ -84,7 +106,10 @@ frmAbout &TarnwellApp::aboutWindow()
 Notifications &TarnwellApp::notifications()
 {
     if (!m_notifications)
-        m_notifications = std::make_unique<Notifications>(*this);
+        m_notifications = std::make_unique<Notifications>(*this, *m_mainWindow->trayIcon, [this](const QString &name) {
+            m_mainWindow->restoreWindow();
+            lstProfiles_Click(*this, name);
+        });
     return *m_notifications;
 }
 

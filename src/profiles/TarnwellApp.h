@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/ChatItem.h"
-#include "profiles/ProfileRoster.h"
+#include "commands/CommandHost.h"
 #include "profiles/ProfileSlot.h"
 #include "profiles/Settings.h"
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 class Appearance;
+class MainWindowLook;
 class Clock;
 class ConnectionTimers;
 class ScreenBinder;
@@ -33,7 +34,7 @@ class ITunesLink;
 // index, the current profile, the settings below the program folder, the
 // clocks, and the windows. Tests build as many as they like, each on its own
 // folder.
-class TarnwellApp : public QObject, public ProfileRoster {
+class TarnwellApp : public QObject, public CommandHost {
     Q_OBJECT
 public:
     TarnwellApp(const QString &programFolder, Clock &clock);
@@ -68,7 +69,7 @@ public:
     int profileCount() const override { return slotCount(); }
     Profile &profileAt(int index) const override { return slot(index); }
     // The profile on screen.
-    Profile &current() const { return slot(CurrentProfile); }
+    Profile &current() const override { return slot(CurrentProfile); }
     // Makes the profile at this place the one on screen, and says so.
     void setCurrent(int index);
     // The socket is open and connected; false for a place outside the list.
@@ -83,13 +84,14 @@ public:
     ConnectionTimers &timers() const override { return *m_timers; }
 
     frmMain &mainWindow() const { return *m_mainWindow; }
+    QWidget &mainWidget() const override;
     // What of the profile on screen the main window shows.
     ScreenBinder &screen() const { return *m_screen; }
     frmPopupMenu &popupMenu() const { return *m_popupMenu; }
     // Null until the first error report.
     frmErrorHandler *errorLog() const { return m_errorLog.get(); }
     // The profile window, created on first use.
-    frmProfile &profileWindow();
+    frmProfile &profileWindow() override;
     // The configuration dialog, created on first use.
     frmConfiguration &configuration();
 
@@ -103,9 +105,12 @@ public:
     Notifications &notifications();
 
     // The media players on this machine.
-    WinampLink &winamp() const { return *m_winamp; }
-    WmpLink &wmp() const { return *m_wmp; }
-    ITunesLink &itunes() const { return *m_itunes; }
+    WinampLink &winamp() const override { return *m_winamp; }
+    WmpLink &wmp() const override { return *m_wmp; }
+    ITunesLink &itunes() const override { return *m_itunes; }
+    QString lastWhisperFrom() const override { return LastWhisperFrom; }
+    QStringList profileEntries() const override;
+    void showEntry(const QString &entryText) override;
 
 Q_SIGNALS:
     void currentChanged(Profile &profile);
@@ -125,6 +130,7 @@ private:
     std::unique_ptr<frmErrorHandler> m_errorLog;
     std::unique_ptr<frmProfile> m_profileWindow;
     std::unique_ptr<frmConfiguration> m_configuration;
+    std::unique_ptr<MainWindowLook> m_look;
     std::unique_ptr<Appearance> m_appearance;
     std::unique_ptr<UpdateCheck> m_updateCheck;
     std::unique_ptr<frmAbout> m_aboutWindow;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/LineColours.h"
 #include "commands/CheckHotKeys.h"
 #include "display/Anchors.h"
 #include "display/ClientIcons.h"
@@ -59,14 +60,7 @@ public:
     // Brings the window back from the tray or the task bar.
     void restoreWindow();
 
-    // Colours of the scheme-controlled lines and pictures.
-    struct LineColours {
-        Colour menu = Rgb(0x7EA1D4);
-        Colour rtb = Rgb(0x7EA1D4);
-        Colour users = Rgb(0x7EA1D4);
-        Colour text = Rgb(0x7EA1D4);
-        Colour profiles = Rgb(0x7EA1D4);
-    };
+    // Colours of the scheme-controlled lines.
     LineColours lineColours;
     // Where the two separators of the menu bar stand, in twips.
     std::array<int, 2> menuLineX{2520, 9480};

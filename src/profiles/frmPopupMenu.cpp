@@ -137,7 +137,7 @@ frmPopupMenu::frmPopupMenu(TarnwellApp &app) : m_app(app)
         {mnuUnban, UserAction::Unban},         {mnuIgnore, UserAction::Ignore}, {mnuUnignore, UserAction::Unignore},
     };
     for (const auto &[entry, action] : userActions)
-        wire(entry, [this, action = action] { RunUserAction(m_app, action); });
+        wire(entry, [this, action = action] { RunUserAction(m_app, m_app.mainWindow().lstChannelUsers->selectedText(), action); });
     wire(mnuProfile, [this] { mnuProfile_Click(); });
 }
 
@@ -184,7 +184,9 @@ void frmPopupMenu::LockChat()
 
 void frmPopupMenu::Transparency()
 {
-    AskTransparency(m_app);
+    const QString level = AskTransparency(m_app);
+    if (!level.isEmpty())
+        setTransparencyCaption(level);
 }
 
 void frmPopupMenu::HideProfiles()

@@ -1,16 +1,17 @@
 #include "update/UpdateCheck.h"
 
 #include "platform/Cp1252.h"
-#include "profiles/TarnwellApp.h"
-#include "profiles/frmMain.h"
+#include "profiles/Profile.h"
+#include "profiles/ProgramShell.h"
+#include "profiles/Settings.h"
 #include "session/SocketErrorNumbers.h"
 #include "update/UpdateReply.h"
 #include "update/frmUpdate.h"
 
 #include <QTcpSocket>
 
-UpdateCheck::UpdateCheck(TarnwellApp &app, UpdateServer server)
-    : sckVersion(new QTcpSocket(this)), m_app(app), m_server(std::move(server))
+UpdateCheck::UpdateCheck(ProgramShell &program, UpdateServer server)
+    : sckVersion(new QTcpSocket(this)), m_program(program), m_server(std::move(server))
 {
     sckVersion->setObjectName(QStringLiteral("sckVersion"));
     // Qt reads no further ahead than the reply can be long.
@@ -39,7 +40,7 @@ void UpdateCheck::start()
 
 void UpdateCheck::sckVersion_Connect()
 {
-    m_app.guard("sckVersion_Connect", "frmMain", [this] {
+    m_program.guard("sckVersion_Connect", "frmMain", [this] {
         const QByteArray request = "GET /de/TarnwellVer.txt HTTP/1.1\r\n"
                                    "User-Agent: Tarnwell\r\n"
                                    "Host: " + m_server.host.toLatin1() + "\r\n"
@@ -51,7 +52,7 @@ void UpdateCheck::sckVersion_Connect()
 
 void UpdateCheck::sckVersion_DataArrival()
 {
-    m_app.guard("sckVersion_DataArrival", "frmMain", [this] {
+    m_program.guard("sckVersion_DataArrival", "frmMain", [this] {
         if (m_decided) {
             // The answer is in; later bytes are not kept.
             sckVersion->skip(sckVersion->bytesAvailable());
@@ -65,7 +66,7 @@ void UpdateCheck::sckVersion_DataArrival()
 
 void UpdateCheck::sckVersion_Close()
 {
-    m_app.guard("sckVersion_Close", "frmMain", [this] {
+    m_program.guard("sckVersion_Close", "frmMain", [this] {
         if (!m_decided)
             decide(true);
     });
@@ -88,7 +89,7 @@ void UpdateCheck::decide(bool closed)
         if (!m_notice)
             m_notice = std::make_unique<frmUpdate>(m_server.downloadAddress());
         m_notice->showVersions(Cp1252::decode(decision.newest), QString::fromLatin1(kProgramVersion),
-                               m_app.mainWindow());
+                               m_program.mainWidget());
         break;
     }
     m_decided = true;
@@ -98,9 +99,9 @@ void UpdateCheck::decide(bool closed)
 
 void UpdateCheck::sckVersion_Error(int error)
 {
-    m_app.guard("sckVersion_Error", "frmMain", [this, error] {
+    m_program.guard("sckVersion_Error", "frmMain", [this, error] {
         const SocketErrorNumber winsock = WinsockError(static_cast<QAbstractSocket::SocketError>(error));
-        m_app.current().AddChat({Rgb(0xBD3D3D), QStringLiteral("Update version Error #") +
+        m_program.current().AddChat({Rgb(0xBD3D3D), QStringLiteral("Update version Error #") +
                                                                  QString::number(winsock.number) +
                                                                  QStringLiteral(" - ") + winsock.description});
     });

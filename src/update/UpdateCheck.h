@@ -8,7 +8,7 @@
 #include <memory>
 
 class QTcpSocket;
-class TarnwellApp;
+class ProgramShell;
 class frmUpdate;
 
 // The version query at start: one HTTP request to the update server on the
@@ -19,7 +19,7 @@ class frmUpdate;
 class UpdateCheck : public QObject {
     Q_OBJECT
 public:
-    UpdateCheck(TarnwellApp &app, UpdateServer server);
+    UpdateCheck(ProgramShell &program, UpdateServer server);
     ~UpdateCheck() override;
 
     void setServer(const UpdateServer &server) { m_server = server; }
@@ -41,7 +41,7 @@ private:
     // Acts on what the reply holds; closed tells that no more will come.
     void decide(bool closed);
 
-    TarnwellApp &m_app;
+    ProgramShell &m_program;
     UpdateServer m_server;
     QByteArray m_reply;
     bool m_decided = false;

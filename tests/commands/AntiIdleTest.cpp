@@ -33,7 +33,7 @@ protected:
             write("Interval", QString::fromLatin1(interval));
         write("Message", message);
         write("Status", QString::fromLatin1(status));
-        LoadIdleSettings(app, 0);
+        LoadIdleSettings(app.profile(0));
     }
 
     // The texts of the chat messages the server received, without their ends.
@@ -111,16 +111,16 @@ TEST_F(AntiIdleTest, VariablesExpand)
     const QString hourMinuteSecond = QStringLiteral("1 hour, 1 minute, and 1 second");
     configure("1", QStringLiteral("%suptime|%cuptime"), "1");
     app.profile(0).state().EnterChatTick = 0;
-    EXPECT_EQ(ExpandIdleMessage(app, 0), hourMinuteSecond + QLatin1Char('|') + hourMinuteSecond)
+    EXPECT_EQ(ExpandIdleMessage(app, app.profile(0)), hourMinuteSecond + QLatin1Char('|') + hourMinuteSecond)
         << "before chat the connection uptime is the system's";
     app.profile(0).state().EnterChatTick = 3600000;
-    EXPECT_EQ(ExpandIdleMessage(app, 0),
+    EXPECT_EQ(ExpandIdleMessage(app, app.profile(0)),
               hourMinuteSecond + QLatin1Char('|') + FormatDuration(61000, DurationWords::Long));
 
     configure("1", QStringLiteral("on %wmp"), "1");
-    EXPECT_EQ(ExpandIdleMessage(app, 0), QStringLiteral("on Windows Media Player not loaded."));
+    EXPECT_EQ(ExpandIdleMessage(app, app.profile(0)), QStringLiteral("on Windows Media Player not loaded."));
     configure("1", QStringLiteral("song %itunes now"), "1");
-    EXPECT_EQ(ExpandIdleMessage(app, 0), QStringLiteral("iTunes is not loaded."));
+    EXPECT_EQ(ExpandIdleMessage(app, app.profile(0)), QStringLiteral("iTunes is not loaded."));
 }
 
 TEST_F(AntiIdleTest, UnreadableSettingsLeaveTheirFields)
