@@ -12,7 +12,7 @@
 #include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ double deliverSeconds(TarnwellApp &app, int profile, int users)
 // Seconds for the whole burst to be listed and painted.
 double channelSeconds(int users)
 {
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(1);
     TarnwellApp &app = p.app();
     app.mainWindow().show();
@@ -68,7 +68,7 @@ double channelSeconds(int users)
 // users each.
 double switchMilliseconds(int users)
 {
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(2);
     TarnwellApp &app = p.app();
     app.mainWindow().show();

@@ -11,7 +11,7 @@
 #include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QApplication>
@@ -48,7 +48,7 @@ double baselineLinesPerSecond(const QSize &paneSize, int lines)
 
 void ChatPaneFigures()
 {
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(1);
     TarnwellApp &app = p.app();
     frmMain &window = app.mainWindow();

@@ -11,7 +11,7 @@
 #include "session/FloodGuard.h"
 #include "session/Send.h"
 #include "session/clsConnection.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/TestApp.h"
 #include "support/WaitUntil.h"
 
@@ -74,7 +74,7 @@ void UnreadReplies()
 // Milliseconds until the server has the answer to a ping sent after `before`.
 double pingAfter(const QByteArray &before)
 {
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(1);
     TarnwellApp &app = p.app();
     app.profile(0).record().Mode = QStringLiteral("Register");
@@ -131,7 +131,7 @@ double linesSeconds(TarnwellApp &app)
 void FullFloodQueue()
 {
     Figures::heading("2,000 chat lines written while the flood queue holds 100 lines");
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(1);
     TarnwellApp &app = p.app();
     if (p.connect(0) < 0)

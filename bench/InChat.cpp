@@ -2,9 +2,9 @@
 
 #include "platform/Clock.h"
 #include "profiles/TarnwellApp.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 
-int ConnectInChat(ServerProfiles &profiles)
+int ConnectInChat(ServerProgram &profiles)
 {
     const int connection = profiles.connect(0);
     TarnwellApp &app = profiles.app();

@@ -18,7 +18,7 @@ namespace {
 constexpr int kLogons = 100;
 
 // Logons per second, each connecting, logging on and entering chat.
-double logonsPerSecond(LogonSession &session)
+double logonsPerSecond(ProgramLogonSession &session)
 {
     session.server().onMessage(0x0C, [&session](int to, const TestServer::Message &) {
         session.server().sendMessage(to, 0x0A, QByteArray("probeA\0RATS 0 0 0 0 0 0 0 0 RATS\0probeA\0", 40));
@@ -29,7 +29,7 @@ double logonsPerSecond(LogonSession &session)
     for (int logon = 0; logon < kLogons; ++logon) {
         if (!session.connect() || !WaitUntil([&] { return profile.EnterChatTick != 0; }))
             return 0;
-        session.app().profile(0).connection().Disconnect();
+        session.profiles.profile(0).connection().Disconnect();
     }
     return kLogons / Figures::seconds(timer);
 }
@@ -54,7 +54,7 @@ void LogonFigures()
 
     Figures::heading("Full logons with the password hash (connect to chat, 127.0.0.1)");
     {
-        LogonSession session(0);
+        ProgramLogonSession session(0);
         session.answer(0x3A, TestServer::message(0x3A, Word(0)));
         const double logons = logonsPerSecond(session);
         const double hashes = runsPerSecond([&](std::uint32_t serverToken) {
@@ -65,7 +65,7 @@ void LogonFigures()
 
     Figures::heading("Full logons with SRP (connect to chat, 127.0.0.1, server proofs included)");
     {
-        LogonSession session(2);
+        ProgramLogonSession session(2);
         SrpAccountServer accounts(session.server());
         accounts.createAccount("probeA", "Secret1");
         const double logons = logonsPerSecond(session);

@@ -10,7 +10,7 @@
 #include "profiles/frmPopupMenu.h"
 #include "support/ChatEvents.h"
 #include "support/LogonSession.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QApplication>
@@ -61,7 +61,7 @@ void scriptServer(TestServer &server)
 void ManyProfilesFigures()
 {
     Figures::heading("100 profiles: Connect All to one local server until all are in chat");
-    ServerProfiles p;
+    ServerProgram p;
     scriptServer(p.server);
     const double before = residentKiB();
     p.startUp(kProfiles);

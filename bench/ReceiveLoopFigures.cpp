@@ -8,7 +8,7 @@
 #include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <cstdio>
@@ -34,7 +34,7 @@ QByteArray stream()
 void ReceiveLoopFigures()
 {
     Figures::heading("Receive loop: 400,000 messages (pings and chat events) in 64 KiB reads");
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(1);
     if (p.connect(0) < 0)
         return Figures::goal(QStringLiteral("connect to the local test server"), false);

@@ -10,7 +10,7 @@
 #include "profiles/frmMain.h"
 #include "support/ChatEvents.h"
 #include "support/LogonSession.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ void idle(int milliseconds)
 void TalkBurstStallFigures()
 {
     Figures::heading("UI stall during a burst of 10,000 talk events in 64 KiB reads");
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(1);
     TarnwellApp &app = p.app();
     app.mainWindow().show();

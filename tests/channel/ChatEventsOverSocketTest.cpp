@@ -3,7 +3,7 @@
 #include "channel/clsUsers.h"
 #include "profiles/frmMain.h"
 #include "support/ChatEvents.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QLabel>
@@ -17,7 +17,7 @@ using namespace ChatEventId;
 // profile's own connection and receive loop.
 class ChatEventsOverSocketTest : public ::testing::Test {
 protected:
-    ServerProfiles p;
+    ServerProgram p;
     TarnwellApp &app = p.app();
     ChannelUserList &list = *app.mainWindow().lstChannelUsers;
     int connection[2] = {-1, -1};

@@ -1,11 +1,10 @@
 #include "channel/clsUsers.h"
 #include "packet/clsDataWriter.h"
-#include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
 #include "support/ServerProfiles.h"
 
-#include <QLabel>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,7 +28,7 @@ std::vector<TestServer::Message> Replies(const TestServer &server, int connectio
 bool WaitForBarrier(ServerProfiles &profiles, int index, int connection)
 {
     const std::size_t before = profiles.server.messages(connection).size();
-    profiles.app().profile(index).connection().receiver().DataArrival(TestServer::message(0x00));
+    profiles.profile(index).connection().receiver().DataArrival(TestServer::message(0x00));
     return profiles.server.waitForMessages(connection, before + 1) &&
            profiles.server.messages(connection).back().id == 0x00;
 }
@@ -42,7 +41,7 @@ protected:
         connection = profiles.connect(0);
         ASSERT_GE(connection, 0);
     }
-    PacketReceiver &receiver(int index = 0) { return profiles.app().profile(index).connection().receiver(); }
+    PacketReceiver &receiver(int index = 0) { return profiles.profile(index).connection().receiver(); }
 
     ServerProfiles profiles;
     int connection = -1;
@@ -116,12 +115,14 @@ TEST_F(PacketFraming, NothingBehindAMessageThatEndedTheConnectionIsHandled)
         const int at = profiles.server.connectionCount();
         ASSERT_GE(profiles.connect(0), 0);
         const qsizetype linesBefore = profiles.chatLines(0).size();
+        const QSignalSpy labels(&profiles.profile(0), &Profile::channelLabelChanged);
         receiver().DataArrival(each.ending + Ping(8) + ChatEventMessage(0x07, 0, 0, "probe", "Chat") + listed);
         EXPECT_EQ(profiles.chatLines(0).mid(linesBefore),
                   QStringList({each.line, QStringLiteral("You have been disconnected from Battle.net.")}));
         EXPECT_EQ(receiver().bufferedBytes(), 0);
-        EXPECT_EQ(profiles.app().profile(0).users().UserlistCount(), 0);
-        EXPECT_EQ(profiles.app().mainWindow().lblChlInfo->text(), QStringLiteral("Disconnected [0]"));
+        EXPECT_EQ(profiles.profile(0).users().UserlistCount(), 0);
+        ASSERT_FALSE(labels.isEmpty());
+        EXPECT_EQ(labels.last().at(0).toString(), QStringLiteral("Disconnected [0]"));
         EXPECT_TRUE(profiles.server.waitForClientClose(at));
         EXPECT_EQ(Replies(profiles.server, at).size(), 0u);
     }
@@ -132,6 +133,7 @@ TEST_F(PacketFraming, ALengthThatCannotFrameAMessageDisconnectsAndDropsTheStream
     for (const char *header : {"\xFF\x25\x00\x00", "\xFF\x25\x03\x00", "\xFF\x25\x00\x80", "\xFF\x25\xFF\xFF"}) {
         SCOPED_TRACE(QByteArray(header, 4).toHex().toStdString());
         const qsizetype linesBefore = profiles.chatLines(0).size();
+        const QSignalSpy labels(&profiles.profile(0), &Profile::channelLabelChanged);
         receiver().DataArrival(QByteArray(header, 4) + Ping(1) + Ping(2));
         EXPECT_EQ(receiver().bufferedBytes(), 0);
         EXPECT_EQ(profiles.chatLines(0).mid(linesBefore),

@@ -4,7 +4,7 @@
 #include "commands/modWMP.h"
 #include "platform/MediaPlayerLinks.h"
 #include "support/QtPrinting.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QDBusConnection>
@@ -251,7 +251,7 @@ protected:
     }
 
     QString address;
-    std::optional<ServerProfiles> program;
+    std::optional<ServerProgram> program;
     int connection = -1;
     QTemporaryDir folder;
 

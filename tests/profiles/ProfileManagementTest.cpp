@@ -9,7 +9,7 @@
 #include "support/InputBoxAnswer.h"
 #include "support/LogonSession.h"
 #include "support/MessageBoxAnswer.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
@@ -88,7 +88,7 @@ TEST(ProfileManagement, ANewProfileComesOnScreenToldHowToGoOn)
 
 TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen)
 {
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(3);
     TarnwellApp &app = p.app();
     frmMain &window = app.mainWindow();
@@ -129,7 +129,7 @@ TEST(ProfileManagement, AfterDeletingTheProfileOnScreenANeighbourIsWholeOnScreen
 
 TEST(ProfileManagement, ADeletedProfileIsGoneFromConnectAllAndTheNextOneCreatedIsNew)
 {
-    ServerProfiles p;
+    ServerProgram p;
     p.startUp(3);
     TarnwellApp &app = p.app();
     app.profile(1).AddChat({QStringLiteral("old text")});
@@ -159,8 +159,8 @@ TEST(ProfileManagement, ADeletedProfileIsGoneFromConnectAllAndTheNextOneCreatedI
 
 TEST(ProfileManagement, AProfileMadeAfterTheLastWasDeletedInheritsNothingOfIt)
 {
-    LogonSession session(2);
-    TarnwellApp &app = session.app();
+    ProgramLogonSession session(2);
+    TarnwellApp &app = session.profiles.app();
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x53));
     {

@@ -30,10 +30,10 @@ protected:
         app().profile(0).connection().Connect(app().profile(0).record().Server);
         ASSERT_TRUE(WaitForLineCount(profiles, 0, kRefused, 1));
     }
-    TarnwellApp &app() const { return profiles.app(); }
+    const ProfileHost &app() const { return profiles.host; }
     void after(quint32 milliseconds)
     {
-        profiles.test.clock.advance(milliseconds);
+        profiles.clock().advance(milliseconds);
         app().timers().tmrAutoReconnect_Timer();
     }
 
@@ -43,9 +43,9 @@ protected:
 TEST_F(AutoReconnect, ARefusedConnectionIsRetriedFurtherAndFurtherApartUntilItSucceeds)
 {
     refuseConnection(2);
-    TarnwellApp &app = profiles.app();
+    ProfileHost &app = profiles.host;
     const QString refused = kRefused + QStringLiteral(" (") + app.profile(0).record().Server + QStringLiteral(")");
-    EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({kAttempt, refused, Waiting(10)}))
+    EXPECT_EQ(profiles.chatLines(0), QStringList({kAttempt, refused, Waiting(10)}))
         << "the server is named, and a connection that never opened is not said to be disconnected";
     EXPECT_TRUE(app.profile(0).state().ReconnectPending);
     EXPECT_TRUE(app.timers().autoReconnectEnabled());
@@ -65,15 +65,15 @@ TEST_F(AutoReconnect, ARefusedConnectionIsRetriedFurtherAndFurtherApartUntilItSu
     app.profile(0).record().Server = live.address();
     after(300000);
     ASSERT_TRUE(live.waitForMessages(0, 2));
-    EXPECT_TRUE(app.isConnected(0));
+    EXPECT_TRUE(app.profile(0).isConnected());
     EXPECT_TRUE(app.timers().autoReconnectEnabled()) << "retries go on until the profile enters chat";
-    EXPECT_TRUE(profiles.test.errorLogText().isEmpty());
+    EXPECT_TRUE(profiles.errorLogText().isEmpty());
 }
 
 TEST_F(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
 {
     refuseConnection(1);
-    TarnwellApp &app = profiles.app();
+    ProfileHost &app = profiles.host;
     app.profile(0).connection().Disconnect();
     EXPECT_FALSE(app.profile(0).state().ReconnectPending);
     after(300000);
@@ -84,7 +84,7 @@ TEST_F(AutoReconnect, StopsWhenNoProfileWaitsForItAnyMore)
 TEST_F(AutoReconnect, ADeletedProfileIsNotRetried)
 {
     profiles.startUp(1);
-    TarnwellApp &app = profiles.app();
+    ProfileHost &app = profiles.host;
     app.profile(0).state().ReconnectPending = true;
     app.profile(0).record().Active = false;
     app.timers().EnableAutoReconnect();

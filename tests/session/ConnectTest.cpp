@@ -18,7 +18,7 @@ TEST(Connect, WritesTheProtocolByteTheClientInformationAndAFirstPing)
 {
     ServerProfiles profiles;
     profiles.startUp(1);
-    profiles.test.clock.setTickCount(123456);
+    profiles.clock().setTickCount(123456);
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
     // As captured from a real client session with a RATS profile, version byte D3.
@@ -27,20 +27,19 @@ TEST(Connect, WritesTheProtocolByteTheClientInformationAndAFirstPing)
                   "ff503a00 00000000 36385849 52415453 d3000000 00000000 00000000 00000000 00000000 00000000"
                   "55534100 556e6974 65642053 74617465 7300"
                   "ff250800 00000000"));
-    EXPECT_EQ(profiles.app().profile(0).state().ConnectTick, 123456u);
-    EXPECT_EQ(profiles.chatLines(0).mid(1), QStringList({QStringLiteral("Attempting to connect to Battle.net..."),
+    EXPECT_EQ(profiles.profile(0).state().ConnectTick, 123456u);
+    EXPECT_EQ(profiles.chatLines(0), QStringList({QStringLiteral("Attempting to connect to Battle.net..."),
                                                          QStringLiteral("Connection has been established to Battle.net!")}));
 }
 
 TEST(Connect, SendsTheProductCodeAsStoredAndTheVersionByteAsHexadecimal)
 {
     ServerProfiles profiles;
-    profiles.test.writeProfile(QStringLiteral("Diablo"), QStringLiteral("[Login]\nServer=%1\nProduct=PX2D\nVerbyte=D3\n")
+    profiles.host.add(QStringLiteral("Diablo"), QStringLiteral("[Login]\nServer=%1\nProduct=PX2D\nVerbyte=D3\n")
                                                              .arg(profiles.server.address())
                                                              .toLatin1());
-    profiles.test.writeProfile(QStringLiteral("Empty"),
+    profiles.host.add(QStringLiteral("Empty"),
                                QStringLiteral("[Login]\nServer=%1\n").arg(profiles.server.address()).toLatin1());
-    profiles.test.startUp();
     ASSERT_GE(profiles.connect(0), 0);
     ASSERT_GE(profiles.connect(1), 0);
     const QByteArray diablo = profiles.server.messages(0).front().payload;
@@ -54,14 +53,13 @@ TEST(Connect, SendsTheProductCodeAsStoredAndTheVersionByteAsHexadecimal)
 TEST(Connect, AVersionByteThatIsNotHexadecimalIsReportedAndTheFirstPingStillGoes)
 {
     ServerProfiles profiles;
-    profiles.test.writeProfile(QStringLiteral("Bad"), QStringLiteral("[Login]\nServer=%1\nProduct=RATS\nVerbyte=ZZ\n")
+    profiles.host.add(QStringLiteral("Bad"), QStringLiteral("[Login]\nServer=%1\nProduct=RATS\nVerbyte=ZZ\n")
                                                           .arg(profiles.server.address())
                                                           .toLatin1());
-    profiles.test.startUp();
     const int connection = profiles.connect(0, 1);
     ASSERT_GE(connection, 0);
     EXPECT_EQ(profiles.server.received(connection), Hex("01 ff250800 00000000"));
-    EXPECT_TRUE(profiles.test.errorLogText().contains(QStringLiteral("Error in: sckBNET_Connect of frmMain")));
+    EXPECT_TRUE(profiles.errorLogText().contains(QStringLiteral("Error in: sckBNET_Connect of frmMain")));
 }
 
 TEST(Connect, EchoesTheServersPingsAndLeavesTheRestToTheirHandlers)
@@ -99,10 +97,10 @@ TEST(Connect, ANewConnectionDoesNotInheritBytesLeftFromTheOldOne)
     const int old = profiles.connect(0);
     ASSERT_GE(old, 0);
     profiles.server.send(old, Hex("ff2508"));
-    ASSERT_TRUE(WaitUntil([&] { return profiles.app().profile(0).connection().receiver().bufferedBytes() == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return profiles.profile(0).connection().receiver().bufferedBytes() == 3; }));
     const int fresh = profiles.connect(0);
     ASSERT_GE(fresh, 0);
-    EXPECT_EQ(profiles.app().profile(0).connection().receiver().bufferedBytes(), 0);
+    EXPECT_EQ(profiles.profile(0).connection().receiver().bufferedBytes(), 0);
     profiles.server.send(fresh, Hex("ff250800 01000000"));
     ASSERT_TRUE(profiles.server.waitForMessages(fresh, 3));
     EXPECT_EQ(profiles.server.messages(fresh)[2].payload, Hex("01000000"));
@@ -115,7 +113,7 @@ TEST(Connect, AnUnreadableAddressLeavesTheConnectionAsItIsAndStopsRetrying)
     profiles.startUp(1);
     const int server = profiles.connect(0);
     ASSERT_GE(server, 0);
-    TarnwellApp &app = profiles.app();
+    ProfileHost &app = profiles.host;
     for (const char *address : {"127.0.0.1:61l2", "host:0", "host:65536", "[::1", "[::1]x"}) {
         app.profile(0).state().ReconnectPending = true;
         app.profile(0).connection().Connect(QString::fromLatin1(address));
@@ -127,7 +125,7 @@ TEST(Connect, AnUnreadableAddressLeavesTheConnectionAsItIsAndStopsRetrying)
                       .arg(QString::fromLatin1(address)));
     }
     EXPECT_EQ(profiles.chatLines(0).filter(QStringLiteral("Attempting to connect")).size(), 1);
-    EXPECT_TRUE(profiles.test.errorLogText().isEmpty()) << profiles.test.errorLogText().toStdString();
+    EXPECT_TRUE(profiles.errorLogText().isEmpty()) << profiles.errorLogText().toStdString();
     EXPECT_FALSE(profiles.server.clientClosed(server));
 }
 

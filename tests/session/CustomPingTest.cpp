@@ -14,15 +14,14 @@ protected:
     void startUp(const QString &customPing)
     {
         const QString address = profiles.server.address();
-        profiles.test.writeProfile(QStringLiteral("Custom"),
+        profiles.host.add(QStringLiteral("Custom"),
                                    QStringLiteral("[Login]\nServer=%1\nProduct=RATS\n[Ping]\nSpoof=Custom\nCustom Ping=%2\n")
                                        .arg(address, customPing)
                                        .toLatin1());
-        profiles.test.writeProfile(QStringLiteral("Regular"),
+        profiles.host.add(QStringLiteral("Regular"),
                                    QStringLiteral("[Login]\nServer=%1\nProduct=RATS\n").arg(address).toLatin1());
-        profiles.test.startUp();
     }
-    clsConnection &custom() const { return profiles.app().profile(0).connection(); }
+    clsConnection &custom() const { return profiles.profile(0).connection(); }
 
     ServerProfiles profiles;
 };
@@ -86,7 +85,7 @@ TEST_F(CustomPing, TheDelayEndsByItselfAndADelayThatIsNotANumberIsSkipped)
     ASSERT_GE(profiles.connect(0, 2), 0);
     for (const char *setting : {"soon", "-5"}) {
         SCOPED_TRACE(setting);
-        profiles.app().profile(0).record().CustomPing = QString::fromLatin1(setting);
+        profiles.profile(0).record().CustomPing = QString::fromLatin1(setting);
         const int connection = profiles.connect(0, 1);
         ASSERT_GE(connection, 0);
         EXPECT_FALSE(custom().customPingHold().isHolding());

@@ -7,7 +7,7 @@
 #include "session/ConnectionTimers.h"
 #include "session/clsConnection.h"
 #include "support/ListedUser.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ namespace {
 
 TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
 {
-    ServerProfiles profiles;
+    ServerProgram profiles;
     profiles.startUp(2);
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
@@ -62,7 +62,7 @@ TEST(Disconnect, ClosesTheSocketAndResetsTheProfilesConnectionState)
 
 TEST(Disconnect, AMessageSentJustBeforeStillReachesTheServer)
 {
-    ServerProfiles profiles;
+    ServerProgram profiles;
     profiles.startUp(1);
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
@@ -74,7 +74,7 @@ TEST(Disconnect, AMessageSentJustBeforeStillReachesTheServer)
 
 TEST(Disconnect, ACloseByTheServerDisconnectsWithoutReconnecting)
 {
-    ServerProfiles profiles;
+    ServerProgram profiles;
     profiles.startUp(1);
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
@@ -117,7 +117,7 @@ TEST(Disconnect, AResetByTheServerIsAnErrorThatReconnectsAndAPoliteCloseIsNot)
     };
     for (const auto &each : cases) {
         SCOPED_TRACE(each.name);
-        ServerProfiles profiles;
+        ServerProgram profiles;
         profiles.startUp(1);
         QTcpServer server;
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));

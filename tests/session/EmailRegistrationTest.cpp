@@ -131,7 +131,7 @@ TEST(EmailRegistration, DecliningTheServersRequestIsToldGreyOnceARun)
             ASSERT_TRUE(session.roundTrip());
         }
     }
-    const QTextBlock line = session.app().profile(0).pane().find(declined).block();
+    const QTextBlock line = session.profiles.profile(0).pane().find(declined).block();
     ASSERT_TRUE(line.isValid());
     const TextRun run = RunsOfBlock(line).back();
     EXPECT_TRUE(run.text.endsWith(declined));

@@ -25,7 +25,7 @@ TEST(HashAccount, AccountCreationRefusals)
         session.answer(0x3D, TestServer::message(0x3D, Word(each.status)));
         ASSERT_TRUE(session.connect());
         ASSERT_TRUE(session.waitForLine(each.line));
-        EXPECT_EQ(session.app().isConnected(0), each.staysConnected);
+        EXPECT_EQ(session.profiles.profile(0).isConnected(), each.staysConnected);
         if (each.staysConnected) {
             ASSERT_TRUE(session.roundTrip());
             EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x14, 0x3A, 0x3D, 0x00}));

@@ -22,7 +22,7 @@ TEST(HashLogon, InTheRealServersOrderEntersChatAndJoinsHome)
     // The real server asks for an e-mail address before it accepts.
     session.answer(0x3A, TestServer::message(0x59) + TestServer::message(0x3A, Word(0)));
     session.server().onMessage(0x0C, [&](int to, const TestServer::Message &) {
-        session.profiles.test.clock.advance(250);
+        session.profiles.clock().advance(250);
         session.server().sendMessage(to, 0x0A, kEnterChatReply);
     });
     ASSERT_TRUE(session.connect());
@@ -47,7 +47,7 @@ TEST(HashLogon, InTheRealServersOrderEntersChatAndJoinsHome)
     EXPECT_EQ(profile.AccountName, QStringLiteral("probeA"));
     EXPECT_EQ(profile.EnterChatTick, LogonSession::kClientToken + 250);
     EXPECT_FALSE(profile.ReconnectPending);
-    EXPECT_TRUE(session.profiles.test.errorLogText().isEmpty());
+    EXPECT_TRUE(session.profiles.errorLogText().isEmpty());
 }
 
 TEST(HashLogon, PasswordsThatDifferOnlyInCaseGiveTheSameProof)
@@ -138,9 +138,9 @@ TEST(HashLogon, TheServersUniqueNameNamesTheProfileInChatButTheAccountLogsOnAgai
     EXPECT_EQ(session.state().UniqueName, QStringLiteral("probeA#2"));
     EXPECT_EQ(session.profile().Username, QStringLiteral("probeA"));
 
-    sckBNET_Error(session.app().profile(0), 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));
-    session.profiles.test.clock.advance(ReconnectAfterClose::kDelays[0]);
-    session.app().timers().tmrAutoReconnect_Timer();
+    sckBNET_Error(session.profiles.profile(0), 10053, QStringLiteral("Connection is aborted due to timeout or other failure"));
+    session.profiles.clock().advance(ReconnectAfterClose::kDelays[0]);
+    session.profiles.host.timers().tmrAutoReconnect_Timer();
     ASSERT_TRUE(session.server().waitForConnections(2));
     session.connection = 1;
     ASSERT_TRUE(session.waitForSent(0x3A));

@@ -37,7 +37,7 @@ protected:
         ASSERT_GE(first, 0);
         ASSERT_GE(third, 0);
     }
-    void tick() { profiles.app().timers().tmrKeepAlive_Timer(); }
+    void tick() { profiles.host.timers().tmrKeepAlive_Timer(); }
 
     ServerProfiles profiles;
     int first = -1;
@@ -47,29 +47,29 @@ protected:
 TEST_F(KeepAlive, SendsEachConnectedProfileOneKeepAliveOnceSevenMinutesHavePassed)
 {
     tick(); // starts the count
-    profiles.test.clock.advance(419999);
+    profiles.clock().advance(419999);
     tick();
     EXPECT_EQ(IdsUpToPingAnswer(profiles.server, first), std::vector<quint8>({0x25}));
 
-    profiles.test.clock.advance(1);
+    profiles.clock().advance(1);
     tick();
-    profiles.test.clock.advance(40000);
+    profiles.clock().advance(40000);
     tick();
     EXPECT_EQ(IdsUpToPingAnswer(profiles.server, first), std::vector<quint8>({0x25, 0x00, 0x25}));
     EXPECT_EQ(IdsUpToPingAnswer(profiles.server, third), std::vector<quint8>({0x00, 0x25}));
     EXPECT_FALSE(profiles.chatLines(1).join(QLatin1Char('\n')).contains(QStringLiteral("Packet sending failed")))
         << "a profile without a connection gets nothing";
 
-    profiles.test.clock.advance(380000);
+    profiles.clock().advance(380000);
     tick();
     EXPECT_EQ(IdsUpToPingAnswer(profiles.server, third), std::vector<quint8>({0x00, 0x25, 0x00, 0x25}));
 }
 
 TEST_F(KeepAlive, CountsTheSevenMinutesAcrossAWrapOfTheTickCount)
 {
-    profiles.test.clock.setTickCount(0xFFFFFF00u);
+    profiles.clock().setTickCount(0xFFFFFF00u);
     tick();
-    profiles.test.clock.advance(420000);
+    profiles.clock().advance(420000);
     tick();
     EXPECT_EQ(IdsUpToPingAnswer(profiles.server, first), std::vector<quint8>({0x00, 0x25}));
 }
@@ -99,7 +99,7 @@ TEST_F(EchoingServer, TradesOneEmptyMessageWhoeverStarts)
         [this] { profiles.server.sendMessage(first, 0x00); },
         [this] {
             tick();
-            profiles.test.clock.advance(ConnectionTimers::kKeepAliveAfter + 1);
+            profiles.clock().advance(ConnectionTimers::kKeepAliveAfter + 1);
             tick();
         },
     };
@@ -107,7 +107,7 @@ TEST_F(EchoingServer, TradesOneEmptyMessageWhoeverStarts)
         const std::size_t before = profiles.server.messages(first).size();
         start();
         EXPECT_EQ(idsFromUpToTwoPingAnswers(before), std::vector<quint8>({0x00, 0x25, 0x25}));
-        profiles.test.clock.advance(clsConnection::kKeepAliveReplyWindow + 1);
+        profiles.clock().advance(clsConnection::kKeepAliveReplyWindow + 1);
     }
 }
 
@@ -119,7 +119,7 @@ TEST_F(EchoingServer, AnswersEachZeroTheServerSendsOfItsOwnAMinuteApart)
         // The second ping comes back after the server's reply to the answer.
         IdsUpToPingAnswer(profiles.server, first);
         IdsUpToPingAnswer(profiles.server, first);
-        profiles.test.clock.advance(clsConnection::kKeepAliveReplyWindow + 1);
+        profiles.clock().advance(clsConnection::kKeepAliveReplyWindow + 1);
     }
     EXPECT_EQ(idsFromUpToTwoPingAnswers(before),
               std::vector<quint8>({0x00, 0x25, 0x25, 0x00, 0x25, 0x25, 0x25, 0x25}));

@@ -3,7 +3,7 @@
 #include "profiles/modProfiles.h"
 #include "session/ConnectionTimers.h"
 #include "session/clsConnection.h"
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
@@ -21,7 +21,7 @@ QString Waiting(int seconds)
 
 class ReconnectAfterCloseTest : public ::testing::Test {
 protected:
-    ServerProfiles profiles;
+    ServerProgram profiles;
     TarnwellApp &app() const { return profiles.app(); }
 
     void startUp(const QString &option)
@@ -39,7 +39,7 @@ protected:
     // Moves the clock on and lets the reconnection look at it.
     void after(quint32 milliseconds)
     {
-        profiles.test.clock.advance(milliseconds);
+        profiles.clock().advance(milliseconds);
         app().timers().afterClose().tmrReconnectAfterClose_Timer();
     }
 };
@@ -83,9 +83,9 @@ TEST_F(ReconnectAfterCloseTest, ACloseByTheServerIsFollowedByConnectsFurtherAndF
             }
         }
         if (step.outcome == Outcome::InChatThenClosed || step.outcome == Outcome::InChatAMinuteThenClosed)
-            app().profile(0).state().EnterChatTick = profiles.test.clock.tickCount();
+            app().profile(0).state().EnterChatTick = profiles.clock().tickCount();
         if (step.outcome == Outcome::InChatAMinuteThenClosed)
-            profiles.test.clock.advance(ReconnectAfterClose::kStayedInChat);
+            profiles.clock().advance(ReconnectAfterClose::kStayedInChat);
         const qsizetype announced = count(Waiting(step.nextWait));
         if (step.outcome != Outcome::Refused)
             profiles.server.close(connection);
@@ -106,7 +106,7 @@ TEST_F(ReconnectAfterCloseTest, WithTheOptionOffACloseIsOnlyADisconnect)
     startUp(QStringLiteral("0"));
     const int connection = profiles.connect(0);
     ASSERT_GE(connection, 0);
-    app().profile(0).state().EnterChatTick = profiles.test.clock.tickCount();
+    app().profile(0).state().EnterChatTick = profiles.clock().tickCount();
     profiles.server.close(connection);
     ASSERT_TRUE(waitFor(kDisconnected, 1));
     after(600000);

@@ -1,5 +1,4 @@
 #include "packet/clsDataWriter.h"
-#include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
 #include "session/clsConnection.h"
 #include "support/MessageBoxAnswer.h"
@@ -25,7 +24,7 @@ protected:
     ServerProfiles p;
     qint64 mostHeld = 0;
 
-    clsConnection &connection() const { return p.app().profile(0).connection(); }
+    clsConnection &connection() const { return p.profile(0).connection(); }
     // Notes what the client holds of the stream now; true, to go inside conditions.
     bool noteHeld()
     {
@@ -70,7 +69,7 @@ TEST_F(ServerFlood, AHundredMebibytesDuringTheCustomPingDelayWaitInTheServerAndA
     ASSERT_TRUE(connection().customPingHold().isHolding());
     flood(server, 100, 1, 2);
 
-    const QTcpSocket &socket = p.app().profile(0).socket();
+    const QTcpSocket &socket = p.profile(0).socket();
     ASSERT_TRUE(WaitUntil([&] { return noteHeld() && socket.bytesAvailable() >= clsConnection::kSocketReadBuffer; },
                           kFloodWait));
     EXPECT_EQ(connection().receiver().bufferedBytes(), 0) << "nothing is handled during the delay";
@@ -82,7 +81,7 @@ TEST_F(ServerFlood, AHundredMebibytesDuringTheCustomPingDelayWaitInTheServerAndA
     EXPECT_EQ(pings(server), (std::vector<QByteArray>{clsDataWriter::CreateInt32(0), clsDataWriter::CreateInt32(1),
                                                       clsDataWriter::CreateInt32(2)}));
     EXPECT_LE(mostHeld, clsConnection::kMaxHeldBytes);
-    EXPECT_TRUE(p.app().isConnected(0));
+    EXPECT_TRUE(p.profile(0).isConnected());
 }
 
 TEST_F(ServerFlood, WhileAMessageBoxWaitsForTheUserTheProfileTakesItsDataInBoundedSlices)
@@ -97,7 +96,7 @@ TEST_F(ServerFlood, WhileAMessageBoxWaitsForTheUserTheProfileTakesItsDataInBound
     const MessageBoxAnswer boxes(QMessageBox::Ok,
                                  [&] { return noteHeld() && (pings(server).size() == 3 || deadline.hasExpired()); });
     QMessageBox question(QMessageBox::Question, QStringLiteral("Tarnwell"), QStringLiteral("Still there?"),
-                         QMessageBox::Ok, &p.app().mainWindow());
+                         QMessageBox::Ok);
     question.exec();
 
     EXPECT_EQ(pings(server), (std::vector<QByteArray>{clsDataWriter::CreateInt32(0), clsDataWriter::CreateInt32(3),
@@ -115,7 +114,7 @@ TEST_F(ServerFlood, EverythingSentBeforeTheServerClosesIsHandledBeforeTheDisconn
     pour(server, 2);
     p.server.send(server, TestServer::message(0x5E));
     p.server.close(server);
-    ASSERT_TRUE(WaitUntil([&] { return !p.app().isConnected(0); }, kFloodWait));
+    ASSERT_TRUE(WaitUntil([&] { return !p.profile(0).isConnected(); }, kFloodWait));
     ASSERT_TRUE(WaitUntil([&] {
         return p.chatLines(0).last() == QStringLiteral("You have been disconnected from Battle.net.");
     }));

@@ -15,7 +15,7 @@ const QString kNotSaved = QStringLiteral("The new password could not be saved: "
 
 QByteArray config(const LogonSession &session)
 {
-    QFile file(session.app().settings().profileConfigPath(session.profile().Name));
+    QFile file(session.profiles.profile(0).settings().profileConfigPath(session.profile().Name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -50,13 +50,13 @@ TEST(SettingsWriteFailure, APasswordChangeThatCannotBeSavedKeepsBothPasswordsAnd
         const QString report = lines[lines.size() - 2];
         EXPECT_TRUE(report.startsWith(kNotSaved)) << report.toStdString();
         EXPECT_TRUE(report.contains(QStringLiteral("New Password"))) << report.toStdString();
-        EXPECT_FALSE(session.profiles.test.chatText(0).contains(QStringLiteral("Better2")));
+        EXPECT_FALSE(session.profiles.profile(0).pane().toPlainText().contains(QStringLiteral("Better2")));
         EXPECT_EQ(config(session), before);
         EXPECT_EQ(session.profile().Password, QStringLiteral("Secret1"));
         EXPECT_EQ(session.profile().NewPassword, QStringLiteral("Better2"));
         const std::vector<quint8> sent = session.sentIds();
         EXPECT_EQ(std::count(sent.begin(), sent.end(), each.logonMessage), 0) << "no logon with either password";
-        EXPECT_TRUE(session.profiles.test.errorLogText().contains(QStringLiteral("StoreNewPassword()")));
+        EXPECT_TRUE(session.profiles.errorLogText().contains(QStringLiteral("StoreNewPassword()")));
     }
 }
 

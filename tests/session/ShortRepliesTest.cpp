@@ -33,14 +33,14 @@ TEST(ShortReplies, AreReportedUnderTheirHandlersNamesAndChangeNothing)
         LogonSession session(1);
         ASSERT_TRUE(session.connect());
         ASSERT_TRUE(session.waitForLine(QStringLiteral("Unsupported logon type (0x00000001)!")));
-        const LogonState before = session.app().profile(0).logon();
+        const LogonState before = session.profiles.profile(0).logon();
         session.send(each.id, each.payload);
         ASSERT_TRUE(session.roundTrip());
-        const QString errors = session.profiles.test.errorLogText();
+        const QString errors = session.profiles.errorLogText();
         EXPECT_TRUE(errors.contains(QStringLiteral("Error in: %1 of clsConnection").arg(QLatin1String(each.procedure))))
             << errors.toStdString();
         EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x00}));
-        EXPECT_EQ(session.app().profile(0).logon().ServerToken, before.ServerToken);
+        EXPECT_EQ(session.profiles.profile(0).logon().ServerToken, before.ServerToken);
         EXPECT_TRUE(session.state().UniqueName.isEmpty());
     }
 }
@@ -56,12 +56,12 @@ TEST(ShortReplies, AProofWithoutAnExchangeIsRefused)
     // A password change nobody asked for: the saved password stays.
     session.send(0x31, Word(1));
     ASSERT_TRUE(session.roundTrip());
-    const QString errors = session.profiles.test.errorLogText();
+    const QString errors = session.profiles.errorLogText();
     EXPECT_TRUE(errors.contains(QStringLiteral("Error in: Receive0x54() of clsConnection")));
     EXPECT_TRUE(errors.contains(QStringLiteral("Error in: Receive0x56() of clsConnection")));
     EXPECT_TRUE(errors.contains(QStringLiteral("Error in: Receive0x31() of clsConnection")));
     EXPECT_EQ(session.profile().Password, QStringLiteral("Secret1"));
-    EXPECT_TRUE(session.app().isConnected(0));
+    EXPECT_TRUE(session.profiles.profile(0).isConnected());
 }
 
 } // namespace

@@ -12,7 +12,7 @@ const QString kDisconnected = QStringLiteral("You have been disconnected from Ba
 // Profile 0 logging on with the SRP method to a server that checks its proofs.
 struct SrpSession : LogonSession {
     SrpSession() : LogonSession(2), accounts(server()) {}
-    const SrpExchange &srp() const { return app().profile(0).connection().srp(); }
+    const SrpExchange &srp() const { return profiles.profile(0).connection().srp(); }
     SrpAccountServer accounts;
 };
 
@@ -29,7 +29,7 @@ TEST(SrpLogon, AGenuineExchangeEntersChatAndDisconnectFreesTheContext)
     EXPECT_EQ(session.sent(0x54).size(), 20);
     EXPECT_EQ(session.linesAfterConnecting(), QStringList{kAccepted});
 
-    session.app().profile(0).connection().Disconnect();
+    session.profiles.profile(0).connection().Disconnect();
     EXPECT_EQ(session.srp().context, nullptr);
 }
 
@@ -42,7 +42,7 @@ TEST(SrpLogon, AReconnectWithoutDisconnectStartsAFreshExchange)
     ASSERT_TRUE(session.connect());
     ASSERT_TRUE(session.waitForSent(0x0C));
     EXPECT_EQ(session.linesAfterConnecting(), QStringList{kAccepted});
-    EXPECT_TRUE(session.profiles.test.errorLogText().isEmpty());
+    EXPECT_TRUE(session.profiles.errorLogText().isEmpty());
 }
 
 TEST(SrpLogon, RefusedProofs)
@@ -136,7 +136,7 @@ TEST(SrpLogon, AnUpgradedAccountLogsOnAgainWithTheNewServerToken)
     ASSERT_TRUE(session.waitForSent(0x53, 2));
     EXPECT_EQ(session.sentIds(), (std::vector<quint8>{0x50, 0x25, 0x25, 0x14, 0x53, 0x57, 0x53}));
     EXPECT_EQ(session.sent(0x57), QByteArray());
-    EXPECT_EQ(session.app().profile(0).logon().ServerToken, 0x11223344u);
+    EXPECT_EQ(session.profiles.profile(0).logon().ServerToken, 0x11223344u);
     EXPECT_EQ(session.server().messages(session.connection)[4].payload, session.sent(0x53)) << "the same A";
 }
 

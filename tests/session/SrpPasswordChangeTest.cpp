@@ -31,7 +31,7 @@ TEST(SrpPasswordChange, TheServersProofOfTheOldSessionIsAcceptedAndTheNewPasswor
     EXPECT_EQ(session.setting("Login", "New Password"), QString());
     EXPECT_EQ(session.profile().Password, QStringLiteral("Better2"));
     EXPECT_TRUE(session.profile().NewPassword.isEmpty());
-    EXPECT_EQ(session.app().profile(0).connection().srp().previous, nullptr);
+    EXPECT_EQ(session.profiles.profile(0).connection().srp().previous, nullptr);
     EXPECT_EQ(session.linesAfterConnecting(),
               QStringList{QStringLiteral("Login accepted, entering chat environment...")});
 }

@@ -1,5 +1,4 @@
 #include "packet/clsDataWriter.h"
-#include "profiles/TarnwellApp.h"
 #include "session/PacketReceiver.h"
 #include "session/clsConnection.h"
 #include "support/ChatEvents.h"
@@ -22,7 +21,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(session.connect());
-        socket = &session.app().profile(0).socket();
+        socket = &session.profiles.profile(0).socket();
     }
     void leaveUnsent(qint64 bytes) const
     {
@@ -34,7 +33,7 @@ protected:
     qint64 answered(const QByteArray &request) const
     {
         const qint64 before = socket->bytesToWrite();
-        session.app().profile(0).connection().receiver().DataArrival(request);
+        session.profiles.profile(0).connection().receiver().DataArrival(request);
         return socket->bytesToWrite() - before;
     }
 };
@@ -60,8 +59,8 @@ TEST_F(UnreadingServer, PastTheFirstBoundItsRequestsGoUnansweredAndPastTheSecond
 
     ASSERT_TRUE(WaitUntil([&] { return socket->bytesToWrite() == 0; }));
     leaveUnsent(clsConnection::kMostUnsent);
-    session.app().profile(0).connection().Sendx00();
-    EXPECT_FALSE(session.app().isConnected(0));
+    session.profiles.profile(0).connection().Sendx00();
+    EXPECT_FALSE(session.profiles.profile(0).isConnected());
     const QStringList lines = session.profiles.chatLines(0);
     EXPECT_TRUE(lines.contains(QStringLiteral("The server has not read the last 1024 KiB sent to it; disconnecting.")))
         << lines.join(QLatin1Char('\n')).toStdString();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 template <int profiles = 1>
 class ConnectedProfileTest : public ::testing::Test {
 protected:
-    ServerProfiles p;
+    ServerProgram p;
     TarnwellApp &app = p.app();
     int connection = -1;
 

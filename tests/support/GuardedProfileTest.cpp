@@ -30,6 +30,6 @@ bool GuardedProfileTest::waitForSent(qsizetype count) const
 
 void GuardedProfileTest::after(quint32 milliseconds)
 {
-    p.test.clock.advance(milliseconds);
+    p.clock().advance(milliseconds);
     app.profile(0).floodGuard().tmrFloodGuard_Timer();
 }

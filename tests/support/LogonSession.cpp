@@ -1,6 +1,8 @@
 #include "support/LogonSession.h"
 
 #include "packet/clsDataWriter.h"
+#include "profiles/Profile.h"
+#include "profiles/Settings.h"
 #include "session/clsConnection.h"
 #include "support/WaitUntil.h"
 
@@ -16,10 +18,11 @@ QByteArray Word(quint32 value)
     return clsDataWriter::CreateInt32(static_cast<qint32>(value));
 }
 
-LogonSession::LogonSession(qint32 logonType)
+template <class Profiles>
+LogonSessionOn<Profiles>::LogonSessionOn(qint32 logonType)
 {
     profiles.startUp(1);
-    profiles.test.clock.setTickCount(kClientToken);
+    profiles.clock().setTickCount(kClientToken);
     ProfileRecord &record = profile();
     record.Username = QStringLiteral("probeA");
     record.Password = QStringLiteral("Secret1");
@@ -30,33 +33,39 @@ LogonSession::LogonSession(qint32 logonType)
     answer(0x50, TestServer::message(0x25, Hex("58060000")) + TestServer::message(0x50, reply));
 }
 
-ProfileRecord &LogonSession::profile() const
+template <class Profiles>
+ProfileRecord &LogonSessionOn<Profiles>::profile() const
 {
-    return app().profile(0).record();
+    return profiles.profile(0).record();
 }
 
-ProfileState &LogonSession::state() const
+template <class Profiles>
+ProfileState &LogonSessionOn<Profiles>::state() const
 {
-    return app().profile(0).state();
+    return profiles.profile(0).state();
 }
 
-bool LogonSession::connect()
+template <class Profiles>
+bool LogonSessionOn<Profiles>::connect()
 {
     connection = profiles.connect(0);
     return connection >= 0;
 }
 
-void LogonSession::answer(quint8 id, const QByteArray &bytes)
+template <class Profiles>
+void LogonSessionOn<Profiles>::answer(quint8 id, const QByteArray &bytes)
 {
     server().onMessage(id, [this, bytes](int to, const TestServer::Message &) { server().send(to, bytes); });
 }
 
-void LogonSession::send(quint8 id, const QByteArray &payload)
+template <class Profiles>
+void LogonSessionOn<Profiles>::send(quint8 id, const QByteArray &payload)
 {
     server().sendMessage(connection, id, payload);
 }
 
-std::vector<quint8> LogonSession::sentIds() const
+template <class Profiles>
+std::vector<quint8> LogonSessionOn<Profiles>::sentIds() const
 {
     std::vector<quint8> ids;
     for (const TestServer::Message &message : profiles.server.messages(connection))
@@ -64,14 +73,16 @@ std::vector<quint8> LogonSession::sentIds() const
     return ids;
 }
 
-QByteArray LogonSession::sent(quint8 id) const
+template <class Profiles>
+QByteArray LogonSessionOn<Profiles>::sent(quint8 id) const
 {
     const std::vector<TestServer::Message> all = profiles.server.messages(connection);
     const auto last = std::find_if(all.rbegin(), all.rend(), [id](const TestServer::Message &m) { return m.id == id; });
     return last == all.rend() ? QByteArray() : last->payload;
 }
 
-bool LogonSession::waitForSent(quint8 id, int count) const
+template <class Profiles>
+bool LogonSessionOn<Profiles>::waitForSent(quint8 id, int count) const
 {
     return WaitUntil([&] {
         const std::vector<quint8> ids = sentIds();
@@ -79,17 +90,20 @@ bool LogonSession::waitForSent(quint8 id, int count) const
     });
 }
 
-bool LogonSession::waitForLine(const QString &line) const
+template <class Profiles>
+bool LogonSessionOn<Profiles>::waitForLine(const QString &line) const
 {
     return WaitUntil([&] { return profiles.chatLines(0).contains(line); });
 }
 
-bool LogonSession::waitForClose() const
+template <class Profiles>
+bool LogonSessionOn<Profiles>::waitForClose() const
 {
     return profiles.server.waitForClientClose(connection);
 }
 
-bool LogonSession::roundTrip()
+template <class Profiles>
+bool LogonSessionOn<Profiles>::roundTrip()
 {
     const auto ids = sentIds();
     const auto keepAlives = std::count(ids.begin(), ids.end(), quint8{0x00});
@@ -97,22 +111,29 @@ bool LogonSession::roundTrip()
     return waitForSent(0x00, static_cast<int>(keepAlives) + 1);
 }
 
-QStringList LogonSession::linesAfterConnecting() const
+template <class Profiles>
+QStringList LogonSessionOn<Profiles>::linesAfterConnecting() const
 {
     const QStringList lines = profiles.chatLines(0);
     return lines.mid(lines.lastIndexOf(QStringLiteral("Connection has been established to Battle.net!")) + 1);
 }
 
-QString LogonSession::setting(const char *section, const char *key) const
+template <class Profiles>
+QString LogonSessionOn<Profiles>::setting(const char *section, const char *key) const
 {
-    return app().settings().ReadProfileSetting(profile().Name, QString::fromLatin1(section), QString::fromLatin1(key));
+    return profiles.profile(0).settings().ReadProfileSetting(profile().Name, QString::fromLatin1(section),
+                                                             QString::fromLatin1(key));
 }
 
-void LogonSession::setNewPassword(const QString &newPassword) const
+template <class Profiles>
+void LogonSessionOn<Profiles>::setNewPassword(const QString &newPassword) const
 {
-    const Settings &settings = app().settings();
+    const Settings &settings = profiles.profile(0).settings();
     const QString login = QStringLiteral("Login");
     settings.WriteProfileSetting(profile().Name, login, QStringLiteral("Password"), profile().Password);
     settings.WriteProfileSetting(profile().Name, login, QStringLiteral("New Password"), newPassword);
     profile().NewPassword = newPassword;
 }
+
+template class LogonSessionOn<ServerProfiles>;
+template class LogonSessionOn<ServerProgram>;

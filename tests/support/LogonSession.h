@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ServerProfiles.h"
+#include "support/ServerProgram.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,17 +13,18 @@
 // RATS) logging on to the test server, which answers 0x50 as a real server
 // does: its ping 0x25 first, then the reply with the test's logon type and
 // the server token 0x009C2625. The tick count, and so the client token, is
-// 0x12345678 when the reply arrives.
-class LogonSession {
+// 0x12345678 when the reply arrives. The profiles are a ServerProfiles, or a
+// ServerProgram where the test needs the program around them.
+template <class Profiles>
+class LogonSessionOn {
 public:
     static constexpr quint32 kClientToken = 0x12345678;
     static constexpr quint32 kServerToken = 0x009C2625;
 
-    explicit LogonSession(qint32 logonType = 0);
+    explicit LogonSessionOn(qint32 logonType = 0);
 
-    ServerProfiles profiles;
+    Profiles profiles;
     TestServer &server() { return profiles.server; }
-    TarnwellApp &app() const { return profiles.app(); }
     ProfileRecord &profile() const;
     // What the connection made of profile 0.
     ProfileState &state() const;
@@ -53,6 +55,9 @@ public:
     // and in memory, so that the next logon changes the password first.
     void setNewPassword(const QString &newPassword) const;
 };
+
+using LogonSession = LogonSessionOn<ServerProfiles>;
+using ProgramLogonSession = LogonSessionOn<ServerProgram>;
 
 QByteArray Hex(const char *text);
 // A 32-bit little-endian value, as replies carry their status.

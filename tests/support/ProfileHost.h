@@ -36,6 +36,7 @@ public:
     ConnectionTimers &timers() const override { return *m_timers; }
     int profileCount() const override { return static_cast<int>(m_profiles.size()); }
     Profile &profileAt(int index) const override;
+    Profile &profile(int index) const { return profileAt(index); }
 
 private:
     QTemporaryDir m_folder;
