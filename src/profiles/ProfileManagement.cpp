@@ -4,6 +4,7 @@
 #include "platform/Failure.h"
 #include "platform/FileHelpers.h"
 #include "platform/InputBox.h"
+#include "profiles/ProfileEntries.h"
 #include "profiles/ProfileHints.h"
 #include "profiles/ProfileNames.h"
 #include "profiles/ProfileOnScreen.h"
@@ -48,8 +49,8 @@ bool nameAvailable(TarnwellApp &app, QWidget *parent, const QString &name)
 
 QListWidgetItem *entryOf(TarnwellApp &app, const QString &name)
 {
-    const QList<QListWidgetItem *> entries = app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
-    return entries.isEmpty() ? nullptr : entries.first();
+    const int slot = app.indexOfName(name);
+    return slot < 0 ? nullptr : EntryOf(*app.mainWindow().lstProfiles, app.profile(slot));
 }
 
 // After the profile on screen was deleted from a row of the list, the one
@@ -60,7 +61,8 @@ void showAfterDeletion(TarnwellApp &app, int row)
     frmMain &window = app.mainWindow();
     const QListWidget &list = *window.lstProfiles;
     if (list.count() > 0) {
-        ShowProfile(app, app.indexOfName(list.item(std::min(row, list.count() - 1))->text()));
+        const Profile *next = ProfileOfEntry(*list.item(std::min(row, list.count() - 1)));
+        ShowProfile(app, next ? app.indexOf(*next) : -1);
         return;
     }
     window.lblProfiles->clear();
@@ -90,9 +92,7 @@ void CreateProfile(TarnwellApp &app)
         if (slot < 0)
             return;
         WriteDefaultFonts(app, name);
-        auto *entry = new QListWidgetItem(name, &list);
-        SetProfileEntryIcon(app, *entry, QString());
-        entry->setForeground(Rgb(0xBD3D3D).toQColor());
+        SetProfileEntryIcon(app, AddProfileEntry(list, app.profile(slot)), QString());
         // The new profile is the one on screen, so that the next steps it is
         // told about act on it.
         ForgetFirstStartHint(app.profile(slot).pane());
@@ -141,12 +141,12 @@ bool DeleteProfile(TarnwellApp &app, QWidget *parent, const QString &name)
         DeleteFolderTree(app.settings().profileFolder(name));
         const int slot = app.indexOfName(name);
         const bool wasOnScreen = slot == app.CurrentProfile;
-        if (slot >= 0)
-            UnloadControl(app, slot);
         QListWidget &list = *app.mainWindow().lstProfiles;
         const QListWidgetItem *entry = entryOf(app, name);
         const int row = entry ? list.row(entry) : list.count();
         delete entry;
+        if (slot >= 0)
+            UnloadControl(app, slot);
         deleted = true;
         if (wasOnScreen)
             showAfterDeletion(app, row);

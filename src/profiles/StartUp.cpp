@@ -4,6 +4,7 @@
 #include "display/modOutput.h"
 #include "filters/clsFilters.h"
 #include "platform/FileHelpers.h"
+#include "profiles/ProfileEntries.h"
 #include "profiles/ProfileHints.h"
 #include "profiles/ProfilePrivacy.h"
 #include "profiles/TarnwellApp.h"
@@ -39,13 +40,11 @@ void StartUp(TarnwellApp &app)
         // window has been closed.
         app.guard("Form_Load", "frmMain", [&] { app.profile(i).filters().LoadFilters(); });
         app.guard("Form_Load", "frmMain", [&] { TightenProfileFolder(settings.profileFolder(name)); });
-        auto *entry = new QListWidgetItem(name, window.lstProfiles);
-        SetProfileEntryIcon(app, *entry, app.profile(i).record().Product);
-        entry->setForeground(Rgb(0xBD3D3D).toQColor());
+        SetProfileEntryIcon(app, AddProfileEntry(*window.lstProfiles, app.profile(i)), app.profile(i).record().Product);
     }
     if (window.lstProfiles->count() > 0) {
         window.lstProfiles->setCurrentRow(0);
-        LoadOptions(app, window.lstProfiles->item(0)->text());
+        LoadOptions(app, app.profile(0).record().Name);
     }
 
     app.profile(0).AddChat({Rgb(0x77B1BB), QStringLiteral("Welcome to "), Rgb(0xFFFFFF), BoldOn, QStringLiteral("Tarnwell "),

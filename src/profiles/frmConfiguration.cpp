@@ -6,6 +6,7 @@
 #include "profiles/ConfigurationGroup.h"
 #include "profiles/MoreOptionsGroup.h"
 #include "profiles/ProductTable.h"
+#include "profiles/ProfileEntries.h"
 #include "profiles/ProfileManagement.h"
 #include "profiles/TarnwellApp.h"
 #include "profiles/frmMain.h"
@@ -357,10 +358,8 @@ void frmConfiguration::cmdSave_Click()
         const int slot = m_app.indexOfName(name);
         if (slot >= 0) {
             LoadInfo(m_app, name, slot, true);
-            const QList<QListWidgetItem *> entries =
-                m_app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
-            if (!entries.isEmpty())
-                SetProfileEntryIcon(m_app, *entries.first(), m_app.profile(slot).record().Product);
+            if (QListWidgetItem *entry = EntryOf(*m_app.mainWindow().lstProfiles, m_app.profile(slot)))
+                SetProfileEntryIcon(m_app, *entry, m_app.profile(slot).record().Product);
             qint16 index = static_cast<qint16>(slot);
             ProfileColor(m_app, index, false, false);
         }

@@ -16,6 +16,7 @@
 #include "platform/FileHelpers.h"
 #include "profiles/ListColours.h"
 #include "profiles/MoreOptions.h"
+#include "profiles/ProfileEntries.h"
 #include "profiles/ProfileOnScreen.h"
 #include "profiles/ProfileSecrets.h"
 #include "profiles/StoredProfile.h"
@@ -138,14 +139,14 @@ void ProfileColor(TarnwellApp &app, qint16 &index, bool position, bool activity)
     app.guard("ProfileColor", "modProfiles", [&] {
         if (position)
             --index;
-        const QString name = index >= 0 && index < app.slotCount() ? app.profile(index).record().Name : QString();
-        const QList<QListWidgetItem *> entries = app.mainWindow().lstProfiles->findItems(name, Qt::MatchExactly);
-        if (entries.isEmpty())
-            throw Failure(Failure::InvalidCall, QStringLiteral("No profile list entry named \"") + name + "\"");
+        QListWidgetItem *entry =
+            index >= 0 && index < app.slotCount() ? EntryOf(*app.mainWindow().lstProfiles, app.profile(index)) : nullptr;
+        if (!entry)
+            throw Failure(Failure::InvalidCall, QStringLiteral("No profile list entry for place ") + QString::number(index));
         const Colour colour = activity               ? Rgb(0x7EA1D4)
                               : app.isConnected(index) ? Rgb(0x65D346)
                                                        : Rgb(0xBD3D3D);
-        entries.first()->setForeground(colour.toQColor());
+        entry->setForeground(colour.toQColor());
     });
 }
 
@@ -247,9 +248,8 @@ void ShowProfile(TarnwellApp &app, int index)
     // The entry of the profile on screen is the selected one, however the
     // switch came (a click, the switch command, a creation or a deletion),
     // so that the configuration dialog opens for it.
-    const QList<QListWidgetItem *> entries = window.lstProfiles->findItems(profile.Name, Qt::MatchExactly);
-    if (!entries.isEmpty())
-        window.lstProfiles->setCurrentItem(entries.first());
+    if (QListWidgetItem *entry = EntryOf(*window.lstProfiles, app.profile(index)))
+        window.lstProfiles->setCurrentItem(entry);
     clsBNCS &events = app.profile(index).bncs();
     // A profile that is in a channel names it, even an empty one, rather
     // than leaving the label of the profile shown before.
