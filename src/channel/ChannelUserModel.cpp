@@ -6,18 +6,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// One user is one row however the server writes the name's letter case:
-// otherwise a user listed as "Bob" and again as "bob" would leave a row
-// behind when leaving, one the store no longer knows.
-QString KeyOf(const QString &text)
-{
-    return text.toLower();
-}
-
-} // namespace
-
 int ChannelUserModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : count();
@@ -32,7 +20,7 @@ QVariant ChannelUserModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
-    const UserRow &row = m_rows[static_cast<size_t>(index.row())].row;
+    const UserRow &row = m_rows[static_cast<size_t>(index.row())];
     if (index.column() == kLatencyColumn)
         return role == kImageRole ? QVariant(row.latencyIcon) : QVariant();
     switch (role) {
@@ -49,20 +37,20 @@ QVariant ChannelUserModel::data(const QModelIndex &index, int role) const
 
 int ChannelUserModel::rowWithText(const QString &text) const
 {
-    return placeOf(KeyOf(text)) + 1;
+    return placeOf(CaselessName{text}) + 1;
 }
 
 const UserRow &ChannelUserModel::row(int place) const
 {
     if (place < 1 || place > count())
         throw Failure(Failure::OutOfRange, u"No row %1 in the channel list"_s.arg(place));
-    return m_rows[static_cast<size_t>(place - 1)].row;
+    return m_rows[static_cast<size_t>(place - 1)];
 }
 
 int ChannelUserModel::topGroupSize() const
 {
     int size = 0;
-    while (size < count() && m_rows[static_cast<size_t>(size)].row.onTop)
+    while (size < count() && m_rows[static_cast<size_t>(size)].onTop)
         ++size;
     return size;
 }
@@ -71,24 +59,31 @@ void ChannelUserModel::insertRow(int place, UserRow row)
 {
     if (place < 0 || place > count() + 1)
         throw Failure(Failure::OutOfRange, u"No place %1 in the channel list"_s.arg(place));
-    removeRowWithText(row.text);
+    // One user is one row however the server writes the name's letter case:
+    // otherwise a user listed as "Bob" and again as "bob" would leave a row
+    // behind when leaving, one the store no longer knows.
+    const CaselessName text{row.text};
+    removeRowAt(placeOf(text), text);
     const int at = place == 0 ? count() : std::min(place - 1, count());
-    QString key = KeyOf(row.text);
     beginInsertRows(QModelIndex(), at, at);
-    m_keys.insert(key);
-    m_rows.insert(m_rows.begin() + at, Stored{std::move(row), std::move(key)});
+    m_texts.insert(text);
+    m_rows.insert(m_rows.begin() + at, std::move(row));
     endInsertRows();
 }
 
 bool ChannelUserModel::removeRowWithText(const QString &text)
 {
-    const QString key = KeyOf(text);
-    const int at = placeOf(key);
+    const CaselessName name{text};
+    return removeRowAt(placeOf(name), name);
+}
+
+bool ChannelUserModel::removeRowAt(int at, const CaselessName &text)
+{
     if (at < 0)
         return false;
     beginRemoveRows(QModelIndex(), at, at);
     m_rows.erase(m_rows.begin() + at);
-    m_keys.remove(key);
+    m_texts.remove(text);
     endRemoveRows();
     return true;
 }
@@ -99,16 +94,16 @@ void ChannelUserModel::clear()
         return;
     beginResetModel();
     m_rows.clear();
-    m_keys.clear();
+    m_texts.clear();
     endResetModel();
 }
 
-int ChannelUserModel::placeOf(const QString &key) const
+int ChannelUserModel::placeOf(const CaselessName &text) const
 {
-    if (!m_keys.contains(key))
+    if (!m_texts.contains(text))
         return -1;
     for (size_t at = 0; at < m_rows.size(); ++at) {
-        if (m_rows[at].key == key)
+        if (CaselessName{m_rows[at].text} == text)
             return static_cast<int>(at);
     }
     return -1;

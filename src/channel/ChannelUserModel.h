@@ -1,5 +1,7 @@
 #pragma once
 
+#include "channel/CaselessName.h"
+
 #include <QAbstractTableModel>
 #include <QSet>
 #include <QString>
@@ -53,14 +55,11 @@ public:
     void clear();
 
 private:
-    struct Stored {
-        UserRow row;
-        QString key; // the text in lower case
-    };
-    // The 0-based place of the row with this key, -1 when none has it.
-    int placeOf(const QString &key) const;
+    // The 0-based place of the row with this text, -1 when none has it.
+    int placeOf(const CaselessName &text) const;
+    bool removeRowAt(int at, const CaselessName &text);
 
-    std::vector<Stored> m_rows;
-    // The keys of the rows, so that a name not listed is told at once.
-    QSet<QString> m_keys;
+    std::vector<UserRow> m_rows;
+    // The texts of the rows, so that a name not listed is told at once.
+    QSet<CaselessName> m_texts;
 };

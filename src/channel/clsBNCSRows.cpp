@@ -7,6 +7,7 @@
 #include "channel/UserIcons.h"
 #include "profiles/Profile.h"
 
+#include <QStringBuilder>
 
 using namespace Qt::StringLiterals;
 
@@ -38,9 +39,11 @@ void clsBNCS::AddUser(const QString &username, quint32 flags, qint32 ping, const
         return;
     profile().guard("AddUser()", "clsBNCS", [&] {
         ChannelUserModel &list = rows();
-        RemoveUser(username);
         UserRow row;
         row.text = RowText(username);
+        // The old row goes first, so that the place below the group on top
+        // is counted without it.
+        list.removeRowWithText(row.text);
         row.latencyIcon = GetLatencyIcon(ping, flags);
         int place = 1;
         if (!UserFlag::IsListedOnTop(flags)) {
@@ -71,6 +74,7 @@ void clsBNCS::RemoveUser(const QString &username)
 
 void clsBNCS::ShowRowCount()
 {
-    Q_EMIT profile().channelLabelChanged(profile().state().CurrentChannel + u" ["_s + QString::number(rows().count()) +
-                                           u"]"_s);
+    // Built in one piece: a channel listing says it once for every user.
+    Q_EMIT profile().channelLabelChanged(profile().state().CurrentChannel % u" [" % QString::number(rows().count()) %
+                                         u']');
 }

@@ -23,7 +23,7 @@ void clsUsers::AddUser(const QString &username, qint32 latency, quint32 flags, c
     RequireRoom(Cost(username, product) - (replaced ? Cost(replaced->Username, replaced->Product) : 0), username);
     RemoveUser(username);
     m_users.push_back(ChannelUser{username, latency, flags, product, uptime});
-    m_byLowerName.insert(username.toLower(), std::prev(m_users.end()));
+    m_byName.insert(CaselessName{username}, std::prev(m_users.end()));
     m_used += Cost(username, product);
 }
 
@@ -43,18 +43,18 @@ void clsUsers::ModifyUser(const QString &username, quint32 flags, qint32 latency
 
 void clsUsers::RemoveUser(const QString &username)
 {
-    const auto entry = m_byLowerName.constFind(username.toLower());
-    if (entry == m_byLowerName.cend())
+    const auto entry = m_byName.constFind(CaselessName{username});
+    if (entry == m_byName.cend())
         return;
     m_used -= Cost(entry.value()->Username, entry.value()->Product);
     m_users.erase(entry.value());
-    m_byLowerName.erase(entry);
+    m_byName.erase(entry);
 }
 
 void clsUsers::ClearUsers()
 {
     m_users.clear();
-    m_byLowerName.clear();
+    m_byName.clear();
     m_used = 0;
 }
 
@@ -74,8 +74,8 @@ bool clsUsers::HasUser(const QString &username) const
 
 int clsUsers::GetUserIndex(const QString &username) const
 {
-    const auto entry = m_byLowerName.constFind(username.toLower());
-    if (entry == m_byLowerName.cend())
+    const auto entry = m_byName.constFind(CaselessName{username});
+    if (entry == m_byName.cend())
         return -1;
     return static_cast<int>(std::distance(m_users.cbegin(), Users::const_iterator(entry.value())));
 }
@@ -90,6 +90,6 @@ const ChannelUser &clsUsers::stored(const QString &username) const
 
 ChannelUser *clsUsers::find(const QString &username) const
 {
-    const auto entry = m_byLowerName.constFind(username.toLower());
-    return entry == m_byLowerName.cend() ? nullptr : &*entry.value();
+    const auto entry = m_byName.constFind(CaselessName{username});
+    return entry == m_byName.cend() ? nullptr : &*entry.value();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channel/CaselessName.h"
 #include "profiles/PerProfileObject.h"
 
 #include <QHash>
@@ -63,6 +64,6 @@ private:
     void RequireRoom(qsizetype growth, const QString &username) const;
 
     Users m_users;
-    QHash<QString, Users::iterator> m_byLowerName;
+    QHash<CaselessName, Users::iterator> m_byName;
     qsizetype m_used = 0;
 };

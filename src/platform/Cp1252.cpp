@@ -30,20 +30,21 @@ namespace Cp1252 {
 
 QByteArray encode(const QString &text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    // Filled in place: a channel listing decodes and encodes every name.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
     for (const QChar ch : text)
-        bytes.append(encodeOne(ch.unicode()));
+        *out++ = encodeOne(ch.unicode());
     return bytes;
 }
 
 QString decode(const char *bytes, qsizetype length)
 {
-    QString text;
-    text.reserve(length);
+    QString text(qMax<qsizetype>(length, 0), Qt::Uninitialized);
+    QChar *out = text.data();
     for (qsizetype i = 0; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        text.append(QChar(byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t(byte)));
+        out[i] = QChar(byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t(byte));
     }
     return text;
 }
