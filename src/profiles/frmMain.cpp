@@ -522,6 +522,10 @@ void frmMain::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    // A move begun here would take the release from the menu label or the
+    // button, and its click would never come.
+    if (isClickTarget(controlAt(event->position().toPoint())))
+        return;
     // The window system moves the window where it can; elsewhere we follow
     // the mouse ourselves.
     if (windowHandle() && windowHandle()->startSystemMove())
@@ -552,6 +556,18 @@ QWidget *frmMain::controlAt(QPoint position) const
             return const_cast<QWidget *>(control);
     }
     return nullptr;
+}
+
+bool frmMain::isClickTarget(const QWidget *control) const
+{
+    if (!control)
+        return false;
+    for (const QLabel *button : {imgMini, imgMini2, imgClose, imgClose2}) {
+        if (control == button)
+            return true;
+    }
+    const QList<QLabel *> labels = menuLabels();
+    return std::find(labels.begin(), labels.end(), control) != labels.end();
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *event)

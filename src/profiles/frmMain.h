@@ -123,6 +123,9 @@ private:
     // The control under a point of the window, looking through the resize
     // grips on its border; null over the background.
     QWidget *controlAt(QPoint position) const;
+    // A menu label or a window button: what acts when the press on it is
+    // released.
+    bool isClickTarget(const QWidget *control) const;
     // Places the controls for the window's size.
     void relayout();
     // The size to remember: as the window would stand with the profile list.

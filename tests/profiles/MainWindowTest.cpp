@@ -1,6 +1,7 @@
 #include "display/frmErrorHandler.h"
 #include "platform/Failure.h"
 #include "profiles/frmMain.h"
+#include "profiles/frmPopupMenu.h"
 #include "profiles/modProfiles.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/TestApp.h"
@@ -163,6 +164,28 @@ TEST_F(MainWindowTest, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightDoes
     send(&window, QEvent::MouseMove, background + QPoint(40, 30), Qt::NoButton, Qt::LeftButton);
     send(&window, QEvent::MouseButtonRelease, background + QPoint(40, 30), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(window.pos(), start + QPoint(40, 30));
+}
+
+// A press on a menu label is the start of its click: moving the window from
+// there would take the release, and the menu would never open.
+TEST_F(MainWindowTest, APressOnAMenuLabelOpensItsMenuAndMovesNothing)
+{
+    const frmPopupMenu &menus = test.app->popupMenu();
+    const std::pair<QLabel *, QMenu *> labels[] = {
+        {window.lblFile, menus.mnuFile},
+        {window.lblOptions, menus.mnuOptions},
+    };
+    for (const auto &[label, menu] : labels) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        const QPoint start = window.pos();
+        const QPoint middle = label->rect().center();
+        send(label, QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
+        send(label, QEvent::MouseMove, middle + QPoint(3, 2), Qt::NoButton, Qt::LeftButton);
+        send(label, QEvent::MouseButtonRelease, middle + QPoint(3, 2), Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(window.pos(), start);
+        EXPECT_TRUE(menu->isVisible());
+        menu->hide();
+    }
 }
 
 TEST_F(MainWindowTest, TheInputBoxKeepsTheKeyboardWhenTheErrorLogAppears)
