@@ -2,6 +2,7 @@
 
 #include "commands/LineHistory.h"
 #include "display/ChatItem.h"
+#include "profiles/Guarded.h"
 #include "profiles/ProfileRecord.h"
 #include "profiles/ProfileState.h"
 #include "session/LogonState.h"
@@ -68,7 +69,11 @@ public:
     virtual void LogError(const QString &procedure, const QString &module) = 0;
     // Runs a handler; a failure in it is reported under the handler's names
     // and goes no further.
-    void guard(const char *procedure, const char *module, const std::function<void()> &handler);
+    template <class Handler>
+    void guard(const char *procedure, const char *module, Handler &&handler)
+    {
+        RunGuarded(*this, procedure, module, std::forward<Handler>(handler));
+    }
 
     virtual Clock &clock() const = 0;
     virtual const Settings &settings() const = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profiles/Guarded.h"
+
 #include <QString>
 
 #include <functional>
@@ -20,5 +22,9 @@ public:
     virtual ConnectionTimers &timers() const = 0;
     // Runs a handler; a failure in it is reported under the handler's names
     // and goes no further.
-    void guard(const char *procedure, const char *module, const std::function<void()> &handler);
+    template <class Handler>
+    void guard(const char *procedure, const char *module, Handler &&handler)
+    {
+        RunGuarded(*this, procedure, module, std::forward<Handler>(handler));
+    }
 };
