@@ -11,7 +11,7 @@
 namespace {
 
 template <typename Signed, typename Unsigned>
-Signed ExtractLittleEndian(const QByteArray &bytes)
+Signed ExtractLittleEndian(QByteArrayView bytes)
 {
     const qsizetype width = std::min<qsizetype>(bytes.size(), sizeof(Unsigned));
     std::uint32_t value = 0;
@@ -58,7 +58,7 @@ QByteArray clsDataBuffer::ReadString(qint32 length, const QByteArray &source)
 {
     if (length < 0)
         throw ServerDataFailure(Failure::InvalidCall, QStringLiteral("Cannot read a field of negative length %1").arg(length));
-    return FieldBytes(length, source);
+    return FieldBytes(length, source).toByteArray();
 }
 
 QByteArray clsDataBuffer::ReadCString(const QByteArray &source)
@@ -81,12 +81,12 @@ QString clsDataBuffer::ReadCStringText(const QByteArray &source)
     return WireText::decode(ReadCString(source));
 }
 
-qint16 clsDataBuffer::ExtractInt16(const QByteArray &bytes)
+qint16 clsDataBuffer::ExtractInt16(QByteArrayView bytes)
 {
     return ExtractLittleEndian<qint16, quint16>(bytes);
 }
 
-qint32 clsDataBuffer::ExtractInt32(const QByteArray &bytes)
+qint32 clsDataBuffer::ExtractInt32(QByteArrayView bytes)
 {
     return ExtractLittleEndian<qint32, quint32>(bytes);
 }
@@ -116,15 +116,18 @@ void clsDataBuffer::Advance(qsizetype width)
     position += static_cast<qint32>(width);
 }
 
-QByteArray clsDataBuffer::TakeFromBuffer(qsizetype width)
+QByteArrayView clsDataBuffer::TakeFromBuffer(qsizetype width)
 {
     const qsizetype start = IndexOfPosition();
-    QByteArray bytes = start < buffer.size() ? buffer.mid(start, width) : QByteArray();
+    const QByteArrayView bytes =
+        start < buffer.size() ? QByteArrayView(buffer).sliced(start, std::clamp<qsizetype>(width, 0, buffer.size() - start))
+                              : QByteArrayView();
     Advance(width);
     return bytes;
 }
 
-QByteArray clsDataBuffer::FieldBytes(qsizetype width, const QByteArray &source)
+QByteArrayView clsDataBuffer::FieldBytes(qsizetype width, const QByteArray &source)
 {
-    return source.isEmpty() ? TakeFromBuffer(width) : source.left(width);
+    return source.isEmpty() ? TakeFromBuffer(width)
+                            : QByteArrayView(source).first(std::clamp<qsizetype>(width, 0, source.size()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
@@ -36,13 +37,15 @@ public:
     QString ReadCStringText(const QByteArray &source = {});
 
     // Little-endian value of the first bytes of `bytes`; missing ones count as zero.
-    static qint16 ExtractInt16(const QByteArray &bytes);
-    static qint32 ExtractInt32(const QByteArray &bytes);
+    static qint16 ExtractInt16(QByteArrayView bytes);
+    static qint32 ExtractInt32(QByteArrayView bytes);
 
 private:
     qsizetype IndexOfPosition() const;
     void RequireByteAtPosition() const;
     void Advance(qsizetype width);
-    QByteArray TakeFromBuffer(qsizetype width);
-    QByteArray FieldBytes(qsizetype width, const QByteArray &source);
+    // Views into the message or the source, valid until either changes: a
+    // number read is never copied first.
+    QByteArrayView TakeFromBuffer(qsizetype width);
+    QByteArrayView FieldBytes(qsizetype width, const QByteArray &source);
 };
