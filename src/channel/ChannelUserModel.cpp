@@ -20,7 +20,7 @@ QVariant ChannelUserModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
-    const UserRow &row = m_rows[static_cast<size_t>(index.row())];
+    const UserRow &row = m_rows[index.row()];
     if (index.column() == kLatencyColumn)
         return role == kImageRole ? QVariant(row.latencyIcon) : QVariant();
     switch (role) {
@@ -44,13 +44,13 @@ const UserRow &ChannelUserModel::row(int place) const
 {
     if (place < 1 || place > count())
         throw Failure(Failure::OutOfRange, u"No row %1 in the channel list"_s.arg(place));
-    return m_rows[static_cast<size_t>(place - 1)];
+    return m_rows[place - 1];
 }
 
 int ChannelUserModel::topGroupSize() const
 {
     int size = 0;
-    while (size < count() && m_rows[static_cast<size_t>(size)].onTop)
+    while (size < count() && m_rows[size].onTop)
         ++size;
     return size;
 }
@@ -67,7 +67,7 @@ void ChannelUserModel::insertRow(int place, UserRow row)
     const int at = place == 0 ? count() : std::min(place - 1, count());
     beginInsertRows(QModelIndex(), at, at);
     m_texts.insert(text);
-    m_rows.insert(m_rows.begin() + at, std::move(row));
+    m_rows.insert(at, std::move(row));
     endInsertRows();
 }
 
@@ -82,7 +82,7 @@ bool ChannelUserModel::removeRowAt(int at, const CaselessName &text)
     if (at < 0)
         return false;
     beginRemoveRows(QModelIndex(), at, at);
-    m_rows.erase(m_rows.begin() + at);
+    m_rows.remove(at);
     m_texts.remove(text);
     endRemoveRows();
     return true;
@@ -90,7 +90,7 @@ bool ChannelUserModel::removeRowAt(int at, const CaselessName &text)
 
 void ChannelUserModel::clear()
 {
-    if (m_rows.empty())
+    if (m_rows.isEmpty())
         return;
     beginResetModel();
     m_rows.clear();
@@ -102,7 +102,7 @@ int ChannelUserModel::placeOf(const CaselessName &text) const
 {
     if (!m_texts.contains(text))
         return -1;
-    for (size_t at = 0; at < m_rows.size(); ++at) {
+    for (qsizetype at = 0; at < m_rows.size(); ++at) {
         if (CaselessName{m_rows[at].text} == text)
             return static_cast<int>(at);
     }

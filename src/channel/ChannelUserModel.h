@@ -3,11 +3,10 @@
 #include "channel/CaselessName.h"
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QtGlobal>
-
-#include <vector>
 
 // One row of a channel's user list as the list shows it. Images are given by
 // their index in the list's image list.
@@ -18,6 +17,9 @@ struct UserRow {
     quint32 colour = 0xFFFFFF; // 0xRRGGBB
     bool onTop = false;  // in the group of representatives and operators
 };
+// Moved by memmove when a row is put before others: every operator of a
+// crowded channel is listed at the top.
+Q_DECLARE_TYPEINFO(UserRow, Q_RELOCATABLE_TYPE);
 
 // The rows of one profile's channel list: the name with the client image in
 // the first column, the latency image in the second, each image by its index
@@ -59,7 +61,7 @@ private:
     int placeOf(const CaselessName &text) const;
     bool removeRowAt(int at, const CaselessName &text);
 
-    std::vector<UserRow> m_rows;
+    QList<UserRow> m_rows;
     // The texts of the rows, so that a name not listed is told at once.
     QSet<CaselessName> m_texts;
 };
