@@ -1,8 +1,8 @@
 #pragma once
 
+#include "appearance/LineColours.h"
 #include "appearance/SchemeFile.h"
 #include "display/Colour.h"
-#include "appearance/LineColours.h"
 
 // The built-in scheme: the colours the main window has without a scheme. It
 // is always listed, and can be used but neither changed nor deleted.

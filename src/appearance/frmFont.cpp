@@ -1,9 +1,9 @@
 #include "appearance/frmFont.h"
 
-#include "display/BringUp.h"
-#include "display/PatternValidator.h"
 #include "appearance/Appearance.h"
 #include "appearance/ScreenLook.h"
+#include "display/BringUp.h"
+#include "display/PatternValidator.h"
 #include "profiles/Profile.h"
 #include "profiles/ProgramShell.h"
 #include "profiles/Settings.h"

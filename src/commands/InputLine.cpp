@@ -2,10 +2,10 @@
 
 #include "channel/ChannelUserList.h"
 #include "channel/ChatNames.h"
+#include "commands/CommandHost.h"
 #include "commands/InternalCommands.h"
 #include "commands/LineHistory.h"
 #include "display/modOutput.h"
-#include "commands/CommandHost.h"
 #include "profiles/Profile.h"
 
 #include <QKeyEvent>

@@ -2,6 +2,7 @@
 
 #include "channel/ChatNames.h"
 #include "channel/DurationText.h"
+#include "commands/CommandHost.h"
 #include "commands/CommandLine.h"
 #include "commands/MediaCommands.h"
 #include "commands/ProfileSwitchCommand.h"
@@ -10,7 +11,6 @@
 #include "packet/clsDataWriter.h"
 #include "platform/Clock.h"
 #include "platform/WireText.h"
-#include "commands/CommandHost.h"
 #include "profiles/Profile.h"
 #include "session/FloodGuard.h"
 #include "session/ProfileKeys.h"

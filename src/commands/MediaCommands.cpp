@@ -1,10 +1,10 @@
 #include "commands/MediaCommands.h"
 
+#include "commands/CommandHost.h"
 #include "commands/ITunesControl.h"
 #include "commands/clsWinamp.h"
 #include "commands/modWMP.h"
 #include "platform/MediaPlayerLinks.h"
-#include "commands/CommandHost.h"
 #include "profiles/Profile.h"
 #include "session/Send.h"
 

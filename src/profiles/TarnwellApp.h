@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/ChatItem.h"
 #include "commands/CommandHost.h"
+#include "display/ChatItem.h"
 #include "profiles/ProfileSlot.h"
 #include "profiles/Settings.h"
 
